@@ -1,0 +1,50 @@
+#pragma once
+
+#include "devicerecord.h"
+
+#include <QList>
+#include <QString>
+
+// One RS-485 adapter: a serial port and the baud rate its Modbus instruments are polled at.
+struct ModbusAdapter
+{
+    QString portName;
+    int baudRate = 0;
+
+    bool operator==(const ModbusAdapter &other) const
+    {
+        return portName == other.portName && baudRate == other.baudRate;
+    }
+};
+
+// The configured instruments and Modbus adapters, and the two files that keep them
+// (devices_config.ini and com_adapters.ini in the settings folder). The workspace window owns one and
+// builds its cards and links from it; nothing here touches a widget.
+class DeviceRegistry
+{
+public:
+    QList<DeviceRecord> &devices() { return m_devices; }
+    const QList<DeviceRecord> &devices() const { return m_devices; }
+    QList<ModbusAdapter> &adapters() { return m_adapters; }
+    const QList<ModbusAdapter> &adapters() const { return m_adapters; }
+
+    // Replaces the list with the stored devices. Entries repeating an earlier portName:address pair are
+    // dropped, and the file is rewritten without them. Returns how many were dropped.
+    int loadDevices();
+    // Rewrites the whole device array in list order. False when the file could not be written.
+    bool saveDevices() const;
+
+    void loadAdapters();
+    bool saveAdapters() const;
+
+    // Index of the first Bluetooth-kind device with this address, or -1.
+    int findBleDevice(const QString &mac) const;
+
+    // The display unit the user chose for a sensor kind's category. Reads the file on every call, so a
+    // change of the global units applies from the next reading on.
+    static int globalUnitFor(quint16 sensorKind);
+
+private:
+    QList<DeviceRecord> m_devices;
+    QList<ModbusAdapter> m_adapters;
+};

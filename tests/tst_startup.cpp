@@ -1,0 +1,257 @@
+#include "app/mainwindow.h"
+#include "app/startupsplash.h"
+#include "modalanswerer.h"
+#include "settingssandbox.h"
+#include "workspace/measuringsystem.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPointer>
+#include <QPropertyAnimation>
+#include <QSettings>
+#include <QSplashScreen>
+#include <QTest>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+
+QList<MeasuringSystem *> workspaces()
+{
+    QList<MeasuringSystem *> found;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *workspace = qobject_cast<MeasuringSystem *>(widget))
+            found.append(workspace);
+    }
+    return found;
+}
+
+void closeAllWorkspaces()
+{
+    for (MeasuringSystem *workspace : workspaces())
+        delete workspace;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_sandbox = std::make_unique<SettingsSandbox>(); }
+    void cleanup()
+    {
+        closeAllWorkspaces();
+        m_sandbox.reset();
+    }
+
+    void splashStartGeometry_data();
+    void splashStartGeometry();
+    void splashGrowsToFullScreen();
+    void storedModuleChoice_data();
+    void storedModuleChoice();
+    void openModuleRemembersAndClosesStartWindow();
+    void modulesNotInThisBuildOpenTheWorkspace();
+    void unknownModuleOpensNothing();
+    void escapeClosesStartWindow();
+    void workspaceLoadsTheRegistry();
+    void embeddedResources();
+    void everyLanguageLoads_data();
+    void everyLanguageLoads();
+    void modalAnswererClicksTheChosenButton();
+
+private:
+    std::unique_ptr<SettingsSandbox> m_sandbox;
+};
+
+void TestStartup::splashStartGeometry_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("full HD") << QSize(1920, 1080) << QRect(864, 486, 192, 108);
+    QTest::newRow("fractions are cut") << QSize(1366, 768) << QRect(615, 346, 136, 76);
+    QTest::newRow("odd remainder") << QSize(1001, 99) << QRect(450, 45, 100, 9);
+}
+
+void TestStartup::splashStartGeometry()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QRect, expected);
+    QCOMPARE(splashPictureStartGeometry(screen), expected);
+}
+
+void TestStartup::splashGrowsToFullScreen()
+{
+    const QRect screen(0, 0, 1600, 900);
+    const StartupSplash splash = showStartupSplash(screen);
+    QPointer<QSplashScreen> window = splash.screen;
+    QPointer<QPropertyAnimation> animation = splash.animation;
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->size(), screen.size());
+    QVERIFY(window->testAttribute(Qt::WA_TranslucentBackground));
+    QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(splash.picture->geometry(), QRect(720, 405, 160, 90));
+    QVERIFY(splash.picture->hasScaledContents());
+    QVERIFY(!splash.picture->pixmap().isNull());
+    QCOMPARE(animation->duration(), 3000);
+    QCOMPARE(animation->easingCurve().type(), QEasingCurve::OutExpo);
+
+    animation->setCurrentTime(1500);
+    const QRect halfway = splash.picture->geometry();
+    QVERIFY(halfway.width() > 1500); // OutExpo: nearly there at half time
+    animation->setCurrentTime(3000);
+    QCOMPARE(splash.picture->geometry(), QRect(QPoint(0, 0), screen.size()));
+    QTRY_VERIFY(animation.isNull()); // deletes itself once stopped
+
+    window->close();
+    QTRY_VERIFY(window.isNull());
+}
+
+void TestStartup::storedModuleChoice_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<int>("module");
+    QTest::newRow("nothing stored") << QVariant() << 2;
+    QTest::newRow("0 means no choice") << QVariant(0) << 2;
+    QTest::newRow("height gauge") << QVariant(1) << 1;
+    QTest::newRow("workspace") << QVariant(2) << 2;
+    QTest::newRow("stand") << QVariant(3) << 3;
+    QTest::newRow("laser") << QVariant(4) << 4;
+    QTest::newRow("out of range") << QVariant(7) << 2;
+    QTest::newRow("negative") << QVariant(-1) << 2;
+    QTest::newRow("text") << QVariant(QStringLiteral("laser")) << 2;
+}
+
+void TestStartup::storedModuleChoice()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(int, module);
+    if (stored.isValid()) {
+        QSettings config(m_sandbox->filePath(QStringLiteral("config.ini")), QSettings::IniFormat);
+        config.setValue(QStringLiteral("default_module"), stored);
+    }
+    MainWindow window;
+    QCOMPARE(window.module(), module);
+}
+
+void TestStartup::openModuleRemembersAndClosesStartWindow()
+{
+    QPointer<MainWindow> start = new MainWindow;
+    start->openModule(MainWindow::Workspace, true);
+    QTRY_VERIFY(start.isNull());
+
+    QCOMPARE(workspaces().size(), 1);
+    MeasuringSystem *workspace = workspaces().first();
+    QVERIFY(workspace->isVisible());
+    QVERIFY(workspace->windowState().testFlag(Qt::WindowMaximized));
+    QVERIFY(workspace->testAttribute(Qt::WA_DeleteOnClose));
+    QVERIFY(!workspace->parent());
+
+    const QSettings config(m_sandbox->filePath(QStringLiteral("config.ini")), QSettings::IniFormat);
+    QCOMPARE(config.value(QStringLiteral("default_module")).toInt(), 2);
+}
+
+void TestStartup::modulesNotInThisBuildOpenTheWorkspace()
+{
+    for (int module : {1, 3, 4}) {
+        QPointer<MainWindow> start = new MainWindow;
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("модуль %1 не входить").arg(module)));
+        QTest::ignoreMessage(QtDebugMsg, "[INFO] відкрито робочу область");
+        start->openModule(module, false);
+        QTRY_VERIFY(start.isNull());
+        QCOMPARE(workspaces().size(), 1);
+        closeAllWorkspaces();
+    }
+    QVERIFY(!QFile::exists(m_sandbox->filePath(QStringLiteral("config.ini"))));
+}
+
+void TestStartup::unknownModuleOpensNothing()
+{
+    QPointer<MainWindow> start = new MainWindow;
+    start->openModule(9, false);
+    QTRY_VERIFY(start.isNull());
+    QVERIFY(workspaces().isEmpty());
+}
+
+void TestStartup::escapeClosesStartWindow()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::keyClick(&window, Qt::Key_A);
+    QVERIFY(window.isVisible());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+}
+
+void TestStartup::workspaceLoadsTheRegistry()
+{
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"),
+                                 "[Devices]\nsize=3\n"
+                                 "1\\name=a\n1\\portName=COM1\n1\\address=1\n"
+                                 "2\\name=b\n2\\portName=COM1\n2\\address=1\n"
+                                 "3\\name=c\n3\\portName=BLE\n3\\address=1\n3\\type=1\n"));
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("com_adapters.ini"),
+                                 "[Adapters]\nsize=1\n1\\portName=COM1\n1\\baudRate=19200\n"));
+    MeasuringSystem workspace;
+    QCOMPARE(workspace.devices().size(), 2);
+    QCOMPARE(workspace.registry().adapters().size(), 1);
+    QCOMPARE(workspace.registry().adapters().first().baudRate, 19200);
+    const QSettings file(m_sandbox->filePath(QStringLiteral("devices_config.ini")), QSettings::IniFormat);
+    QCOMPARE(file.value(QStringLiteral("Devices/size")).toInt(), 2);
+    QVERIFY(workspace.windowTitle().startsWith(QStringLiteral("KOVRAN")));
+}
+
+void TestStartup::embeddedResources()
+{
+    const QIcon icon(QStringLiteral(":/images/images/kovran_mark.ico"));
+    QVERIFY(!icon.isNull());
+    QVERIFY(!icon.pixmap(16, 16).isNull());
+    QVERIFY(!icon.pixmap(256, 256).isNull());
+    QVERIFY(!QPixmap(QStringLiteral(":/images/images/kovra_combined.png")).isNull());
+    QVERIFY(!QPixmap(QStringLiteral(":/images/images/LOGO.png")).isNull());
+}
+
+void TestStartup::everyLanguageLoads_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("uk_UA") << QStringLiteral("uk_UA") << QStringLiteral("KOVRAN — Вимірювальна система");
+    QTest::newRow("en_150") << QStringLiteral("en_150") << QStringLiteral("KOVRAN — Measuring system");
+    QTest::newRow("de_DE") << QStringLiteral("de_DE") << QStringLiteral("KOVRAN — Messsystem");
+    QTest::newRow("it_IT") << QStringLiteral("it_IT") << QStringLiteral("KOVRAN — Sistema di misura");
+    QTest::newRow("fr_FR") << QStringLiteral("fr_FR") << QStringLiteral("KOVRAN — Système de mesure");
+    QTest::newRow("pl_PL") << QStringLiteral("pl_PL") << QStringLiteral("KOVRAN — System pomiarowy");
+}
+
+void TestStartup::everyLanguageLoads()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, title);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/i18n/KOVRAN_") + code + QStringLiteral(".qm")));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    {
+        MeasuringSystem workspace;
+        QCOMPARE(workspace.windowTitle(), title);
+    }
+    QCoreApplication::removeTranslator(&translator);
+}
+
+void TestStartup::modalAnswererClicksTheChosenButton()
+{
+    ModalAnswerer answerer(QMessageBox::No);
+    const auto answer = QMessageBox::question(nullptr, QStringLiteral("Title"), QStringLiteral("Sure?"),
+                                              QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(answer, QMessageBox::No);
+    QVERIFY(answerer.answered());
+    QCOMPARE(answerer.title(), QStringLiteral("Title"));
+    QCOMPARE(answerer.text(), QStringLiteral("Sure?"));
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
