@@ -5,6 +5,7 @@
 
 #include <QDebug>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QSettings>
 
 namespace {
@@ -47,6 +48,9 @@ void MainWindow::openModule(int module, bool remember)
     case Workspace:
         window = new MeasuringSystem;
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // Without a window manager (kiosk sessions) maximising does nothing; start at full size anyway.
+        if (const QScreen *screen = window->screen())
+            window->setGeometry(screen->availableGeometry());
         window->showMaximized();
         qDebug().noquote() << "[INFO] відкрито робочу область";
         break;
