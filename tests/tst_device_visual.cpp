@@ -1,0 +1,11 @@
+#include <QTest>
+
+class Ttstdevicevisual : public QObject
+{
+    Q_OBJECT
+private slots:
+    void placeholder() {}
+};
+
+QTEST_MAIN(Ttstdevicevisual)
+#include "tst_device_visual.moc"
