@@ -50,6 +50,7 @@ private slots:
     void missingFileLoadsEmptyWithoutWriting();
     void unwritableFolderFailsWithoutCrash();
     void findBleDevice();
+    void nextFreeAddressPerGroup();
     void adaptersRoundTrip();
 
 private:
@@ -316,6 +317,21 @@ void TestDeviceRegistry::findBleDevice()
     QCOMPARE(registry.findBleDevice(mac), 1);
     QCOMPARE(registry.findBleDevice(QStringLiteral("11:22:33:44:55:66")), -1);
     QCOMPARE(registry.findBleDevice(QString()), -1);
+}
+
+void TestDeviceRegistry::nextFreeAddressPerGroup()
+{
+    DeviceRegistry registry;
+    QCOMPARE(registry.nextFreeAddress(1), 1);
+    registry.devices().append(makeRecord(1, QStringLiteral("a"), QStringLiteral("BLE"), 1));
+    registry.devices().append(makeRecord(4, QStringLiteral("b"), QStringLiteral("DONGLE"), 2));
+    registry.devices().append(makeRecord(2, QStringLiteral("k"), QStringLiteral("HID"), 1));
+    registry.devices().append(makeRecord(0, QStringLiteral("m"), QStringLiteral("COM1"), 3));
+    QCOMPARE(registry.nextFreeAddress(3), 3); // the dongle kinds count with direct Bluetooth
+    QCOMPARE(registry.nextFreeAddress(2), 2);
+    QCOMPARE(registry.nextFreeAddress(5), 1);
+    registry.devices().removeFirst(); // deleting the first Bluetooth instrument frees its address
+    QCOMPARE(registry.nextFreeAddress(1), 1);
 }
 
 void TestDeviceRegistry::adaptersRoundTrip()

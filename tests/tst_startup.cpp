@@ -234,12 +234,7 @@ void TestStartup::everyLanguageLoads()
     QFETCH(QString, title);
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/i18n/KOVRAN_") + code + QStringLiteral(".qm")));
-    QVERIFY(QCoreApplication::installTranslator(&translator));
-    {
-        MeasuringSystem workspace;
-        QCOMPARE(workspace.windowTitle(), title);
-    }
-    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(translator.translate("MeasuringSystem", "KOVRAN — Вимірювальна система"), title);
 }
 
 void TestStartup::modalAnswererClicksTheChosenButton()

@@ -2,18 +2,567 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="uk_UA">
     <context>
+        <name>DeviceEditDialog</name>
+        <message>
+            <source>Редагування параметрів приладу</source>
+            <translation>Messgeräteparameter bearbeiten</translation>
+        </message>
+        <message>
+            <source>Назва:</source>
+            <translation>Name:</translation>
+        </message>
+        <message>
+            <source>Тип (з приладу):</source>
+            <translation>Typ (vom Gerät):</translation>
+        </message>
+        <message>
+            <source>—</source>
+            <translation>—</translation>
+        </message>
+        <message>
+            <source>MAC-адреса:</source>
+            <translation>MAC-Adresse:</translation>
+        </message>
+        <message>
+            <source>Серійний номер:</source>
+            <translation>Seriennummer:</translation>
+        </message>
+        <message>
+            <source>Дата калібрування:</source>
+            <translation>Kalibrierdatum:</translation>
+        </message>
+        <message>
+            <source>Одиниці, задані в приладі:</source>
+            <translation>Im Gerät eingestellte Einheit:</translation>
+        </message>
+        <message>
+            <source>Використовується, якщо прилад передає цифри без десяткового роздільника</source>
+            <translation>Wird verwendet, wenn das Gerät Ziffern ohne Dezimaltrennzeichen sendet</translation>
+        </message>
+        <message>
+            <source>Знаків після коми в приладі:</source>
+            <translation>Nachkommastellen im Gerät:</translation>
+        </message>
+        <message>
+            <source>0 (x)</source>
+            <translation>0 (x)</translation>
+        </message>
+        <message>
+            <source>0.0 (x.x)</source>
+            <translation>0.0 (x.x)</translation>
+        </message>
+        <message>
+            <source>0.00 (x.xx)</source>
+            <translation>0.00 (x.xx)</translation>
+        </message>
+        <message>
+            <source>0.000 (x.xxx)</source>
+            <translation>0.000 (x.xxx)</translation>
+        </message>
+        <message>
+            <source>0.0000 (x.xxxx)</source>
+            <translation>0.0000 (x.xxxx)</translation>
+        </message>
+        <message>
+            <source>0.00000 (x.xxxxx)</source>
+            <translation>0.00000 (x.xxxxx)</translation>
+        </message>
+        <message>
+            <source>0.000000 (x.xxxxxx)</source>
+            <translation>0.000000 (x.xxxxxx)</translation>
+        </message>
+        <message>
+            <source>Точність:</source>
+            <translation>Genauigkeit:</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>Disable</translation>
+        </message>
+        <message>
+            <source>Min Peek</source>
+            <translation>Min Peek</translation>
+        </message>
+        <message>
+            <source>Max Peek</source>
+            <translation>Max Peek</translation>
+        </message>
+        <message>
+            <source>Range Peek</source>
+            <translation>Range Peek</translation>
+        </message>
+        <message>
+            <source>Module Peek</source>
+            <translation>Module Peek</translation>
+        </message>
+        <message>
+            <source>Min Limits</source>
+            <translation>Min Limits</translation>
+        </message>
+        <message>
+            <source>Max Limits</source>
+            <translation>Max Limits</translation>
+        </message>
+        <message>
+            <source>Range Limits</source>
+            <translation>Range Limits</translation>
+        </message>
+        <message>
+            <source>Режим вимірювання:</source>
+            <translation>Messmodus:</translation>
+        </message>
+        <message>
+            <source>Мін. ліміт:</source>
+            <translation>Untere Grenze:</translation>
+        </message>
+        <message>
+            <source>Макс. ліміт:</source>
+            <translation>Obere Grenze:</translation>
+        </message>
+        <message>
+            <source>ОК</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Нижній ліміт більший за верхній. Перевірте ліміти.</source>
+            <translation>Die untere Grenze ist größer als die obere. Bitte Grenzwerte prüfen.</translation>
+        </message>
+        <message>
+            <source>Лінійний датчик (0)</source>
+            <translation>Linearer Messtaster (0)</translation>
+        </message>
+        <message>
+            <source>Індикатор</source>
+            <translation>Messuhr</translation>
+        </message>
+        <message>
+            <source>Динамометр</source>
+            <translation>Kraftmessgerät</translation>
+        </message>
+        <message>
+            <source>Unknown (%1)</source>
+            <translation>Unbekannt (%1)</translation>
+        </message>
+        <message>
+            <source>%1.%2.%3</source>
+            <translation>%1.%2.%3</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceTypeDialog</name>
+        <message>
+            <source>Вибір типу підключення</source>
+            <translation>Verbindungsart wählen</translation>
+        </message>
+        <message>
+            <source>Виберіть тип підключення нового приладу:</source>
+            <translation>Verbindungsart des neuen Messgeräts wählen:</translation>
+        </message>
+        <message>
+            <source>Modbus (RS-485)</source>
+            <translation>Modbus (RS-485)</translation>
+        </message>
+        <message>
+            <source>Бездротовий (Bluetooth)</source>
+            <translation>Drahtlos (Bluetooth)</translation>
+        </message>
+        <message>
+            <source>USB (HID-клавіатура)</source>
+            <translation>USB (HID-Tastatur)</translation>
+        </message>
+        <message>
+            <source>Бездротовий через nRF-донгл</source>
+            <translation>Drahtlos über nRF-Dongle</translation>
+        </message>
+        <message>
+            <source>Бездротовий через донгл BLED112</source>
+            <translation>Drahtlos über BLED112-Dongle</translation>
+        </message>
+        <message>
+            <source>Sylvac провід</source>
+            <translation>Sylvac-Kabel</translation>
+        </message>
+        <message>
+            <source>Далі</source>
+            <translation>Weiter</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>Device_visual</name>
+        <message>
+            <source>ADDR: %1 | %2</source>
+            <translation>ADR: %1 | %2</translation>
+        </message>
+        <message>
+            <source>HID | VID_%1 PID_%2</source>
+            <translation>HID | VID_%1 PID_%2</translation>
+        </message>
+        <message>
+            <source>HID-клавіатура</source>
+            <translation>HID-Tastatur</translation>
+        </message>
+        <message>
+            <source>донгл ?</source>
+            <translation>Dongle ?</translation>
+        </message>
+        <message>
+            <source>Sylvac | %1 | %2</source>
+            <translation>Sylvac | %1 | %2</translation>
+        </message>
+        <message>
+            <source>мм</source>
+            <translation>mm</translation>
+        </message>
+        <message>
+            <source>дюйми</source>
+            <translation>Zoll</translation>
+        </message>
+        <message>
+            <source>Клік — відкрити прилад. Затиснути та потягнути — змінити порядок</source>
+            <translation>Klicken — Messgerät öffnen. Gedrückt halten und ziehen — Reihenfolge ändern</translation>
+        </message>
+        <message>
+            <source>Статистика вимірів</source>
+            <translation>Messstatistik</translation>
+        </message>
+        <message>
+            <source>Прилад закріплено за користувачем</source>
+            <translation>Messgerät ist einem Benutzer zugewiesen</translation>
+        </message>
+        <message>
+            <source>Редагувати</source>
+            <translation>Bearbeiten</translation>
+        </message>
+        <message>
+            <source>Вивантажити пам'ять приладу</source>
+            <translation>Gerätespeicher auslesen</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>КОМ: 141414</source>
+            <translation>COM: 141414</translation>
+        </message>
+        <message>
+            <source>МАС: 9f:51:55:55</source>
+            <translation>MAC: 9f:51:55:55</translation>
+        </message>
+        <message>
+            <source>Sylvac (провід)</source>
+            <translation>Sylvac (Kabel)</translation>
+        </message>
+    </context>
+    <context>
+        <name>KeyboardDeviceDialog</name>
+        <message>
+            <source>Міліметри (mm)</source>
+            <translation>Millimeter (mm)</translation>
+        </message>
+        <message>
+            <source>Дюйми (inch)</source>
+            <translation>Zoll (inch)</translation>
+        </message>
+        <message>
+            <source>Ньютони (N)</source>
+            <translation>Newton (N)</translation>
+        </message>
+        <message>
+            <source>Фунт-сила (lbf)</source>
+            <translation>Pound-force (lbf)</translation>
+        </message>
+        <message>
+            <source>Градуси (°)</source>
+            <translation>Grad (°)</translation>
+        </message>
+        <message>
+            <source>Радіани (rad)</source>
+            <translation>Radiant (rad)</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>
             <translation>KOVRAN — Messsystem</translation>
         </message>
         <message>
-            <source>Приладів у конфігурації: %1</source>
-            <translation>Konfigurierte Messgeräte: %1</translation>
+            <source>Додати</source>
+            <translation>Hinzufügen</translation>
         </message>
         <message>
-            <source>Картки приладів і таблиці вимірювань з'являться в наступній версії програми.</source>
-            <translation>Gerätekarten und Messtabellen folgen in der nächsten Programmversion.</translation>
+            <source>Синхронізувати все</source>
+            <translation>Alle synchronisieren</translation>
+        </message>
+        <message>
+            <source>Обнулити все</source>
+            <translation>Alle nullen</translation>
+        </message>
+        <message>
+            <source>Одиниці вимірювання</source>
+            <translation>Maßeinheiten</translation>
+        </message>
+        <message>
+            <source>Таймер</source>
+            <translation>Timer</translation>
+        </message>
+        <message>
+            <source>Макрос</source>
+            <translation>Makro</translation>
+        </message>
+        <message>
+            <source>Моно режим</source>
+            <translation>Mono-Modus</translation>
+        </message>
+        <message>
+            <source>Мульти режим</source>
+            <translation>Multi-Modus</translation>
+        </message>
+        <message>
+            <source>Формули</source>
+            <translation>Formeln</translation>
+        </message>
+        <message>
+            <source>Графік</source>
+            <translation>Diagramm</translation>
+        </message>
+        <message>
+            <source>EXPORT</source>
+            <translation>EXPORT</translation>
+        </message>
+        <message>
+            <source>Права кнопка миші — розгорнута статистика</source>
+            <translation>Rechte Maustaste — ausführliche Statistik</translation>
+        </message>
+        <message>
+            <source>Графік вимірів з'явиться в наступній версії програми.</source>
+            <translation>Das Messdiagramm folgt in der nächsten Programmversion.</translation>
+        </message>
+        <message>
+            <source>Файл</source>
+            <translation>Datei</translation>
+        </message>
+        <message>
+            <source>Експорт</source>
+            <translation>Export</translation>
+        </message>
+        <message>
+            <source>Налаштування</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>Мова</source>
+            <translation>Sprache</translation>
+        </message>
+        <message>
+            <source>Розширення</source>
+            <translation>Erweiterungen</translation>
+        </message>
+        <message>
+            <source>Адаптер модбас</source>
+            <translation>Modbus-Adapter</translation>
+        </message>
+        <message>
+            <source>Скинути налаштування</source>
+            <translation>Einstellungen zurücksetzen</translation>
+        </message>
+        <message>
+            <source>Користувачі</source>
+            <translation>Benutzer</translation>
+        </message>
+        <message>
+            <source>Дублювання клавіатури</source>
+            <translation>Tastatur-Duplizierung</translation>
+        </message>
+        <message>
+            <source>KOVRAN</source>
+            <translation>KOVRAN</translation>
+        </message>
+        <message>
+            <source>Ця функція з'явиться в наступній версії програми.</source>
+            <translation>Diese Funktion folgt in der nächsten Programmversion.</translation>
+        </message>
+        <message>
+            <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
+            <translation>Möchten Sie das Gerät &lt;b&gt;%1&lt;/b&gt; wirklich löschen?</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>Додавання приладу</source>
+            <translation>Messgerät hinzufügen</translation>
+        </message>
+        <message>
+            <source>Цей тип підключення ще недоступний у цій версії програми.</source>
+            <translation>Diese Verbindungsart ist in dieser Programmversion noch nicht verfügbar.</translation>
+        </message>
+        <message>
+            <source>Скинути збережений вибір модуля, що відкривається при старті програми?</source>
+            <translation>Die gespeicherte Auswahl des Startmoduls zurücksetzen?</translation>
+        </message>
+        <message>
+            <source>Готово</source>
+            <translation>Fertig</translation>
+        </message>
+        <message>
+            <source>Налаштування скинуто. При наступному запуску програми знову з'явиться вибір модуля.</source>
+            <translation>Einstellungen zurückgesetzt. Beim nächsten Programmstart erscheint wieder die Modulauswahl.</translation>
+        </message>
+        <message>
+            <source>Значення (%1)</source>
+            <translation>Wert (%1)</translation>
+        </message>
+        <message>
+            <source>Значення</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>№</source>
+            <translation>Nr.</translation>
+        </message>
+        <message>
+            <source>Час</source>
+            <translation>Zeit</translation>
+        </message>
+        <message>
+            <source>Статус</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>min: %1
+max: %2
+avg: %3</source>
+            <translation>min: %1
+max: %2
+avg: %3</translation>
+        </message>
+        <message>
+            <source>Модулі розширення ще не встановлено</source>
+            <translation>Noch keine Erweiterungsmodule installiert</translation>
+        </message>
+    </context>
+    <context>
+        <name>UserEditDialog</name>
+        <message>
+            <source>Новий користувач</source>
+            <translation>Neuer Benutzer</translation>
+        </message>
+        <message>
+            <source>Користувач</source>
+            <translation>Benutzer</translation>
+        </message>
+        <message>
+            <source>ім'я або посада</source>
+            <translation>Name oder Funktion</translation>
+        </message>
+        <message>
+            <source>Ім'я:</source>
+            <translation>Name:</translation>
+        </message>
+        <message>
+            <source>Роль:</source>
+            <translation>Rolle:</translation>
+        </message>
+        <message>
+            <source>Це єдиний адміністратор — роль змінити не можна, інакше керувати користувачами стане нікому.</source>
+            <translation>Dies ist der einzige Administrator — die Rolle kann nicht geändert werden, sonst könnte niemand mehr die Benutzer verwalten.</translation>
+        </message>
+    </context>
+    <context>
+        <name>UserManager</name>
+        <message>
+            <source>Адміністратор</source>
+            <translation>Administrator</translation>
+        </message>
+        <message>
+            <source>адміністратор</source>
+            <translation>Administrator</translation>
+        </message>
+        <message>
+            <source>оператор</source>
+            <translation>Bediener</translation>
+        </message>
+    </context>
+    <context>
+        <name>UsersDialog</name>
+        <message>
+            <source>Користувачі</source>
+            <translation>Benutzer</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Hinzufügen</translation>
+        </message>
+        <message>
+            <source>Змінити</source>
+            <translation>Bearbeiten</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>Прилад належить одному користувачеві: якщо позначити його тут, він автоматично зніметься з попереднього власника.</source>
+            <translation>Ein Messgerät gehört genau einem Benutzer: Wenn Sie es hier markieren, wird es dem bisherigen Besitzer automatisch entzogen.</translation>
+        </message>
+        <message>
+            <source>Зберегти</source>
+            <translation>Speichern</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>%1  —  %2</source>
+            <translation>%1  —  %2</translation>
+        </message>
+        <message>
+            <source>Прилади користувача «%1»</source>
+            <translation>Messgeräte von „%1“</translation>
+        </message>
+        <message>
+            <source>Прилади</source>
+            <translation>Messgeräte</translation>
+        </message>
+        <message>
+            <source>(зараз у «%1»)</source>
+            <translation>(zurzeit bei „%1“)</translation>
+        </message>
+        <message>
+            <source>(закріплений за видаленим користувачем)</source>
+            <translation>(einem gelöschten Benutzer zugeordnet)</translation>
+        </message>
+        <message>
+            <source>Це єдиний адміністратор — його видалити не можна. Спершу призначте адміністратором когось іншого.</source>
+            <translation>Dies ist der einzige Administrator — er kann nicht gelöscht werden. Ernennen Sie zuerst einen anderen Benutzer zum Administrator.</translation>
+        </message>
+        <message>
+            <source>Видалити користувача «%1»?</source>
+            <translation>Benutzer „%1“ löschen?</translation>
+        </message>
+        <message>
+            <source>
+
+Закріплені за ним прилади (%1) стануть нічийними.</source>
+            <translation>
+
+Die diesem Benutzer zugeordneten Messgeräte (%1) haben dann keinen Besitzer mehr.</translation>
+        </message>
+        <message>
+            <source>Видалення</source>
+            <translation>Löschen</translation>
         </message>
     </context>
 </TS>

@@ -2,18 +2,567 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_150" sourcelanguage="uk_UA">
     <context>
+        <name>DeviceEditDialog</name>
+        <message>
+            <source>Редагування параметрів приладу</source>
+            <translation>Edit instrument settings</translation>
+        </message>
+        <message>
+            <source>Назва:</source>
+            <translation>Name:</translation>
+        </message>
+        <message>
+            <source>Тип (з приладу):</source>
+            <translation>Type (from instrument):</translation>
+        </message>
+        <message>
+            <source>—</source>
+            <translation>—</translation>
+        </message>
+        <message>
+            <source>MAC-адреса:</source>
+            <translation>MAC address:</translation>
+        </message>
+        <message>
+            <source>Серійний номер:</source>
+            <translation>Serial number:</translation>
+        </message>
+        <message>
+            <source>Дата калібрування:</source>
+            <translation>Calibration date:</translation>
+        </message>
+        <message>
+            <source>Одиниці, задані в приладі:</source>
+            <translation>Units set in the instrument:</translation>
+        </message>
+        <message>
+            <source>Використовується, якщо прилад передає цифри без десяткового роздільника</source>
+            <translation>Used when the instrument sends digits without a decimal separator</translation>
+        </message>
+        <message>
+            <source>Знаків після коми в приладі:</source>
+            <translation>Decimals in the instrument:</translation>
+        </message>
+        <message>
+            <source>0 (x)</source>
+            <translation>0 (x)</translation>
+        </message>
+        <message>
+            <source>0.0 (x.x)</source>
+            <translation>0.0 (x.x)</translation>
+        </message>
+        <message>
+            <source>0.00 (x.xx)</source>
+            <translation>0.00 (x.xx)</translation>
+        </message>
+        <message>
+            <source>0.000 (x.xxx)</source>
+            <translation>0.000 (x.xxx)</translation>
+        </message>
+        <message>
+            <source>0.0000 (x.xxxx)</source>
+            <translation>0.0000 (x.xxxx)</translation>
+        </message>
+        <message>
+            <source>0.00000 (x.xxxxx)</source>
+            <translation>0.00000 (x.xxxxx)</translation>
+        </message>
+        <message>
+            <source>0.000000 (x.xxxxxx)</source>
+            <translation>0.000000 (x.xxxxxx)</translation>
+        </message>
+        <message>
+            <source>Точність:</source>
+            <translation>Precision:</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>Disable</translation>
+        </message>
+        <message>
+            <source>Min Peek</source>
+            <translation>Min Peek</translation>
+        </message>
+        <message>
+            <source>Max Peek</source>
+            <translation>Max Peek</translation>
+        </message>
+        <message>
+            <source>Range Peek</source>
+            <translation>Range Peek</translation>
+        </message>
+        <message>
+            <source>Module Peek</source>
+            <translation>Module Peek</translation>
+        </message>
+        <message>
+            <source>Min Limits</source>
+            <translation>Min Limits</translation>
+        </message>
+        <message>
+            <source>Max Limits</source>
+            <translation>Max Limits</translation>
+        </message>
+        <message>
+            <source>Range Limits</source>
+            <translation>Range Limits</translation>
+        </message>
+        <message>
+            <source>Режим вимірювання:</source>
+            <translation>Measuring mode:</translation>
+        </message>
+        <message>
+            <source>Мін. ліміт:</source>
+            <translation>Lower limit:</translation>
+        </message>
+        <message>
+            <source>Макс. ліміт:</source>
+            <translation>Upper limit:</translation>
+        </message>
+        <message>
+            <source>ОК</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Нижній ліміт більший за верхній. Перевірте ліміти.</source>
+            <translation>The lower limit is greater than the upper limit. Check the limits.</translation>
+        </message>
+        <message>
+            <source>Лінійний датчик (0)</source>
+            <translation>Linear sensor (0)</translation>
+        </message>
+        <message>
+            <source>Індикатор</source>
+            <translation>Dial indicator</translation>
+        </message>
+        <message>
+            <source>Динамометр</source>
+            <translation>Dynamometer</translation>
+        </message>
+        <message>
+            <source>Unknown (%1)</source>
+            <translation>Unknown (%1)</translation>
+        </message>
+        <message>
+            <source>%1.%2.%3</source>
+            <translation>%1.%2.%3</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceTypeDialog</name>
+        <message>
+            <source>Вибір типу підключення</source>
+            <translation>Select connection type</translation>
+        </message>
+        <message>
+            <source>Виберіть тип підключення нового приладу:</source>
+            <translation>Choose how the new instrument is connected:</translation>
+        </message>
+        <message>
+            <source>Modbus (RS-485)</source>
+            <translation>Modbus (RS-485)</translation>
+        </message>
+        <message>
+            <source>Бездротовий (Bluetooth)</source>
+            <translation>Wireless (Bluetooth)</translation>
+        </message>
+        <message>
+            <source>USB (HID-клавіатура)</source>
+            <translation>USB (HID keyboard)</translation>
+        </message>
+        <message>
+            <source>Бездротовий через nRF-донгл</source>
+            <translation>Wireless via nRF dongle</translation>
+        </message>
+        <message>
+            <source>Бездротовий через донгл BLED112</source>
+            <translation>Wireless via BLED112 dongle</translation>
+        </message>
+        <message>
+            <source>Sylvac провід</source>
+            <translation>Sylvac cable</translation>
+        </message>
+        <message>
+            <source>Далі</source>
+            <translation>Next</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>Device_visual</name>
+        <message>
+            <source>ADDR: %1 | %2</source>
+            <translation>ADDR: %1 | %2</translation>
+        </message>
+        <message>
+            <source>HID | VID_%1 PID_%2</source>
+            <translation>HID | VID_%1 PID_%2</translation>
+        </message>
+        <message>
+            <source>HID-клавіатура</source>
+            <translation>HID keyboard</translation>
+        </message>
+        <message>
+            <source>донгл ?</source>
+            <translation>dongle ?</translation>
+        </message>
+        <message>
+            <source>Sylvac | %1 | %2</source>
+            <translation>Sylvac | %1 | %2</translation>
+        </message>
+        <message>
+            <source>мм</source>
+            <translation>mm</translation>
+        </message>
+        <message>
+            <source>дюйми</source>
+            <translation>inches</translation>
+        </message>
+        <message>
+            <source>Клік — відкрити прилад. Затиснути та потягнути — змінити порядок</source>
+            <translation>Click — open the instrument. Press and drag — change the order</translation>
+        </message>
+        <message>
+            <source>Статистика вимірів</source>
+            <translation>Measurement statistics</translation>
+        </message>
+        <message>
+            <source>Прилад закріплено за користувачем</source>
+            <translation>Instrument assigned to a user</translation>
+        </message>
+        <message>
+            <source>Редагувати</source>
+            <translation>Edit</translation>
+        </message>
+        <message>
+            <source>Вивантажити пам'ять приладу</source>
+            <translation>Download instrument memory</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>КОМ: 141414</source>
+            <translation>COM: 141414</translation>
+        </message>
+        <message>
+            <source>МАС: 9f:51:55:55</source>
+            <translation>MAC: 9f:51:55:55</translation>
+        </message>
+        <message>
+            <source>Sylvac (провід)</source>
+            <translation>Sylvac (cable)</translation>
+        </message>
+    </context>
+    <context>
+        <name>KeyboardDeviceDialog</name>
+        <message>
+            <source>Міліметри (mm)</source>
+            <translation>Millimetres (mm)</translation>
+        </message>
+        <message>
+            <source>Дюйми (inch)</source>
+            <translation>Inches (inch)</translation>
+        </message>
+        <message>
+            <source>Ньютони (N)</source>
+            <translation>Newtons (N)</translation>
+        </message>
+        <message>
+            <source>Фунт-сила (lbf)</source>
+            <translation>Pound-force (lbf)</translation>
+        </message>
+        <message>
+            <source>Градуси (°)</source>
+            <translation>Degrees (°)</translation>
+        </message>
+        <message>
+            <source>Радіани (rad)</source>
+            <translation>Radians (rad)</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>
             <translation>KOVRAN — Measuring system</translation>
         </message>
         <message>
-            <source>Приладів у конфігурації: %1</source>
-            <translation>Instruments configured: %1</translation>
+            <source>Додати</source>
+            <translation>Add</translation>
         </message>
         <message>
-            <source>Картки приладів і таблиці вимірювань з'являться в наступній версії програми.</source>
-            <translation>Instrument cards and measurement tables arrive in the next version of the program.</translation>
+            <source>Синхронізувати все</source>
+            <translation>Sync all</translation>
+        </message>
+        <message>
+            <source>Обнулити все</source>
+            <translation>Zero all</translation>
+        </message>
+        <message>
+            <source>Одиниці вимірювання</source>
+            <translation>Units</translation>
+        </message>
+        <message>
+            <source>Таймер</source>
+            <translation>Timer</translation>
+        </message>
+        <message>
+            <source>Макрос</source>
+            <translation>Macro</translation>
+        </message>
+        <message>
+            <source>Моно режим</source>
+            <translation>Mono mode</translation>
+        </message>
+        <message>
+            <source>Мульти режим</source>
+            <translation>Multi mode</translation>
+        </message>
+        <message>
+            <source>Формули</source>
+            <translation>Formulas</translation>
+        </message>
+        <message>
+            <source>Графік</source>
+            <translation>Chart</translation>
+        </message>
+        <message>
+            <source>EXPORT</source>
+            <translation>EXPORT</translation>
+        </message>
+        <message>
+            <source>Права кнопка миші — розгорнута статистика</source>
+            <translation>Right mouse button — detailed statistics</translation>
+        </message>
+        <message>
+            <source>Графік вимірів з'явиться в наступній версії програми.</source>
+            <translation>The measurement chart arrives in the next version of the program.</translation>
+        </message>
+        <message>
+            <source>Файл</source>
+            <translation>File</translation>
+        </message>
+        <message>
+            <source>Експорт</source>
+            <translation>Export</translation>
+        </message>
+        <message>
+            <source>Налаштування</source>
+            <translation>Settings</translation>
+        </message>
+        <message>
+            <source>Мова</source>
+            <translation>Language</translation>
+        </message>
+        <message>
+            <source>Розширення</source>
+            <translation>Extensions</translation>
+        </message>
+        <message>
+            <source>Адаптер модбас</source>
+            <translation>Modbus adapter</translation>
+        </message>
+        <message>
+            <source>Скинути налаштування</source>
+            <translation>Reset settings</translation>
+        </message>
+        <message>
+            <source>Користувачі</source>
+            <translation>Users</translation>
+        </message>
+        <message>
+            <source>Дублювання клавіатури</source>
+            <translation>Keyboard duplication</translation>
+        </message>
+        <message>
+            <source>KOVRAN</source>
+            <translation>KOVRAN</translation>
+        </message>
+        <message>
+            <source>Ця функція з'явиться в наступній версії програми.</source>
+            <translation>This function arrives in the next version of the program.</translation>
+        </message>
+        <message>
+            <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
+            <translation>Are you sure you want to delete the device &lt;b&gt;%1&lt;/b&gt;?</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>Додавання приладу</source>
+            <translation>Adding an instrument</translation>
+        </message>
+        <message>
+            <source>Цей тип підключення ще недоступний у цій версії програми.</source>
+            <translation>This connection type is not available in this version of the program yet.</translation>
+        </message>
+        <message>
+            <source>Скинути збережений вибір модуля, що відкривається при старті програми?</source>
+            <translation>Reset the saved choice of the module opened at start-up?</translation>
+        </message>
+        <message>
+            <source>Готово</source>
+            <translation>Done</translation>
+        </message>
+        <message>
+            <source>Налаштування скинуто. При наступному запуску програми знову з'явиться вибір модуля.</source>
+            <translation>Settings reset. The module choice will appear again at the next start of the program.</translation>
+        </message>
+        <message>
+            <source>Значення (%1)</source>
+            <translation>Value (%1)</translation>
+        </message>
+        <message>
+            <source>Значення</source>
+            <translation>Value</translation>
+        </message>
+        <message>
+            <source>№</source>
+            <translation>No.</translation>
+        </message>
+        <message>
+            <source>Час</source>
+            <translation>Time</translation>
+        </message>
+        <message>
+            <source>Статус</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>min: %1
+max: %2
+avg: %3</source>
+            <translation>min: %1
+max: %2
+avg: %3</translation>
+        </message>
+        <message>
+            <source>Модулі розширення ще не встановлено</source>
+            <translation>No extension modules installed yet</translation>
+        </message>
+    </context>
+    <context>
+        <name>UserEditDialog</name>
+        <message>
+            <source>Новий користувач</source>
+            <translation>New user</translation>
+        </message>
+        <message>
+            <source>Користувач</source>
+            <translation>User</translation>
+        </message>
+        <message>
+            <source>ім'я або посада</source>
+            <translation>name or position</translation>
+        </message>
+        <message>
+            <source>Ім'я:</source>
+            <translation>Name:</translation>
+        </message>
+        <message>
+            <source>Роль:</source>
+            <translation>Role:</translation>
+        </message>
+        <message>
+            <source>Це єдиний адміністратор — роль змінити не можна, інакше керувати користувачами стане нікому.</source>
+            <translation>This is the only administrator — the role cannot be changed, otherwise nobody could manage users.</translation>
+        </message>
+    </context>
+    <context>
+        <name>UserManager</name>
+        <message>
+            <source>Адміністратор</source>
+            <translation>Administrator</translation>
+        </message>
+        <message>
+            <source>адміністратор</source>
+            <translation>administrator</translation>
+        </message>
+        <message>
+            <source>оператор</source>
+            <translation>operator</translation>
+        </message>
+    </context>
+    <context>
+        <name>UsersDialog</name>
+        <message>
+            <source>Користувачі</source>
+            <translation>Users</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <source>Змінити</source>
+            <translation>Edit</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Delete</translation>
+        </message>
+        <message>
+            <source>Прилад належить одному користувачеві: якщо позначити його тут, він автоматично зніметься з попереднього власника.</source>
+            <translation>An instrument belongs to one user: checking it here automatically removes it from its previous owner.</translation>
+        </message>
+        <message>
+            <source>Зберегти</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>%1  —  %2</source>
+            <translation>%1  —  %2</translation>
+        </message>
+        <message>
+            <source>Прилади користувача «%1»</source>
+            <translation>Instruments of “%1”</translation>
+        </message>
+        <message>
+            <source>Прилади</source>
+            <translation>Instruments</translation>
+        </message>
+        <message>
+            <source>(зараз у «%1»)</source>
+            <translation>(now with “%1”)</translation>
+        </message>
+        <message>
+            <source>(закріплений за видаленим користувачем)</source>
+            <translation>(assigned to a deleted user)</translation>
+        </message>
+        <message>
+            <source>Це єдиний адміністратор — його видалити не можна. Спершу призначте адміністратором когось іншого.</source>
+            <translation>This is the only administrator — it cannot be deleted. First make someone else an administrator.</translation>
+        </message>
+        <message>
+            <source>Видалити користувача «%1»?</source>
+            <translation>Delete user “%1”?</translation>
+        </message>
+        <message>
+            <source>
+
+Закріплені за ним прилади (%1) стануть нічийними.</source>
+            <translation>
+
+The instruments assigned to this user (%1) will have no owner.</translation>
+        </message>
+        <message>
+            <source>Видалення</source>
+            <translation>Delete</translation>
         </message>
     </context>
 </TS>

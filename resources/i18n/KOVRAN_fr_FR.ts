@@ -2,18 +2,567 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="uk_UA">
     <context>
+        <name>DeviceEditDialog</name>
+        <message>
+            <source>Редагування параметрів приладу</source>
+            <translation>Modifier les paramètres de l'instrument</translation>
+        </message>
+        <message>
+            <source>Назва:</source>
+            <translation>Nom :</translation>
+        </message>
+        <message>
+            <source>Тип (з приладу):</source>
+            <translation>Type (de l'instrument) :</translation>
+        </message>
+        <message>
+            <source>—</source>
+            <translation>—</translation>
+        </message>
+        <message>
+            <source>MAC-адреса:</source>
+            <translation>Adresse MAC :</translation>
+        </message>
+        <message>
+            <source>Серійний номер:</source>
+            <translation>Numéro de série :</translation>
+        </message>
+        <message>
+            <source>Дата калібрування:</source>
+            <translation>Date d'étalonnage :</translation>
+        </message>
+        <message>
+            <source>Одиниці, задані в приладі:</source>
+            <translation>Unités réglées dans l'instrument :</translation>
+        </message>
+        <message>
+            <source>Використовується, якщо прилад передає цифри без десяткового роздільника</source>
+            <translation>Utilisé lorsque l'instrument envoie des chiffres sans séparateur décimal</translation>
+        </message>
+        <message>
+            <source>Знаків після коми в приладі:</source>
+            <translation>Décimales dans l'instrument :</translation>
+        </message>
+        <message>
+            <source>0 (x)</source>
+            <translation>0 (x)</translation>
+        </message>
+        <message>
+            <source>0.0 (x.x)</source>
+            <translation>0.0 (x.x)</translation>
+        </message>
+        <message>
+            <source>0.00 (x.xx)</source>
+            <translation>0.00 (x.xx)</translation>
+        </message>
+        <message>
+            <source>0.000 (x.xxx)</source>
+            <translation>0.000 (x.xxx)</translation>
+        </message>
+        <message>
+            <source>0.0000 (x.xxxx)</source>
+            <translation>0.0000 (x.xxxx)</translation>
+        </message>
+        <message>
+            <source>0.00000 (x.xxxxx)</source>
+            <translation>0.00000 (x.xxxxx)</translation>
+        </message>
+        <message>
+            <source>0.000000 (x.xxxxxx)</source>
+            <translation>0.000000 (x.xxxxxx)</translation>
+        </message>
+        <message>
+            <source>Точність:</source>
+            <translation>Précision :</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>Disable</translation>
+        </message>
+        <message>
+            <source>Min Peek</source>
+            <translation>Min Peek</translation>
+        </message>
+        <message>
+            <source>Max Peek</source>
+            <translation>Max Peek</translation>
+        </message>
+        <message>
+            <source>Range Peek</source>
+            <translation>Range Peek</translation>
+        </message>
+        <message>
+            <source>Module Peek</source>
+            <translation>Module Peek</translation>
+        </message>
+        <message>
+            <source>Min Limits</source>
+            <translation>Min Limits</translation>
+        </message>
+        <message>
+            <source>Max Limits</source>
+            <translation>Max Limits</translation>
+        </message>
+        <message>
+            <source>Range Limits</source>
+            <translation>Range Limits</translation>
+        </message>
+        <message>
+            <source>Режим вимірювання:</source>
+            <translation>Mode de mesure :</translation>
+        </message>
+        <message>
+            <source>Мін. ліміт:</source>
+            <translation>Limite inférieure :</translation>
+        </message>
+        <message>
+            <source>Макс. ліміт:</source>
+            <translation>Limite supérieure :</translation>
+        </message>
+        <message>
+            <source>ОК</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Нижній ліміт більший за верхній. Перевірте ліміти.</source>
+            <translation>La limite inférieure est supérieure à la limite supérieure. Vérifiez les limites.</translation>
+        </message>
+        <message>
+            <source>Лінійний датчик (0)</source>
+            <translation>Capteur linéaire (0)</translation>
+        </message>
+        <message>
+            <source>Індикатор</source>
+            <translation>Comparateur</translation>
+        </message>
+        <message>
+            <source>Динамометр</source>
+            <translation>Dynamomètre</translation>
+        </message>
+        <message>
+            <source>Unknown (%1)</source>
+            <translation>Inconnu (%1)</translation>
+        </message>
+        <message>
+            <source>%1.%2.%3</source>
+            <translation>%1.%2.%3</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceTypeDialog</name>
+        <message>
+            <source>Вибір типу підключення</source>
+            <translation>Choix du type de connexion</translation>
+        </message>
+        <message>
+            <source>Виберіть тип підключення нового приладу:</source>
+            <translation>Choisissez le type de connexion du nouvel instrument :</translation>
+        </message>
+        <message>
+            <source>Modbus (RS-485)</source>
+            <translation>Modbus (RS-485)</translation>
+        </message>
+        <message>
+            <source>Бездротовий (Bluetooth)</source>
+            <translation>Sans fil (Bluetooth)</translation>
+        </message>
+        <message>
+            <source>USB (HID-клавіатура)</source>
+            <translation>USB (clavier HID)</translation>
+        </message>
+        <message>
+            <source>Бездротовий через nRF-донгл</source>
+            <translation>Sans fil via dongle nRF</translation>
+        </message>
+        <message>
+            <source>Бездротовий через донгл BLED112</source>
+            <translation>Sans fil via dongle BLED112</translation>
+        </message>
+        <message>
+            <source>Sylvac провід</source>
+            <translation>Câble Sylvac</translation>
+        </message>
+        <message>
+            <source>Далі</source>
+            <translation>Suivant</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
+        <name>Device_visual</name>
+        <message>
+            <source>ADDR: %1 | %2</source>
+            <translation>ADR : %1 | %2</translation>
+        </message>
+        <message>
+            <source>HID | VID_%1 PID_%2</source>
+            <translation>HID | VID_%1 PID_%2</translation>
+        </message>
+        <message>
+            <source>HID-клавіатура</source>
+            <translation>Clavier HID</translation>
+        </message>
+        <message>
+            <source>донгл ?</source>
+            <translation>dongle ?</translation>
+        </message>
+        <message>
+            <source>Sylvac | %1 | %2</source>
+            <translation>Sylvac | %1 | %2</translation>
+        </message>
+        <message>
+            <source>мм</source>
+            <translation>mm</translation>
+        </message>
+        <message>
+            <source>дюйми</source>
+            <translation>pouces</translation>
+        </message>
+        <message>
+            <source>Клік — відкрити прилад. Затиснути та потягнути — змінити порядок</source>
+            <translation>Clic — ouvrir l'instrument. Maintenir et glisser — changer l'ordre</translation>
+        </message>
+        <message>
+            <source>Статистика вимірів</source>
+            <translation>Statistiques des mesures</translation>
+        </message>
+        <message>
+            <source>Прилад закріплено за користувачем</source>
+            <translation>Instrument attribué à un utilisateur</translation>
+        </message>
+        <message>
+            <source>Редагувати</source>
+            <translation>Modifier</translation>
+        </message>
+        <message>
+            <source>Вивантажити пам'ять приладу</source>
+            <translation>Télécharger la mémoire de l'instrument</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>КОМ: 141414</source>
+            <translation>COM : 141414</translation>
+        </message>
+        <message>
+            <source>МАС: 9f:51:55:55</source>
+            <translation>MAC : 9f:51:55:55</translation>
+        </message>
+        <message>
+            <source>Sylvac (провід)</source>
+            <translation>Sylvac (câble)</translation>
+        </message>
+    </context>
+    <context>
+        <name>KeyboardDeviceDialog</name>
+        <message>
+            <source>Міліметри (mm)</source>
+            <translation>Millimètres (mm)</translation>
+        </message>
+        <message>
+            <source>Дюйми (inch)</source>
+            <translation>Pouces (inch)</translation>
+        </message>
+        <message>
+            <source>Ньютони (N)</source>
+            <translation>Newtons (N)</translation>
+        </message>
+        <message>
+            <source>Фунт-сила (lbf)</source>
+            <translation>Livres-force (lbf)</translation>
+        </message>
+        <message>
+            <source>Градуси (°)</source>
+            <translation>Degrés (°)</translation>
+        </message>
+        <message>
+            <source>Радіани (rad)</source>
+            <translation>Radians (rad)</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>
             <translation>KOVRAN — Système de mesure</translation>
         </message>
         <message>
-            <source>Приладів у конфігурації: %1</source>
-            <translation>Instruments configurés : %1</translation>
+            <source>Додати</source>
+            <translation>Ajouter</translation>
         </message>
         <message>
-            <source>Картки приладів і таблиці вимірювань з'являться в наступній версії програми.</source>
-            <translation>Les fiches des instruments et les tableaux de mesure arrivent dans la prochaine version du programme.</translation>
+            <source>Синхронізувати все</source>
+            <translation>Tout synchroniser</translation>
+        </message>
+        <message>
+            <source>Обнулити все</source>
+            <translation>Tout mettre à zéro</translation>
+        </message>
+        <message>
+            <source>Одиниці вимірювання</source>
+            <translation>Unités de mesure</translation>
+        </message>
+        <message>
+            <source>Таймер</source>
+            <translation>Minuterie</translation>
+        </message>
+        <message>
+            <source>Макрос</source>
+            <translation>Macro</translation>
+        </message>
+        <message>
+            <source>Моно режим</source>
+            <translation>Mode mono</translation>
+        </message>
+        <message>
+            <source>Мульти режим</source>
+            <translation>Mode multi</translation>
+        </message>
+        <message>
+            <source>Формули</source>
+            <translation>Formules</translation>
+        </message>
+        <message>
+            <source>Графік</source>
+            <translation>Graphique</translation>
+        </message>
+        <message>
+            <source>EXPORT</source>
+            <translation>EXPORTER</translation>
+        </message>
+        <message>
+            <source>Права кнопка миші — розгорнута статистика</source>
+            <translation>Clic droit — statistiques détaillées</translation>
+        </message>
+        <message>
+            <source>Графік вимірів з'явиться в наступній версії програми.</source>
+            <translation>Le graphique des mesures arrive dans la prochaine version du programme.</translation>
+        </message>
+        <message>
+            <source>Файл</source>
+            <translation>Fichier</translation>
+        </message>
+        <message>
+            <source>Експорт</source>
+            <translation>Exporter</translation>
+        </message>
+        <message>
+            <source>Налаштування</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Мова</source>
+            <translation>Langue</translation>
+        </message>
+        <message>
+            <source>Розширення</source>
+            <translation>Extensions</translation>
+        </message>
+        <message>
+            <source>Адаптер модбас</source>
+            <translation>Adaptateur Modbus</translation>
+        </message>
+        <message>
+            <source>Скинути налаштування</source>
+            <translation>Réinitialiser les paramètres</translation>
+        </message>
+        <message>
+            <source>Користувачі</source>
+            <translation>Utilisateurs</translation>
+        </message>
+        <message>
+            <source>Дублювання клавіатури</source>
+            <translation>Duplication clavier</translation>
+        </message>
+        <message>
+            <source>KOVRAN</source>
+            <translation>KOVRAN</translation>
+        </message>
+        <message>
+            <source>Ця функція з'явиться в наступній версії програми.</source>
+            <translation>Cette fonction arrive dans la prochaine version du programme.</translation>
+        </message>
+        <message>
+            <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
+            <translation>Voulez-vous vraiment supprimer l'appareil &lt;b&gt;%1&lt;/b&gt; ?</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>Додавання приладу</source>
+            <translation>Ajout d'un instrument</translation>
+        </message>
+        <message>
+            <source>Цей тип підключення ще недоступний у цій версії програми.</source>
+            <translation>Ce type de connexion n'est pas encore disponible dans cette version du programme.</translation>
+        </message>
+        <message>
+            <source>Скинути збережений вибір модуля, що відкривається при старті програми?</source>
+            <translation>Réinitialiser le choix enregistré du module ouvert au démarrage ?</translation>
+        </message>
+        <message>
+            <source>Готово</source>
+            <translation>Terminé</translation>
+        </message>
+        <message>
+            <source>Налаштування скинуто. При наступному запуску програми знову з'явиться вибір модуля.</source>
+            <translation>Paramètres réinitialisés. Le choix du module réapparaîtra au prochain démarrage du programme.</translation>
+        </message>
+        <message>
+            <source>Значення (%1)</source>
+            <translation>Valeur (%1)</translation>
+        </message>
+        <message>
+            <source>Значення</source>
+            <translation>Valeur</translation>
+        </message>
+        <message>
+            <source>№</source>
+            <translation>N°</translation>
+        </message>
+        <message>
+            <source>Час</source>
+            <translation>Heure</translation>
+        </message>
+        <message>
+            <source>Статус</source>
+            <translation>Statut</translation>
+        </message>
+        <message>
+            <source>min: %1
+max: %2
+avg: %3</source>
+            <translation>min: %1
+max: %2
+avg: %3</translation>
+        </message>
+        <message>
+            <source>Модулі розширення ще не встановлено</source>
+            <translation>Aucun module d'extension installé pour l'instant</translation>
+        </message>
+    </context>
+    <context>
+        <name>UserEditDialog</name>
+        <message>
+            <source>Новий користувач</source>
+            <translation>Nouvel utilisateur</translation>
+        </message>
+        <message>
+            <source>Користувач</source>
+            <translation>Utilisateur</translation>
+        </message>
+        <message>
+            <source>ім'я або посада</source>
+            <translation>nom ou fonction</translation>
+        </message>
+        <message>
+            <source>Ім'я:</source>
+            <translation>Nom :</translation>
+        </message>
+        <message>
+            <source>Роль:</source>
+            <translation>Rôle :</translation>
+        </message>
+        <message>
+            <source>Це єдиний адміністратор — роль змінити не можна, інакше керувати користувачами стане нікому.</source>
+            <translation>C'est le seul administrateur — son rôle ne peut pas être modifié, sinon plus personne ne pourrait gérer les utilisateurs.</translation>
+        </message>
+    </context>
+    <context>
+        <name>UserManager</name>
+        <message>
+            <source>Адміністратор</source>
+            <translation>Administrateur</translation>
+        </message>
+        <message>
+            <source>адміністратор</source>
+            <translation>administrateur</translation>
+        </message>
+        <message>
+            <source>оператор</source>
+            <translation>opérateur</translation>
+        </message>
+    </context>
+    <context>
+        <name>UsersDialog</name>
+        <message>
+            <source>Користувачі</source>
+            <translation>Utilisateurs</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Ajouter</translation>
+        </message>
+        <message>
+            <source>Змінити</source>
+            <translation>Modifier</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Supprimer</translation>
+        </message>
+        <message>
+            <source>Прилад належить одному користувачеві: якщо позначити його тут, він автоматично зніметься з попереднього власника.</source>
+            <translation>Un instrument appartient à un seul utilisateur : le cocher ici le retire automatiquement à son propriétaire précédent.</translation>
+        </message>
+        <message>
+            <source>Зберегти</source>
+            <translation>Enregistrer</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>%1  —  %2</source>
+            <translation>%1  —  %2</translation>
+        </message>
+        <message>
+            <source>Прилади користувача «%1»</source>
+            <translation>Instruments de « %1 »</translation>
+        </message>
+        <message>
+            <source>Прилади</source>
+            <translation>Instruments</translation>
+        </message>
+        <message>
+            <source>(зараз у «%1»)</source>
+            <translation>(actuellement chez « %1 »)</translation>
+        </message>
+        <message>
+            <source>(закріплений за видаленим користувачем)</source>
+            <translation>(attribué à un utilisateur supprimé)</translation>
+        </message>
+        <message>
+            <source>Це єдиний адміністратор — його видалити не можна. Спершу призначте адміністратором когось іншого.</source>
+            <translation>C'est le seul administrateur — il ne peut pas être supprimé. Nommez d'abord quelqu'un d'autre administrateur.</translation>
+        </message>
+        <message>
+            <source>Видалити користувача «%1»?</source>
+            <translation>Supprimer l'utilisateur « %1 » ?</translation>
+        </message>
+        <message>
+            <source>
+
+Закріплені за ним прилади (%1) стануть нічийними.</source>
+            <translation>
+
+Les instruments attribués à cet utilisateur (%1) n'auront plus de propriétaire.</translation>
+        </message>
+        <message>
+            <source>Видалення</source>
+            <translation>Suppression</translation>
         </message>
     </context>
 </TS>

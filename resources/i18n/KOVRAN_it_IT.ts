@@ -2,18 +2,567 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="uk_UA">
     <context>
+        <name>DeviceEditDialog</name>
+        <message>
+            <source>Редагування параметрів приладу</source>
+            <translation>Modifica parametri dello strumento</translation>
+        </message>
+        <message>
+            <source>Назва:</source>
+            <translation>Nome:</translation>
+        </message>
+        <message>
+            <source>Тип (з приладу):</source>
+            <translation>Tipo (dallo strumento):</translation>
+        </message>
+        <message>
+            <source>—</source>
+            <translation>—</translation>
+        </message>
+        <message>
+            <source>MAC-адреса:</source>
+            <translation>Indirizzo MAC:</translation>
+        </message>
+        <message>
+            <source>Серійний номер:</source>
+            <translation>Numero di serie:</translation>
+        </message>
+        <message>
+            <source>Дата калібрування:</source>
+            <translation>Data di taratura:</translation>
+        </message>
+        <message>
+            <source>Одиниці, задані в приладі:</source>
+            <translation>Unità impostate nello strumento:</translation>
+        </message>
+        <message>
+            <source>Використовується, якщо прилад передає цифри без десяткового роздільника</source>
+            <translation>Usato quando lo strumento invia cifre senza separatore decimale</translation>
+        </message>
+        <message>
+            <source>Знаків після коми в приладі:</source>
+            <translation>Decimali nello strumento:</translation>
+        </message>
+        <message>
+            <source>0 (x)</source>
+            <translation>0 (x)</translation>
+        </message>
+        <message>
+            <source>0.0 (x.x)</source>
+            <translation>0.0 (x.x)</translation>
+        </message>
+        <message>
+            <source>0.00 (x.xx)</source>
+            <translation>0.00 (x.xx)</translation>
+        </message>
+        <message>
+            <source>0.000 (x.xxx)</source>
+            <translation>0.000 (x.xxx)</translation>
+        </message>
+        <message>
+            <source>0.0000 (x.xxxx)</source>
+            <translation>0.0000 (x.xxxx)</translation>
+        </message>
+        <message>
+            <source>0.00000 (x.xxxxx)</source>
+            <translation>0.00000 (x.xxxxx)</translation>
+        </message>
+        <message>
+            <source>0.000000 (x.xxxxxx)</source>
+            <translation>0.000000 (x.xxxxxx)</translation>
+        </message>
+        <message>
+            <source>Точність:</source>
+            <translation>Precisione:</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>Disable</translation>
+        </message>
+        <message>
+            <source>Min Peek</source>
+            <translation>Min Peek</translation>
+        </message>
+        <message>
+            <source>Max Peek</source>
+            <translation>Max Peek</translation>
+        </message>
+        <message>
+            <source>Range Peek</source>
+            <translation>Range Peek</translation>
+        </message>
+        <message>
+            <source>Module Peek</source>
+            <translation>Module Peek</translation>
+        </message>
+        <message>
+            <source>Min Limits</source>
+            <translation>Min Limits</translation>
+        </message>
+        <message>
+            <source>Max Limits</source>
+            <translation>Max Limits</translation>
+        </message>
+        <message>
+            <source>Range Limits</source>
+            <translation>Range Limits</translation>
+        </message>
+        <message>
+            <source>Режим вимірювання:</source>
+            <translation>Modalità di misura:</translation>
+        </message>
+        <message>
+            <source>Мін. ліміт:</source>
+            <translation>Limite inferiore:</translation>
+        </message>
+        <message>
+            <source>Макс. ліміт:</source>
+            <translation>Limite superiore:</translation>
+        </message>
+        <message>
+            <source>ОК</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>Нижній ліміт більший за верхній. Перевірте ліміти.</source>
+            <translation>Il limite inferiore è maggiore di quello superiore. Controllare i limiti.</translation>
+        </message>
+        <message>
+            <source>Лінійний датчик (0)</source>
+            <translation>Sensore lineare (0)</translation>
+        </message>
+        <message>
+            <source>Індикатор</source>
+            <translation>Comparatore</translation>
+        </message>
+        <message>
+            <source>Динамометр</source>
+            <translation>Dinamometro</translation>
+        </message>
+        <message>
+            <source>Unknown (%1)</source>
+            <translation>Sconosciuto (%1)</translation>
+        </message>
+        <message>
+            <source>%1.%2.%3</source>
+            <translation>%1.%2.%3</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceTypeDialog</name>
+        <message>
+            <source>Вибір типу підключення</source>
+            <translation>Selezione tipo di connessione</translation>
+        </message>
+        <message>
+            <source>Виберіть тип підключення нового приладу:</source>
+            <translation>Scegliere il tipo di connessione del nuovo strumento:</translation>
+        </message>
+        <message>
+            <source>Modbus (RS-485)</source>
+            <translation>Modbus (RS-485)</translation>
+        </message>
+        <message>
+            <source>Бездротовий (Bluetooth)</source>
+            <translation>Wireless (Bluetooth)</translation>
+        </message>
+        <message>
+            <source>USB (HID-клавіатура)</source>
+            <translation>USB (tastiera HID)</translation>
+        </message>
+        <message>
+            <source>Бездротовий через nRF-донгл</source>
+            <translation>Wireless tramite dongle nRF</translation>
+        </message>
+        <message>
+            <source>Бездротовий через донгл BLED112</source>
+            <translation>Wireless tramite dongle BLED112</translation>
+        </message>
+        <message>
+            <source>Sylvac провід</source>
+            <translation>Cavo Sylvac</translation>
+        </message>
+        <message>
+            <source>Далі</source>
+            <translation>Avanti</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
+        <name>Device_visual</name>
+        <message>
+            <source>ADDR: %1 | %2</source>
+            <translation>IND: %1 | %2</translation>
+        </message>
+        <message>
+            <source>HID | VID_%1 PID_%2</source>
+            <translation>HID | VID_%1 PID_%2</translation>
+        </message>
+        <message>
+            <source>HID-клавіатура</source>
+            <translation>Tastiera HID</translation>
+        </message>
+        <message>
+            <source>донгл ?</source>
+            <translation>dongle ?</translation>
+        </message>
+        <message>
+            <source>Sylvac | %1 | %2</source>
+            <translation>Sylvac | %1 | %2</translation>
+        </message>
+        <message>
+            <source>мм</source>
+            <translation>mm</translation>
+        </message>
+        <message>
+            <source>дюйми</source>
+            <translation>pollici</translation>
+        </message>
+        <message>
+            <source>Клік — відкрити прилад. Затиснути та потягнути — змінити порядок</source>
+            <translation>Clic — apri lo strumento. Tieni premuto e trascina — cambia l'ordine</translation>
+        </message>
+        <message>
+            <source>Статистика вимірів</source>
+            <translation>Statistiche delle misure</translation>
+        </message>
+        <message>
+            <source>Прилад закріплено за користувачем</source>
+            <translation>Strumento assegnato a un utente</translation>
+        </message>
+        <message>
+            <source>Редагувати</source>
+            <translation>Modifica</translation>
+        </message>
+        <message>
+            <source>Вивантажити пам'ять приладу</source>
+            <translation>Scarica memoria strumento</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Elimina</translation>
+        </message>
+        <message>
+            <source>КОМ: 141414</source>
+            <translation>COM: 141414</translation>
+        </message>
+        <message>
+            <source>МАС: 9f:51:55:55</source>
+            <translation>MAC: 9f:51:55:55</translation>
+        </message>
+        <message>
+            <source>Sylvac (провід)</source>
+            <translation>Sylvac (cavo)</translation>
+        </message>
+    </context>
+    <context>
+        <name>KeyboardDeviceDialog</name>
+        <message>
+            <source>Міліметри (mm)</source>
+            <translation>Millimetri (mm)</translation>
+        </message>
+        <message>
+            <source>Дюйми (inch)</source>
+            <translation>Pollici (inch)</translation>
+        </message>
+        <message>
+            <source>Ньютони (N)</source>
+            <translation>Newton (N)</translation>
+        </message>
+        <message>
+            <source>Фунт-сила (lbf)</source>
+            <translation>Libbre forza (lbf)</translation>
+        </message>
+        <message>
+            <source>Градуси (°)</source>
+            <translation>Gradi (°)</translation>
+        </message>
+        <message>
+            <source>Радіани (rad)</source>
+            <translation>Radianti (rad)</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>
             <translation>KOVRAN — Sistema di misura</translation>
         </message>
         <message>
-            <source>Приладів у конфігурації: %1</source>
-            <translation>Strumenti configurati: %1</translation>
+            <source>Додати</source>
+            <translation>Aggiungi</translation>
         </message>
         <message>
-            <source>Картки приладів і таблиці вимірювань з'являться в наступній версії програми.</source>
-            <translation>Le schede degli strumenti e le tabelle di misura arriveranno nella prossima versione del programma.</translation>
+            <source>Синхронізувати все</source>
+            <translation>Sincronizza tutto</translation>
+        </message>
+        <message>
+            <source>Обнулити все</source>
+            <translation>Azzera tutto</translation>
+        </message>
+        <message>
+            <source>Одиниці вимірювання</source>
+            <translation>Unità di misura</translation>
+        </message>
+        <message>
+            <source>Таймер</source>
+            <translation>Timer</translation>
+        </message>
+        <message>
+            <source>Макрос</source>
+            <translation>Macro</translation>
+        </message>
+        <message>
+            <source>Моно режим</source>
+            <translation>Modalità mono</translation>
+        </message>
+        <message>
+            <source>Мульти режим</source>
+            <translation>Modalità multi</translation>
+        </message>
+        <message>
+            <source>Формули</source>
+            <translation>Formule</translation>
+        </message>
+        <message>
+            <source>Графік</source>
+            <translation>Grafico</translation>
+        </message>
+        <message>
+            <source>EXPORT</source>
+            <translation>ESPORTA</translation>
+        </message>
+        <message>
+            <source>Права кнопка миші — розгорнута статистика</source>
+            <translation>Tasto destro del mouse — statistiche dettagliate</translation>
+        </message>
+        <message>
+            <source>Графік вимірів з'явиться в наступній версії програми.</source>
+            <translation>Il grafico delle misure arriverà nella prossima versione del programma.</translation>
+        </message>
+        <message>
+            <source>Файл</source>
+            <translation>File</translation>
+        </message>
+        <message>
+            <source>Експорт</source>
+            <translation>Esporta</translation>
+        </message>
+        <message>
+            <source>Налаштування</source>
+            <translation>Impostazioni</translation>
+        </message>
+        <message>
+            <source>Мова</source>
+            <translation>Lingua</translation>
+        </message>
+        <message>
+            <source>Розширення</source>
+            <translation>Estensioni</translation>
+        </message>
+        <message>
+            <source>Адаптер модбас</source>
+            <translation>Adattatore Modbus</translation>
+        </message>
+        <message>
+            <source>Скинути налаштування</source>
+            <translation>Ripristina impostazioni</translation>
+        </message>
+        <message>
+            <source>Користувачі</source>
+            <translation>Utenti</translation>
+        </message>
+        <message>
+            <source>Дублювання клавіатури</source>
+            <translation>Duplicazione tastiera</translation>
+        </message>
+        <message>
+            <source>KOVRAN</source>
+            <translation>KOVRAN</translation>
+        </message>
+        <message>
+            <source>Ця функція з'явиться в наступній версії програми.</source>
+            <translation>Questa funzione arriverà nella prossima versione del programma.</translation>
+        </message>
+        <message>
+            <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
+            <translation>Eliminare davvero il dispositivo &lt;b&gt;%1&lt;/b&gt;?</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Elimina</translation>
+        </message>
+        <message>
+            <source>Додавання приладу</source>
+            <translation>Aggiunta di uno strumento</translation>
+        </message>
+        <message>
+            <source>Цей тип підключення ще недоступний у цій версії програми.</source>
+            <translation>Questo tipo di connessione non è ancora disponibile in questa versione del programma.</translation>
+        </message>
+        <message>
+            <source>Скинути збережений вибір модуля, що відкривається при старті програми?</source>
+            <translation>Ripristinare la scelta salvata del modulo aperto all'avvio?</translation>
+        </message>
+        <message>
+            <source>Готово</source>
+            <translation>Fatto</translation>
+        </message>
+        <message>
+            <source>Налаштування скинуто. При наступному запуску програми знову з'явиться вибір модуля.</source>
+            <translation>Impostazioni ripristinate. Al prossimo avvio del programma verrà di nuovo proposta la scelta del modulo.</translation>
+        </message>
+        <message>
+            <source>Значення (%1)</source>
+            <translation>Valore (%1)</translation>
+        </message>
+        <message>
+            <source>Значення</source>
+            <translation>Valore</translation>
+        </message>
+        <message>
+            <source>№</source>
+            <translation>N.</translation>
+        </message>
+        <message>
+            <source>Час</source>
+            <translation>Ora</translation>
+        </message>
+        <message>
+            <source>Статус</source>
+            <translation>Stato</translation>
+        </message>
+        <message>
+            <source>min: %1
+max: %2
+avg: %3</source>
+            <translation>min: %1
+max: %2
+avg: %3</translation>
+        </message>
+        <message>
+            <source>Модулі розширення ще не встановлено</source>
+            <translation>Nessun modulo di estensione ancora installato</translation>
+        </message>
+    </context>
+    <context>
+        <name>UserEditDialog</name>
+        <message>
+            <source>Новий користувач</source>
+            <translation>Nuovo utente</translation>
+        </message>
+        <message>
+            <source>Користувач</source>
+            <translation>Utente</translation>
+        </message>
+        <message>
+            <source>ім'я або посада</source>
+            <translation>nome o mansione</translation>
+        </message>
+        <message>
+            <source>Ім'я:</source>
+            <translation>Nome:</translation>
+        </message>
+        <message>
+            <source>Роль:</source>
+            <translation>Ruolo:</translation>
+        </message>
+        <message>
+            <source>Це єдиний адміністратор — роль змінити не можна, інакше керувати користувачами стане нікому.</source>
+            <translation>Questo è l'unico amministratore — il ruolo non può essere cambiato, altrimenti nessuno potrebbe gestire gli utenti.</translation>
+        </message>
+    </context>
+    <context>
+        <name>UserManager</name>
+        <message>
+            <source>Адміністратор</source>
+            <translation>Amministratore</translation>
+        </message>
+        <message>
+            <source>адміністратор</source>
+            <translation>amministratore</translation>
+        </message>
+        <message>
+            <source>оператор</source>
+            <translation>operatore</translation>
+        </message>
+    </context>
+    <context>
+        <name>UsersDialog</name>
+        <message>
+            <source>Користувачі</source>
+            <translation>Utenti</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Aggiungi</translation>
+        </message>
+        <message>
+            <source>Змінити</source>
+            <translation>Modifica</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Elimina</translation>
+        </message>
+        <message>
+            <source>Прилад належить одному користувачеві: якщо позначити його тут, він автоматично зніметься з попереднього власника.</source>
+            <translation>Uno strumento appartiene a un solo utente: se lo selezioni qui, viene tolto automaticamente al proprietario precedente.</translation>
+        </message>
+        <message>
+            <source>Зберегти</source>
+            <translation>Salva</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>%1  —  %2</source>
+            <translation>%1  —  %2</translation>
+        </message>
+        <message>
+            <source>Прилади користувача «%1»</source>
+            <translation>Strumenti di «%1»</translation>
+        </message>
+        <message>
+            <source>Прилади</source>
+            <translation>Strumenti</translation>
+        </message>
+        <message>
+            <source>(зараз у «%1»)</source>
+            <translation>(ora a «%1»)</translation>
+        </message>
+        <message>
+            <source>(закріплений за видаленим користувачем)</source>
+            <translation>(assegnato a un utente eliminato)</translation>
+        </message>
+        <message>
+            <source>Це єдиний адміністратор — його видалити не можна. Спершу призначте адміністратором когось іншого.</source>
+            <translation>Questo è l'unico amministratore — non può essere eliminato. Prima nomina amministratore qualcun altro.</translation>
+        </message>
+        <message>
+            <source>Видалити користувача «%1»?</source>
+            <translation>Eliminare l'utente «%1»?</translation>
+        </message>
+        <message>
+            <source>
+
+Закріплені за ним прилади (%1) стануть нічийними.</source>
+            <translation>
+
+Gli strumenti assegnati a questo utente (%1) resteranno senza proprietario.</translation>
+        </message>
+        <message>
+            <source>Видалення</source>
+            <translation>Eliminazione</translation>
         </message>
     </context>
 </TS>

@@ -2,18 +2,567 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="uk_UA">
     <context>
+        <name>DeviceEditDialog</name>
+        <message>
+            <source>Редагування параметрів приладу</source>
+            <translation>Edycja parametrów przyrządu</translation>
+        </message>
+        <message>
+            <source>Назва:</source>
+            <translation>Nazwa:</translation>
+        </message>
+        <message>
+            <source>Тип (з приладу):</source>
+            <translation>Typ (z przyrządu):</translation>
+        </message>
+        <message>
+            <source>—</source>
+            <translation>—</translation>
+        </message>
+        <message>
+            <source>MAC-адреса:</source>
+            <translation>Adres MAC:</translation>
+        </message>
+        <message>
+            <source>Серійний номер:</source>
+            <translation>Numer seryjny:</translation>
+        </message>
+        <message>
+            <source>Дата калібрування:</source>
+            <translation>Data kalibracji:</translation>
+        </message>
+        <message>
+            <source>Одиниці, задані в приладі:</source>
+            <translation>Jednostki ustawione w przyrządzie:</translation>
+        </message>
+        <message>
+            <source>Використовується, якщо прилад передає цифри без десяткового роздільника</source>
+            <translation>Używane, gdy przyrząd wysyła cyfry bez separatora dziesiętnego</translation>
+        </message>
+        <message>
+            <source>Знаків після коми в приладі:</source>
+            <translation>Miejsca po przecinku w przyrządzie:</translation>
+        </message>
+        <message>
+            <source>0 (x)</source>
+            <translation>0 (x)</translation>
+        </message>
+        <message>
+            <source>0.0 (x.x)</source>
+            <translation>0.0 (x.x)</translation>
+        </message>
+        <message>
+            <source>0.00 (x.xx)</source>
+            <translation>0.00 (x.xx)</translation>
+        </message>
+        <message>
+            <source>0.000 (x.xxx)</source>
+            <translation>0.000 (x.xxx)</translation>
+        </message>
+        <message>
+            <source>0.0000 (x.xxxx)</source>
+            <translation>0.0000 (x.xxxx)</translation>
+        </message>
+        <message>
+            <source>0.00000 (x.xxxxx)</source>
+            <translation>0.00000 (x.xxxxx)</translation>
+        </message>
+        <message>
+            <source>0.000000 (x.xxxxxx)</source>
+            <translation>0.000000 (x.xxxxxx)</translation>
+        </message>
+        <message>
+            <source>Точність:</source>
+            <translation>Dokładność:</translation>
+        </message>
+        <message>
+            <source>Disable</source>
+            <translation>Disable</translation>
+        </message>
+        <message>
+            <source>Min Peek</source>
+            <translation>Min Peek</translation>
+        </message>
+        <message>
+            <source>Max Peek</source>
+            <translation>Max Peek</translation>
+        </message>
+        <message>
+            <source>Range Peek</source>
+            <translation>Range Peek</translation>
+        </message>
+        <message>
+            <source>Module Peek</source>
+            <translation>Module Peek</translation>
+        </message>
+        <message>
+            <source>Min Limits</source>
+            <translation>Min Limits</translation>
+        </message>
+        <message>
+            <source>Max Limits</source>
+            <translation>Max Limits</translation>
+        </message>
+        <message>
+            <source>Range Limits</source>
+            <translation>Range Limits</translation>
+        </message>
+        <message>
+            <source>Режим вимірювання:</source>
+            <translation>Tryb pomiaru:</translation>
+        </message>
+        <message>
+            <source>Мін. ліміт:</source>
+            <translation>Dolny limit:</translation>
+        </message>
+        <message>
+            <source>Макс. ліміт:</source>
+            <translation>Górny limit:</translation>
+        </message>
+        <message>
+            <source>ОК</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Нижній ліміт більший за верхній. Перевірте ліміти.</source>
+            <translation>Dolny limit jest większy niż górny. Sprawdź limity.</translation>
+        </message>
+        <message>
+            <source>Лінійний датчик (0)</source>
+            <translation>Czujnik liniowy (0)</translation>
+        </message>
+        <message>
+            <source>Індикатор</source>
+            <translation>Czujnik zegarowy</translation>
+        </message>
+        <message>
+            <source>Динамометр</source>
+            <translation>Dynamometr</translation>
+        </message>
+        <message>
+            <source>Unknown (%1)</source>
+            <translation>Nieznany (%1)</translation>
+        </message>
+        <message>
+            <source>%1.%2.%3</source>
+            <translation>%1.%2.%3</translation>
+        </message>
+    </context>
+    <context>
+        <name>DeviceTypeDialog</name>
+        <message>
+            <source>Вибір типу підключення</source>
+            <translation>Wybór typu połączenia</translation>
+        </message>
+        <message>
+            <source>Виберіть тип підключення нового приладу:</source>
+            <translation>Wybierz typ połączenia nowego przyrządu:</translation>
+        </message>
+        <message>
+            <source>Modbus (RS-485)</source>
+            <translation>Modbus (RS-485)</translation>
+        </message>
+        <message>
+            <source>Бездротовий (Bluetooth)</source>
+            <translation>Bezprzewodowy (Bluetooth)</translation>
+        </message>
+        <message>
+            <source>USB (HID-клавіатура)</source>
+            <translation>USB (klawiatura HID)</translation>
+        </message>
+        <message>
+            <source>Бездротовий через nRF-донгл</source>
+            <translation>Bezprzewodowy przez dongle nRF</translation>
+        </message>
+        <message>
+            <source>Бездротовий через донгл BLED112</source>
+            <translation>Bezprzewodowy przez dongle BLED112</translation>
+        </message>
+        <message>
+            <source>Sylvac провід</source>
+            <translation>Kabel Sylvac</translation>
+        </message>
+        <message>
+            <source>Далі</source>
+            <translation>Dalej</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Anuluj</translation>
+        </message>
+    </context>
+    <context>
+        <name>Device_visual</name>
+        <message>
+            <source>ADDR: %1 | %2</source>
+            <translation>ADR: %1 | %2</translation>
+        </message>
+        <message>
+            <source>HID | VID_%1 PID_%2</source>
+            <translation>HID | VID_%1 PID_%2</translation>
+        </message>
+        <message>
+            <source>HID-клавіатура</source>
+            <translation>Klawiatura HID</translation>
+        </message>
+        <message>
+            <source>донгл ?</source>
+            <translation>dongle ?</translation>
+        </message>
+        <message>
+            <source>Sylvac | %1 | %2</source>
+            <translation>Sylvac | %1 | %2</translation>
+        </message>
+        <message>
+            <source>мм</source>
+            <translation>mm</translation>
+        </message>
+        <message>
+            <source>дюйми</source>
+            <translation>cale</translation>
+        </message>
+        <message>
+            <source>Клік — відкрити прилад. Затиснути та потягнути — змінити порядок</source>
+            <translation>Kliknij — otwórz przyrząd. Przytrzymaj i przeciągnij — zmień kolejność</translation>
+        </message>
+        <message>
+            <source>Статистика вимірів</source>
+            <translation>Statystyka pomiarów</translation>
+        </message>
+        <message>
+            <source>Прилад закріплено за користувачем</source>
+            <translation>Przyrząd przypisany do użytkownika</translation>
+        </message>
+        <message>
+            <source>Редагувати</source>
+            <translation>Edytuj</translation>
+        </message>
+        <message>
+            <source>Вивантажити пам'ять приладу</source>
+            <translation>Pobierz pamięć przyrządu</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Usuń</translation>
+        </message>
+        <message>
+            <source>КОМ: 141414</source>
+            <translation>COM: 141414</translation>
+        </message>
+        <message>
+            <source>МАС: 9f:51:55:55</source>
+            <translation>MAC: 9f:51:55:55</translation>
+        </message>
+        <message>
+            <source>Sylvac (провід)</source>
+            <translation>Sylvac (przewód)</translation>
+        </message>
+    </context>
+    <context>
+        <name>KeyboardDeviceDialog</name>
+        <message>
+            <source>Міліметри (mm)</source>
+            <translation>Milimetry (mm)</translation>
+        </message>
+        <message>
+            <source>Дюйми (inch)</source>
+            <translation>Cale (inch)</translation>
+        </message>
+        <message>
+            <source>Ньютони (N)</source>
+            <translation>Niutony (N)</translation>
+        </message>
+        <message>
+            <source>Фунт-сила (lbf)</source>
+            <translation>Funty-siła (lbf)</translation>
+        </message>
+        <message>
+            <source>Градуси (°)</source>
+            <translation>Stopnie (°)</translation>
+        </message>
+        <message>
+            <source>Радіани (rad)</source>
+            <translation>Radiany (rad)</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>
             <translation>KOVRAN — System pomiarowy</translation>
         </message>
         <message>
-            <source>Приладів у конфігурації: %1</source>
-            <translation>Skonfigurowane przyrządy: %1</translation>
+            <source>Додати</source>
+            <translation>Dodaj</translation>
         </message>
         <message>
-            <source>Картки приладів і таблиці вимірювань з'являться в наступній версії програми.</source>
-            <translation>Karty przyrządów i tabele pomiarów pojawią się w następnej wersji programu.</translation>
+            <source>Синхронізувати все</source>
+            <translation>Synchronizuj wszystko</translation>
+        </message>
+        <message>
+            <source>Обнулити все</source>
+            <translation>Zeruj wszystko</translation>
+        </message>
+        <message>
+            <source>Одиниці вимірювання</source>
+            <translation>Jednostki miary</translation>
+        </message>
+        <message>
+            <source>Таймер</source>
+            <translation>Timer</translation>
+        </message>
+        <message>
+            <source>Макрос</source>
+            <translation>Makro</translation>
+        </message>
+        <message>
+            <source>Моно режим</source>
+            <translation>Tryb mono</translation>
+        </message>
+        <message>
+            <source>Мульти режим</source>
+            <translation>Tryb multi</translation>
+        </message>
+        <message>
+            <source>Формули</source>
+            <translation>Wzory</translation>
+        </message>
+        <message>
+            <source>Графік</source>
+            <translation>Wykres</translation>
+        </message>
+        <message>
+            <source>EXPORT</source>
+            <translation>EKSPORT</translation>
+        </message>
+        <message>
+            <source>Права кнопка миші — розгорнута статистика</source>
+            <translation>Prawy przycisk myszy — szczegółowe statystyki</translation>
+        </message>
+        <message>
+            <source>Графік вимірів з'явиться в наступній версії програми.</source>
+            <translation>Wykres pomiarów pojawi się w następnej wersji programu.</translation>
+        </message>
+        <message>
+            <source>Файл</source>
+            <translation>Plik</translation>
+        </message>
+        <message>
+            <source>Експорт</source>
+            <translation>Eksport</translation>
+        </message>
+        <message>
+            <source>Налаштування</source>
+            <translation>Ustawienia</translation>
+        </message>
+        <message>
+            <source>Мова</source>
+            <translation>Język</translation>
+        </message>
+        <message>
+            <source>Розширення</source>
+            <translation>Rozszerzenia</translation>
+        </message>
+        <message>
+            <source>Адаптер модбас</source>
+            <translation>Adapter Modbus</translation>
+        </message>
+        <message>
+            <source>Скинути налаштування</source>
+            <translation>Resetuj ustawienia</translation>
+        </message>
+        <message>
+            <source>Користувачі</source>
+            <translation>Użytkownicy</translation>
+        </message>
+        <message>
+            <source>Дублювання клавіатури</source>
+            <translation>Duplikowanie klawiatury</translation>
+        </message>
+        <message>
+            <source>KOVRAN</source>
+            <translation>KOVRAN</translation>
+        </message>
+        <message>
+            <source>Ця функція з'явиться в наступній версії програми.</source>
+            <translation>Ta funkcja pojawi się w następnej wersji programu.</translation>
+        </message>
+        <message>
+            <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
+            <translation>Czy na pewno usunąć urządzenie &lt;b&gt;%1&lt;/b&gt;?</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Usuń</translation>
+        </message>
+        <message>
+            <source>Додавання приладу</source>
+            <translation>Dodawanie przyrządu</translation>
+        </message>
+        <message>
+            <source>Цей тип підключення ще недоступний у цій версії програми.</source>
+            <translation>Ten typ połączenia nie jest jeszcze dostępny w tej wersji programu.</translation>
+        </message>
+        <message>
+            <source>Скинути збережений вибір модуля, що відкривається при старті програми?</source>
+            <translation>Zresetować zapisany wybór modułu otwieranego przy starcie?</translation>
+        </message>
+        <message>
+            <source>Готово</source>
+            <translation>Gotowe</translation>
+        </message>
+        <message>
+            <source>Налаштування скинуто. При наступному запуску програми знову з'явиться вибір модуля.</source>
+            <translation>Ustawienia zresetowane. Przy następnym uruchomieniu programu ponownie pojawi się wybór modułu.</translation>
+        </message>
+        <message>
+            <source>Значення (%1)</source>
+            <translation>Wartość (%1)</translation>
+        </message>
+        <message>
+            <source>Значення</source>
+            <translation>Wartość</translation>
+        </message>
+        <message>
+            <source>№</source>
+            <translation>Nr</translation>
+        </message>
+        <message>
+            <source>Час</source>
+            <translation>Czas</translation>
+        </message>
+        <message>
+            <source>Статус</source>
+            <translation>Status</translation>
+        </message>
+        <message>
+            <source>min: %1
+max: %2
+avg: %3</source>
+            <translation>min: %1
+max: %2
+avg: %3</translation>
+        </message>
+        <message>
+            <source>Модулі розширення ще не встановлено</source>
+            <translation>Nie zainstalowano jeszcze modułów rozszerzeń</translation>
+        </message>
+    </context>
+    <context>
+        <name>UserEditDialog</name>
+        <message>
+            <source>Новий користувач</source>
+            <translation>Nowy użytkownik</translation>
+        </message>
+        <message>
+            <source>Користувач</source>
+            <translation>Użytkownik</translation>
+        </message>
+        <message>
+            <source>ім'я або посада</source>
+            <translation>imię lub stanowisko</translation>
+        </message>
+        <message>
+            <source>Ім'я:</source>
+            <translation>Imię:</translation>
+        </message>
+        <message>
+            <source>Роль:</source>
+            <translation>Rola:</translation>
+        </message>
+        <message>
+            <source>Це єдиний адміністратор — роль змінити не можна, інакше керувати користувачами стане нікому.</source>
+            <translation>To jedyny administrator — nie można zmienić roli, inaczej nikt nie mógłby zarządzać użytkownikami.</translation>
+        </message>
+    </context>
+    <context>
+        <name>UserManager</name>
+        <message>
+            <source>Адміністратор</source>
+            <translation>Administrator</translation>
+        </message>
+        <message>
+            <source>адміністратор</source>
+            <translation>administrator</translation>
+        </message>
+        <message>
+            <source>оператор</source>
+            <translation>operator</translation>
+        </message>
+    </context>
+    <context>
+        <name>UsersDialog</name>
+        <message>
+            <source>Користувачі</source>
+            <translation>Użytkownicy</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Dodaj</translation>
+        </message>
+        <message>
+            <source>Змінити</source>
+            <translation>Edytuj</translation>
+        </message>
+        <message>
+            <source>Видалити</source>
+            <translation>Usuń</translation>
+        </message>
+        <message>
+            <source>Прилад належить одному користувачеві: якщо позначити його тут, він автоматично зніметься з попереднього власника.</source>
+            <translation>Przyrząd należy do jednego użytkownika: zaznaczenie go tutaj automatycznie odbierze go poprzedniemu właścicielowi.</translation>
+        </message>
+        <message>
+            <source>Зберегти</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>%1  —  %2</source>
+            <translation>%1  —  %2</translation>
+        </message>
+        <message>
+            <source>Прилади користувача «%1»</source>
+            <translation>Przyrządy użytkownika „%1”</translation>
+        </message>
+        <message>
+            <source>Прилади</source>
+            <translation>Przyrządy</translation>
+        </message>
+        <message>
+            <source>(зараз у «%1»)</source>
+            <translation>(obecnie u „%1”)</translation>
+        </message>
+        <message>
+            <source>(закріплений за видаленим користувачем)</source>
+            <translation>(przypisany do usuniętego użytkownika)</translation>
+        </message>
+        <message>
+            <source>Це єдиний адміністратор — його видалити не можна. Спершу призначте адміністратором когось іншого.</source>
+            <translation>To jedyny administrator — nie można go usunąć. Najpierw nadaj uprawnienia administratora komuś innemu.</translation>
+        </message>
+        <message>
+            <source>Видалити користувача «%1»?</source>
+            <translation>Usunąć użytkownika „%1”?</translation>
+        </message>
+        <message>
+            <source>
+
+Закріплені за ним прилади (%1) стануть нічийними.</source>
+            <translation>
+
+Przyrządy przypisane do tego użytkownika (%1) nie będą miały właściciela.</translation>
+        </message>
+        <message>
+            <source>Видалення</source>
+            <translation>Usuwanie</translation>
         </message>
     </context>
 </TS>

@@ -99,6 +99,17 @@ double displayValue(const DeviceRecord &record)
     return live ? record.value : record.heldValue;
 }
 
+bool hasReading(const DeviceRecord &record)
+{
+    if (isBleKind(record.type))
+        return record.bleHasValue;
+    if (record.type == ConnectionKind::HidKeyboard)
+        return record.hidHasValue;
+    if (record.type == ConnectionKind::SylvacCable)
+        return record.sylvacHasValue;
+    return true;
+}
+
 int precisionDigits(int precision)
 {
     return precision >= 0 && precision <= 6 ? precision : 2;

@@ -116,5 +116,8 @@ quint16 sensorKindForHidUnit(int hidUnit);
 // The value shown and recorded: the held peak in modes 1-4, the live value otherwise.
 double displayValue(const DeviceRecord &record);
 
+// Whether the instrument has delivered a value yet. Modbus values are polled, so they always count.
+bool hasReading(const DeviceRecord &record);
+
 // Decimals shown for a precision code: 0-6 as given, anything else 2.
 int precisionDigits(int precision);

@@ -164,6 +164,20 @@ bool DeviceRegistry::saveAdapters() const
     return finishWrite(settings, "adapters");
 }
 
+int DeviceRegistry::nextFreeAddress(int kind) const
+{
+    const auto group = [](int type) { return isBleKind(type) ? int(ConnectionKind::Bluetooth) : type; };
+    QSet<int> used;
+    for (const DeviceRecord &record : m_devices) {
+        if (group(record.type) == group(kind))
+            used.insert(record.address);
+    }
+    int address = 1;
+    while (used.contains(address))
+        ++address;
+    return address;
+}
+
 int DeviceRegistry::findBleDevice(const QString &mac) const
 {
     for (int i = 0; i < m_devices.size(); ++i) {

@@ -37,6 +37,11 @@ public:
     void loadAdapters();
     bool saveAdapters() const;
 
+    // The smallest address from 1 up that no device of the same group uses. Bluetooth kinds share one
+    // group (their port name is only a label), keyboard instruments and Sylvac cables have one each; the
+    // pair port name + address is what tells stored devices apart.
+    int nextFreeAddress(int kind) const;
+
     // Index of the first Bluetooth-kind device with this address, or -1.
     int findBleDevice(const QString &mac) const;
 
