@@ -15,6 +15,9 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -119,6 +122,7 @@ private slots:
     void formHasEveryActionAndButton();
     void loadsOneCardPerDeviceOffLine();
     void dragReorderMovesRecordsCardsAndSelection();
+    void dropOnACardReordersThroughTheWindow();
     void foreignCardsNeverReorder();
     void editWritesBackAndHidUnitChangeMakesADynamometer();
     void deleteAsksAndKeepsFileInStep();
@@ -251,6 +255,23 @@ void TestWorkspace::dragReorderMovesRecordsCardsAndSelection()
     window.onDeviceReorder(window.cards().at(2), window.cards().at(0));
     QCOMPARE(window.selectedDevice(), 0);
     QCOMPARE(deviceNames(window).first(), QStringLiteral("d0"));
+}
+
+void TestWorkspace::dropOnACardReordersThroughTheWindow()
+{
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"), kSixDevices));
+    MeasuringSystem window;
+    Device_visual *source = window.cards().at(5);
+    Device_visual *target = window.cards().at(1);
+    std::unique_ptr<QMimeData> mime(source->createDragMimeData());
+    QDragEnterEvent enter(QPoint(10, 10), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::MoveAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCOMPARE(window.cards().at(1), source);
+    QCOMPARE(window.devices().at(1).name, QStringLiteral("Cable"));
+    QCOMPARE(storedNames(*m_sandbox).at(1), QStringLiteral("Cable"));
 }
 
 void TestWorkspace::foreignCardsNeverReorder()

@@ -65,8 +65,11 @@ MeasuringSystem::MeasuringSystem(QWidget *parent)
     m_logo.load(QStringLiteral(":/images/images/LOGO.png"));
     ui->logoLabel->setContentsMargins(0, 8, 0, 4);
     ui->logoLabel->installEventFilter(this);
+    // Cards take two fifths of the width, the tables the rest; the user may drag the divider.
+    ui->cardScrollArea->setMinimumWidth(scaledPx(m_scale, 420));
     ui->bodySplitter->setStretchFactor(0, 2);
     ui->bodySplitter->setStretchFactor(1, 3);
+    ui->bodySplitter->setSizes({2000, 3000});
 
     m_uiRefreshTimer = new QTimer(this);
     connect(m_uiRefreshTimer, &QTimer::timeout, this, &MeasuringSystem::onUiRefreshTimerTimeout);
