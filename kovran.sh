@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # KOVRAN build entry point.
+#   ./kovran.sh demo [preset]   build, start a simulated bench and KOVRAN connected to it
 #   ./kovran.sh run  [preset]   install what is missing, build and start the program
 #   ./kovran.sh test [preset]   install what is missing, build with the tests and run them headless
 # preset: default (release with debug info) or asan (AddressSanitizer + UndefinedBehaviorSanitizer).
@@ -11,7 +12,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     qt6-serialport-dev qt6-connectivity-dev qt6-multimedia-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    g++-mingw-w64-x86-64-posix
+    g++-mingw-w64-x86-64-posix libmodbus-dev
 )
 
 install_missing() {
@@ -33,27 +34,69 @@ build() {
     cmake --build --preset "$preset"
 }
 
-command=${1:-}
-preset=${2:-default}
-case "$preset" in
-    default|asan) ;;
-    *) echo "kovran.sh: unknown preset '$preset' (default or asan)" >&2; exit 2 ;;
-esac
+# Three simulated Modbus instruments on one adapter, and KOVRAN on a throwaway settings folder that
+# already knows them.
+demo_cleanup() {
+    [ -n "${demo_sim:-}" ] && kill "$demo_sim" 2>/dev/null && wait "$demo_sim" 2>/dev/null
+    [ -n "${demo_dir:-}" ] && rm -rf "$demo_dir"
+    return 0
+}
 
-case "$command" in
-    run)
-        install_missing
-        build "$preset"
-        exec "build/$preset/src/kovran"
-        ;;
-    test)
-        install_missing
-        build "$preset"
-        export QT_QPA_PLATFORM=offscreen
-        ctest --preset "$preset"
-        ;;
-    *)
-        echo "usage: ./kovran.sh run|test [default|asan]" >&2
-        exit 2
-        ;;
-esac
+demo() {
+    local preset=$1 line dir
+    dir=$(mktemp -d "${TMPDIR:-/tmp}/kovran-demo.XXXXXX")
+    demo_dir=$dir
+    trap demo_cleanup EXIT
+    mkdir -p "$dir/settings" "$dir/ports"
+    "build/$preset/tools/sim/kovran-sim" --modbus 3 --link-dir "$dir/ports" --print-env \
+        --write-config "$dir/settings" >"$dir/sim.env" &
+    demo_sim=$!
+    for _ in $(seq 50); do
+        line=$(grep -m1 '^KOVRAN_VIRTUAL_PORTS=' "$dir/sim.env" || true)
+        [ -n "$line" ] && break
+        sleep 0.2
+    done
+    if [ -z "$line" ]; then
+        echo "kovran.sh: the simulated bench did not start" >&2
+        exit 1
+    fi
+    echo "kovran.sh: simulated bench on ${line#KOVRAN_VIRTUAL_PORTS=}"
+    KOVRAN_VIRTUAL_PORTS=${line#KOVRAN_VIRTUAL_PORTS=} KOVRAN_SETTINGS_DIR="$dir/settings" "build/$preset/src/kovran"
+}
+
+main() {
+    local command=${1:-} preset=${2:-default}
+    case "$preset" in
+        default | asan) ;;
+        *)
+            echo "kovran.sh: unknown preset '$preset' (default or asan)" >&2
+            exit 2
+            ;;
+    esac
+
+    case "$command" in
+        demo)
+            install_missing
+            build "$preset"
+            demo "$preset"
+            ;;
+        run)
+            install_missing
+            build "$preset"
+            exec "build/$preset/src/kovran"
+            ;;
+        test)
+            install_missing
+            build "$preset"
+            export QT_QPA_PLATFORM=offscreen
+            ctest --preset "$preset"
+            ;;
+        *)
+            echo "usage: ./kovran.sh demo|run|test [default|asan]" >&2
+            exit 2
+            ;;
+    esac
+}
+
+# Everything runs from main, so editing this file while it runs cannot derail the running copy.
+main "$@"

@@ -2,6 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="uk_UA">
     <context>
+        <name>AddDeviceDialog</name>
+        <message>
+            <source>Проверить связь</source>
+            <translation>Verbindung prüfen</translation>
+        </message>
+        <message>
+            <source>Статус: не проверено</source>
+            <translation>Status: nicht geprüft</translation>
+        </message>
+        <message>
+            <source>Подключить</source>
+            <translation>Verbinden</translation>
+        </message>
+        <message>
+            <source>Отмена</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Подключение Modbus прибора</source>
+            <translation>Modbus-Messgerät verbinden</translation>
+        </message>
+        <message>
+            <source>Сохраненный адаптер (Порт):</source>
+            <translation>Gespeicherter Adapter (Port):</translation>
+        </message>
+        <message>
+            <source>Текущая скорость порта:</source>
+            <translation>Aktuelle Portgeschwindigkeit:</translation>
+        </message>
+        <message>
+            <source>Текущий адрес прибора (Modbus ID [1-247]):</source>
+            <translation>Aktuelle Geräteadresse (Modbus-ID [1-247]):</translation>
+        </message>
+        <message>
+            <source>--- Новые параметры прибора ---</source>
+            <translation>--- Neue Geräteparameter ---</translation>
+        </message>
+        <message>
+            <source>Новый адрес (Modbus ID):</source>
+            <translation>Neue Adresse (Modbus-ID):</translation>
+        </message>
+        <message>
+            <source>Новая скорость:</source>
+            <translation>Neue Geschwindigkeit:</translation>
+        </message>
+        <message>
+            <source>Статус: Ошибка открытия порта</source>
+            <translation>Status: Port konnte nicht geöffnet werden</translation>
+        </message>
+        <message>
+            <source>Статус: Таймаут (нет ответа от прибора)</source>
+            <translation>Status: Zeitüberschreitung (keine Antwort vom Gerät)</translation>
+        </message>
+        <message>
+            <source>Статус: Прибор ответил! Связь есть.</source>
+            <translation>Status: Gerät hat geantwortet! Verbindung steht.</translation>
+        </message>
+        <message>
+            <source>Статус: Ошибка CRC (неверная контрольная сумма)</source>
+            <translation>Status: CRC-Fehler (falsche Prüfsumme)</translation>
+        </message>
+        <message>
+            <source>Ошибка</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>Прибор с адресом %1 уже существует на порту %2!
+Пожалуйста, выберите другой 'Новый адрес'.</source>
+            <translation>Ein Gerät mit der Adresse %1 ist am Port %2 bereits vorhanden!
+Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
+        </message>
+        <message>
+            <source>Не удалось открыть порт.</source>
+            <translation>Der Port konnte nicht geöffnet werden.</translation>
+        </message>
+        <message>
+            <source>Нет сохраненных адаптеров! Добавьте адаптер через главное меню.</source>
+            <translation>Keine gespeicherten Adapter! Fügen Sie einen Adapter über das Hauptmenü hinzu.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -450,6 +531,53 @@ avg: %3</translation>
         <message>
             <source>Модулі розширення ще не встановлено</source>
             <translation>Noch keine Erweiterungsmodule installiert</translation>
+        </message>
+        <message>
+            <source>DEVICE %1</source>
+            <translation>GERÄT %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ModbusSettingsDialog</name>
+        <message>
+            <source>Настройка адаптеров Modbus</source>
+            <translation>Modbus-Adapter einrichten</translation>
+        </message>
+        <message>
+            <source>Порт:</source>
+            <translation>Port:</translation>
+        </message>
+        <message>
+            <source>Скорость:</source>
+            <translation>Geschwindigkeit:</translation>
+        </message>
+        <message>
+            <source>Добавить адаптер</source>
+            <translation>Adapter hinzufügen</translation>
+        </message>
+        <message>
+            <source>Удалить выбранный</source>
+            <translation>Ausgewählten entfernen</translation>
+        </message>
+        <message>
+            <source>Закрыть</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Подключенные адаптеры:</source>
+            <translation>Verbundene Adapter:</translation>
+        </message>
+        <message>
+            <source>Внимание</source>
+            <translation>Achtung</translation>
+        </message>
+        <message>
+            <source>Этот адаптер уже добавлен в список!</source>
+            <translation>Dieser Adapter ist bereits in der Liste!</translation>
+        </message>
+        <message>
+            <source>Адаптер: %1 | Скорость: %2</source>
+            <translation>Adapter: %1 | Geschwindigkeit: %2</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_150" sourcelanguage="uk_UA">
     <context>
+        <name>AddDeviceDialog</name>
+        <message>
+            <source>Проверить связь</source>
+            <translation>Test connection</translation>
+        </message>
+        <message>
+            <source>Статус: не проверено</source>
+            <translation>Status: not tested</translation>
+        </message>
+        <message>
+            <source>Подключить</source>
+            <translation>Connect</translation>
+        </message>
+        <message>
+            <source>Отмена</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Подключение Modbus прибора</source>
+            <translation>Connect Modbus instrument</translation>
+        </message>
+        <message>
+            <source>Сохраненный адаптер (Порт):</source>
+            <translation>Saved adapter (port):</translation>
+        </message>
+        <message>
+            <source>Текущая скорость порта:</source>
+            <translation>Current port speed:</translation>
+        </message>
+        <message>
+            <source>Текущий адрес прибора (Modbus ID [1-247]):</source>
+            <translation>Current instrument address (Modbus ID [1-247]):</translation>
+        </message>
+        <message>
+            <source>--- Новые параметры прибора ---</source>
+            <translation>--- New instrument settings ---</translation>
+        </message>
+        <message>
+            <source>Новый адрес (Modbus ID):</source>
+            <translation>New address (Modbus ID):</translation>
+        </message>
+        <message>
+            <source>Новая скорость:</source>
+            <translation>New speed:</translation>
+        </message>
+        <message>
+            <source>Статус: Ошибка открытия порта</source>
+            <translation>Status: Port could not be opened</translation>
+        </message>
+        <message>
+            <source>Статус: Таймаут (нет ответа от прибора)</source>
+            <translation>Status: Timeout (no answer from the instrument)</translation>
+        </message>
+        <message>
+            <source>Статус: Прибор ответил! Связь есть.</source>
+            <translation>Status: The instrument answered! Connection OK.</translation>
+        </message>
+        <message>
+            <source>Статус: Ошибка CRC (неверная контрольная сумма)</source>
+            <translation>Status: CRC error (wrong checksum)</translation>
+        </message>
+        <message>
+            <source>Ошибка</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Прибор с адресом %1 уже существует на порту %2!
+Пожалуйста, выберите другой 'Новый адрес'.</source>
+            <translation>An instrument with address %1 already exists on port %2!
+Please choose a different 'New address'.</translation>
+        </message>
+        <message>
+            <source>Не удалось открыть порт.</source>
+            <translation>Could not open the port.</translation>
+        </message>
+        <message>
+            <source>Нет сохраненных адаптеров! Добавьте адаптер через главное меню.</source>
+            <translation>No saved adapters! Add an adapter from the main menu.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -450,6 +531,53 @@ avg: %3</translation>
         <message>
             <source>Модулі розширення ще не встановлено</source>
             <translation>No extension modules installed yet</translation>
+        </message>
+        <message>
+            <source>DEVICE %1</source>
+            <translation>DEVICE %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ModbusSettingsDialog</name>
+        <message>
+            <source>Настройка адаптеров Modbus</source>
+            <translation>Modbus adapter settings</translation>
+        </message>
+        <message>
+            <source>Порт:</source>
+            <translation>Port:</translation>
+        </message>
+        <message>
+            <source>Скорость:</source>
+            <translation>Speed:</translation>
+        </message>
+        <message>
+            <source>Добавить адаптер</source>
+            <translation>Add adapter</translation>
+        </message>
+        <message>
+            <source>Удалить выбранный</source>
+            <translation>Remove selected</translation>
+        </message>
+        <message>
+            <source>Закрыть</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Подключенные адаптеры:</source>
+            <translation>Connected adapters:</translation>
+        </message>
+        <message>
+            <source>Внимание</source>
+            <translation>Attention</translation>
+        </message>
+        <message>
+            <source>Этот адаптер уже добавлен в список!</source>
+            <translation>This adapter is already in the list!</translation>
+        </message>
+        <message>
+            <source>Адаптер: %1 | Скорость: %2</source>
+            <translation>Adapter: %1 | Speed: %2</translation>
         </message>
     </context>
     <context>

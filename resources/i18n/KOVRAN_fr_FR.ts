@@ -2,6 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="uk_UA">
     <context>
+        <name>AddDeviceDialog</name>
+        <message>
+            <source>Проверить связь</source>
+            <translation>Tester la connexion</translation>
+        </message>
+        <message>
+            <source>Статус: не проверено</source>
+            <translation>État : non testé</translation>
+        </message>
+        <message>
+            <source>Подключить</source>
+            <translation>Connecter</translation>
+        </message>
+        <message>
+            <source>Отмена</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Подключение Modbus прибора</source>
+            <translation>Connexion d'un instrument Modbus</translation>
+        </message>
+        <message>
+            <source>Сохраненный адаптер (Порт):</source>
+            <translation>Adaptateur enregistré (port) :</translation>
+        </message>
+        <message>
+            <source>Текущая скорость порта:</source>
+            <translation>Vitesse actuelle du port :</translation>
+        </message>
+        <message>
+            <source>Текущий адрес прибора (Modbus ID [1-247]):</source>
+            <translation>Adresse actuelle de l'instrument (ID Modbus [1-247]) :</translation>
+        </message>
+        <message>
+            <source>--- Новые параметры прибора ---</source>
+            <translation>--- Nouveaux paramètres de l'instrument ---</translation>
+        </message>
+        <message>
+            <source>Новый адрес (Modbus ID):</source>
+            <translation>Nouvelle adresse (ID Modbus) :</translation>
+        </message>
+        <message>
+            <source>Новая скорость:</source>
+            <translation>Nouvelle vitesse :</translation>
+        </message>
+        <message>
+            <source>Статус: Ошибка открытия порта</source>
+            <translation>État : Erreur d'ouverture du port</translation>
+        </message>
+        <message>
+            <source>Статус: Таймаут (нет ответа от прибора)</source>
+            <translation>État : Délai dépassé (pas de réponse de l'instrument)</translation>
+        </message>
+        <message>
+            <source>Статус: Прибор ответил! Связь есть.</source>
+            <translation>État : L'instrument a répondu ! Connexion établie.</translation>
+        </message>
+        <message>
+            <source>Статус: Ошибка CRC (неверная контрольная сумма)</source>
+            <translation>État : Erreur CRC (somme de contrôle incorrecte)</translation>
+        </message>
+        <message>
+            <source>Ошибка</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>Прибор с адресом %1 уже существует на порту %2!
+Пожалуйста, выберите другой 'Новый адрес'.</source>
+            <translation>Un instrument avec l'adresse %1 existe déjà sur le port %2 !
+Veuillez choisir une autre 'Nouvelle adresse'.</translation>
+        </message>
+        <message>
+            <source>Не удалось открыть порт.</source>
+            <translation>Impossible d'ouvrir le port.</translation>
+        </message>
+        <message>
+            <source>Нет сохраненных адаптеров! Добавьте адаптер через главное меню.</source>
+            <translation>Aucun adaptateur enregistré ! Ajoutez un adaptateur depuis le menu principal.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -450,6 +531,53 @@ avg: %3</translation>
         <message>
             <source>Модулі розширення ще не встановлено</source>
             <translation>Aucun module d'extension installé pour l'instant</translation>
+        </message>
+        <message>
+            <source>DEVICE %1</source>
+            <translation>APPAREIL %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ModbusSettingsDialog</name>
+        <message>
+            <source>Настройка адаптеров Modbus</source>
+            <translation>Réglage des adaptateurs Modbus</translation>
+        </message>
+        <message>
+            <source>Порт:</source>
+            <translation>Port :</translation>
+        </message>
+        <message>
+            <source>Скорость:</source>
+            <translation>Vitesse :</translation>
+        </message>
+        <message>
+            <source>Добавить адаптер</source>
+            <translation>Ajouter un adaptateur</translation>
+        </message>
+        <message>
+            <source>Удалить выбранный</source>
+            <translation>Supprimer la sélection</translation>
+        </message>
+        <message>
+            <source>Закрыть</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Подключенные адаптеры:</source>
+            <translation>Adaptateurs connectés :</translation>
+        </message>
+        <message>
+            <source>Внимание</source>
+            <translation>Attention</translation>
+        </message>
+        <message>
+            <source>Этот адаптер уже добавлен в список!</source>
+            <translation>Cet adaptateur est déjà dans la liste !</translation>
+        </message>
+        <message>
+            <source>Адаптер: %1 | Скорость: %2</source>
+            <translation>Adaptateur : %1 | Vitesse : %2</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="uk_UA">
     <context>
+        <name>AddDeviceDialog</name>
+        <message>
+            <source>Проверить связь</source>
+            <translation>Verifica connessione</translation>
+        </message>
+        <message>
+            <source>Статус: не проверено</source>
+            <translation>Stato: non verificato</translation>
+        </message>
+        <message>
+            <source>Подключить</source>
+            <translation>Collega</translation>
+        </message>
+        <message>
+            <source>Отмена</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>Подключение Modbus прибора</source>
+            <translation>Collega strumento Modbus</translation>
+        </message>
+        <message>
+            <source>Сохраненный адаптер (Порт):</source>
+            <translation>Adattatore salvato (porta):</translation>
+        </message>
+        <message>
+            <source>Текущая скорость порта:</source>
+            <translation>Velocità attuale della porta:</translation>
+        </message>
+        <message>
+            <source>Текущий адрес прибора (Modbus ID [1-247]):</source>
+            <translation>Indirizzo attuale dello strumento (Modbus ID [1-247]):</translation>
+        </message>
+        <message>
+            <source>--- Новые параметры прибора ---</source>
+            <translation>--- Nuovi parametri dello strumento ---</translation>
+        </message>
+        <message>
+            <source>Новый адрес (Modbus ID):</source>
+            <translation>Nuovo indirizzo (Modbus ID):</translation>
+        </message>
+        <message>
+            <source>Новая скорость:</source>
+            <translation>Nuova velocità:</translation>
+        </message>
+        <message>
+            <source>Статус: Ошибка открытия порта</source>
+            <translation>Stato: Errore di apertura della porta</translation>
+        </message>
+        <message>
+            <source>Статус: Таймаут (нет ответа от прибора)</source>
+            <translation>Stato: Timeout (nessuna risposta dallo strumento)</translation>
+        </message>
+        <message>
+            <source>Статус: Прибор ответил! Связь есть.</source>
+            <translation>Stato: Lo strumento ha risposto! Connessione OK.</translation>
+        </message>
+        <message>
+            <source>Статус: Ошибка CRC (неверная контрольная сумма)</source>
+            <translation>Stato: Errore CRC (checksum errato)</translation>
+        </message>
+        <message>
+            <source>Ошибка</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>Прибор с адресом %1 уже существует на порту %2!
+Пожалуйста, выберите другой 'Новый адрес'.</source>
+            <translation>Uno strumento con indirizzo %1 esiste già sulla porta %2!
+Scegliere un altro 'Nuovo indirizzo'.</translation>
+        </message>
+        <message>
+            <source>Не удалось открыть порт.</source>
+            <translation>Impossibile aprire la porta.</translation>
+        </message>
+        <message>
+            <source>Нет сохраненных адаптеров! Добавьте адаптер через главное меню.</source>
+            <translation>Nessun adattatore salvato! Aggiungere un adattatore dal menu principale.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -450,6 +531,53 @@ avg: %3</translation>
         <message>
             <source>Модулі розширення ще не встановлено</source>
             <translation>Nessun modulo di estensione ancora installato</translation>
+        </message>
+        <message>
+            <source>DEVICE %1</source>
+            <translation>DISPOSITIVO %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ModbusSettingsDialog</name>
+        <message>
+            <source>Настройка адаптеров Modbus</source>
+            <translation>Impostazioni adattatori Modbus</translation>
+        </message>
+        <message>
+            <source>Порт:</source>
+            <translation>Porta:</translation>
+        </message>
+        <message>
+            <source>Скорость:</source>
+            <translation>Velocità:</translation>
+        </message>
+        <message>
+            <source>Добавить адаптер</source>
+            <translation>Aggiungi adattatore</translation>
+        </message>
+        <message>
+            <source>Удалить выбранный</source>
+            <translation>Rimuovi selezionato</translation>
+        </message>
+        <message>
+            <source>Закрыть</source>
+            <translation>Chiudi</translation>
+        </message>
+        <message>
+            <source>Подключенные адаптеры:</source>
+            <translation>Adattatori collegati:</translation>
+        </message>
+        <message>
+            <source>Внимание</source>
+            <translation>Attenzione</translation>
+        </message>
+        <message>
+            <source>Этот адаптер уже добавлен в список!</source>
+            <translation>Questo adattatore è già nell'elenco!</translation>
+        </message>
+        <message>
+            <source>Адаптер: %1 | Скорость: %2</source>
+            <translation>Adattatore: %1 | Velocità: %2</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="uk_UA">
     <context>
+        <name>AddDeviceDialog</name>
+        <message>
+            <source>Проверить связь</source>
+            <translation>Sprawdź połączenie</translation>
+        </message>
+        <message>
+            <source>Статус: не проверено</source>
+            <translation>Status: nie sprawdzono</translation>
+        </message>
+        <message>
+            <source>Подключить</source>
+            <translation>Podłącz</translation>
+        </message>
+        <message>
+            <source>Отмена</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Подключение Modbus прибора</source>
+            <translation>Podłączanie przyrządu Modbus</translation>
+        </message>
+        <message>
+            <source>Сохраненный адаптер (Порт):</source>
+            <translation>Zapisany adapter (port):</translation>
+        </message>
+        <message>
+            <source>Текущая скорость порта:</source>
+            <translation>Bieżąca prędkość portu:</translation>
+        </message>
+        <message>
+            <source>Текущий адрес прибора (Modbus ID [1-247]):</source>
+            <translation>Bieżący adres przyrządu (Modbus ID [1-247]):</translation>
+        </message>
+        <message>
+            <source>--- Новые параметры прибора ---</source>
+            <translation>--- Nowe parametry przyrządu ---</translation>
+        </message>
+        <message>
+            <source>Новый адрес (Modbus ID):</source>
+            <translation>Nowy adres (Modbus ID):</translation>
+        </message>
+        <message>
+            <source>Новая скорость:</source>
+            <translation>Nowa prędkość:</translation>
+        </message>
+        <message>
+            <source>Статус: Ошибка открытия порта</source>
+            <translation>Status: Błąd otwarcia portu</translation>
+        </message>
+        <message>
+            <source>Статус: Таймаут (нет ответа от прибора)</source>
+            <translation>Status: Przekroczono czas (brak odpowiedzi przyrządu)</translation>
+        </message>
+        <message>
+            <source>Статус: Прибор ответил! Связь есть.</source>
+            <translation>Status: Przyrząd odpowiedział! Połączenie działa.</translation>
+        </message>
+        <message>
+            <source>Статус: Ошибка CRC (неверная контрольная сумма)</source>
+            <translation>Status: Błąd CRC (nieprawidłowa suma kontrolna)</translation>
+        </message>
+        <message>
+            <source>Ошибка</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Прибор с адресом %1 уже существует на порту %2!
+Пожалуйста, выберите другой 'Новый адрес'.</source>
+            <translation>Przyrząd o adresie %1 już istnieje na porcie %2!
+Wybierz inny 'Nowy adres'.</translation>
+        </message>
+        <message>
+            <source>Не удалось открыть порт.</source>
+            <translation>Nie udało się otworzyć portu.</translation>
+        </message>
+        <message>
+            <source>Нет сохраненных адаптеров! Добавьте адаптер через главное меню.</source>
+            <translation>Brak zapisanych adapterów! Dodaj adapter w menu głównym.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -450,6 +531,53 @@ avg: %3</translation>
         <message>
             <source>Модулі розширення ще не встановлено</source>
             <translation>Nie zainstalowano jeszcze modułów rozszerzeń</translation>
+        </message>
+        <message>
+            <source>DEVICE %1</source>
+            <translation>URZĄDZENIE %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ModbusSettingsDialog</name>
+        <message>
+            <source>Настройка адаптеров Modbus</source>
+            <translation>Ustawienia adapterów Modbus</translation>
+        </message>
+        <message>
+            <source>Порт:</source>
+            <translation>Port:</translation>
+        </message>
+        <message>
+            <source>Скорость:</source>
+            <translation>Prędkość:</translation>
+        </message>
+        <message>
+            <source>Добавить адаптер</source>
+            <translation>Dodaj adapter</translation>
+        </message>
+        <message>
+            <source>Удалить выбранный</source>
+            <translation>Usuń zaznaczony</translation>
+        </message>
+        <message>
+            <source>Закрыть</source>
+            <translation>Zamknij</translation>
+        </message>
+        <message>
+            <source>Подключенные адаптеры:</source>
+            <translation>Podłączone adaptery:</translation>
+        </message>
+        <message>
+            <source>Внимание</source>
+            <translation>Uwaga</translation>
+        </message>
+        <message>
+            <source>Этот адаптер уже добавлен в список!</source>
+            <translation>Ten adapter jest już na liście!</translation>
+        </message>
+        <message>
+            <source>Адаптер: %1 | Скорость: %2</source>
+            <translation>Adapter: %1 | Prędkość: %2</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,87 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA" sourcelanguage="uk_UA">
     <context>
+        <name>AddDeviceDialog</name>
+        <message>
+            <source>Проверить связь</source>
+            <translation>Перевірити зв'язок</translation>
+        </message>
+        <message>
+            <source>Статус: не проверено</source>
+            <translation>Статус: не перевірено</translation>
+        </message>
+        <message>
+            <source>Подключить</source>
+            <translation>Підключити</translation>
+        </message>
+        <message>
+            <source>Отмена</source>
+            <translation>Скасувати</translation>
+        </message>
+        <message>
+            <source>Подключение Modbus прибора</source>
+            <translation>Підключення приладу Modbus</translation>
+        </message>
+        <message>
+            <source>Сохраненный адаптер (Порт):</source>
+            <translation>Збережений адаптер (порт):</translation>
+        </message>
+        <message>
+            <source>Текущая скорость порта:</source>
+            <translation>Поточна швидкість порту:</translation>
+        </message>
+        <message>
+            <source>Текущий адрес прибора (Modbus ID [1-247]):</source>
+            <translation>Поточна адреса приладу (Modbus ID [1-247]):</translation>
+        </message>
+        <message>
+            <source>--- Новые параметры прибора ---</source>
+            <translation>--- Нові параметри приладу ---</translation>
+        </message>
+        <message>
+            <source>Новый адрес (Modbus ID):</source>
+            <translation>Нова адреса (Modbus ID):</translation>
+        </message>
+        <message>
+            <source>Новая скорость:</source>
+            <translation>Нова швидкість:</translation>
+        </message>
+        <message>
+            <source>Статус: Ошибка открытия порта</source>
+            <translation>Статус: Помилка відкриття порту</translation>
+        </message>
+        <message>
+            <source>Статус: Таймаут (нет ответа от прибора)</source>
+            <translation>Статус: Тайм-аут (немає відповіді від приладу)</translation>
+        </message>
+        <message>
+            <source>Статус: Прибор ответил! Связь есть.</source>
+            <translation>Статус: Прилад відповів! Зв'язок є.</translation>
+        </message>
+        <message>
+            <source>Статус: Ошибка CRC (неверная контрольная сумма)</source>
+            <translation>Статус: Помилка CRC (невірна контрольна сума)</translation>
+        </message>
+        <message>
+            <source>Ошибка</source>
+            <translation>Помилка</translation>
+        </message>
+        <message>
+            <source>Прибор с адресом %1 уже существует на порту %2!
+Пожалуйста, выберите другой 'Новый адрес'.</source>
+            <translation>Прилад з адресою %1 уже існує на порту %2!
+Будь ласка, виберіть іншу 'Нову адресу'.</translation>
+        </message>
+        <message>
+            <source>Не удалось открыть порт.</source>
+            <translation>Не вдалося відкрити порт.</translation>
+        </message>
+        <message>
+            <source>Нет сохраненных адаптеров! Добавьте адаптер через главное меню.</source>
+            <translation>Немає збережених адаптерів! Додайте адаптер через головне меню.</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -450,6 +531,53 @@ avg: %3</translation>
         <message>
             <source>Модулі розширення ще не встановлено</source>
             <translation>Модулі розширення ще не встановлено</translation>
+        </message>
+        <message>
+            <source>DEVICE %1</source>
+            <translation>DEVICE %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ModbusSettingsDialog</name>
+        <message>
+            <source>Настройка адаптеров Modbus</source>
+            <translation>Налаштування адаптерів Modbus</translation>
+        </message>
+        <message>
+            <source>Порт:</source>
+            <translation>Порт:</translation>
+        </message>
+        <message>
+            <source>Скорость:</source>
+            <translation>Швидкість:</translation>
+        </message>
+        <message>
+            <source>Добавить адаптер</source>
+            <translation>Додати адаптер</translation>
+        </message>
+        <message>
+            <source>Удалить выбранный</source>
+            <translation>Видалити вибраний</translation>
+        </message>
+        <message>
+            <source>Закрыть</source>
+            <translation>Закрити</translation>
+        </message>
+        <message>
+            <source>Подключенные адаптеры:</source>
+            <translation>Підключені адаптери:</translation>
+        </message>
+        <message>
+            <source>Внимание</source>
+            <translation>Увага</translation>
+        </message>
+        <message>
+            <source>Этот адаптер уже добавлен в список!</source>
+            <translation>Цей адаптер уже додано до списку!</translation>
+        </message>
+        <message>
+            <source>Адаптер: %1 | Скорость: %2</source>
+            <translation>Адаптер: %1 | Швидкість: %2</translation>
         </message>
     </context>
     <context>

@@ -3,6 +3,10 @@
 
 #include "app/settingsfolder.h"
 #include "common/indexrekey.h"
+#include "links/modbus/adddevicedialog.h"
+#include "links/modbus/modbusframe.h"
+#include "links/modbus/modbuspoller.h"
+#include "links/modbus/modbussettingsdialog.h"
 #include "device_visual.h"
 #include "deviceeditdialog.h"
 #include "devicetypedialog.h"
@@ -60,7 +64,10 @@ MeasuringSystem::MeasuringSystem(QWidget *parent)
     ui->actionResetSettings->setVisible(false);
     setUpLanguageActions();
 
+    m_poller = new ModbusPoller(m_registry, this);
+    connect(m_poller, &ModbusPoller::deviceValueChanged, this, &MeasuringSystem::onModbusValueChanged);
     loadAdapters();
+    m_poller->openAdapterPorts();
 
     m_logo.load(QStringLiteral(":/images/images/LOGO.png"));
     ui->logoLabel->setContentsMargins(0, 8, 0, 4);
@@ -82,6 +89,7 @@ MeasuringSystem::MeasuringSystem(QWidget *parent)
     setUpModeArea();
     connectPendingFeatures();
     connect(UserManager::instance(), &UserManager::usersChanged, this, &MeasuringSystem::refreshDeviceOwners);
+    m_poller->sendNextCommandOnAllPorts();
 
     m_syncRecordTimer = new QTimer(this);
     updateTimerButton();
@@ -203,11 +211,10 @@ void MeasuringSystem::setUpModeArea()
 void MeasuringSystem::connectPendingFeatures()
 {
     // Features whose dialogs and links are not part of this build yet say so instead of doing nothing.
-    const QList<QAction *> actions = {ui->actionModbus_setting, ui->actionExportPdf, ui->actionExportCsv,
-                                      ui->actionKeyboardEmulation};
+    const QList<QAction *> actions = {ui->actionExportPdf, ui->actionExportCsv, ui->actionKeyboardEmulation};
     for (QAction *action : actions)
         connect(action, &QAction::triggered, this, &MeasuringSystem::showNotInThisBuild);
-    for (QPushButton *button : {ui->zero_all_Button, ui->units_button, ui->timer_Button, ui->ExportButton})
+    for (QPushButton *button : {ui->units_button, ui->timer_Button, ui->ExportButton})
         connect(button, &QPushButton::clicked, this, &MeasuringSystem::showNotInThisBuild);
     connect(ui->monoValueButton, &QPushButton::clicked, this, [this] {
         if (m_selectedDevice >= 0)
@@ -231,6 +238,7 @@ void MeasuringSystem::loadDevices()
         m_cards.append(card);
         ui->cardsLayout->addWidget(card);
     }
+    m_poller->rebuildPollLists();
 }
 
 void MeasuringSystem::saveDevices()
@@ -255,8 +263,28 @@ int MeasuringSystem::addDevice(const DeviceRecord &record)
     card->setConnected(record.connected);
     m_cards.append(card);
     ui->cardsLayout->addWidget(card);
+    m_poller->rebuildPollLists();
     saveDevices();
     return int(devices().size()) - 1;
+}
+
+void MeasuringSystem::addModbusDevice(const QString &portName, int baudRate, int address)
+{
+    auto adapter = std::find_if(m_registry.adapters().begin(), m_registry.adapters().end(),
+                                [&portName](const ModbusAdapter &a) { return a.portName == portName; });
+    if (adapter != m_registry.adapters().end())
+        adapter->baudRate = baudRate;
+    else
+        m_registry.adapters().append({portName, baudRate});
+    saveAdapters();
+
+    DeviceRecord record;
+    record.name = tr("DEVICE %1").arg(devices().size() + 1);
+    record.portName = portName;
+    record.address = quint8(address);
+    record.type = ConnectionKind::Modbus;
+    record.connected = true;
+    addDevice(record);
 }
 
 Device_visual *MeasuringSystem::createCard(const DeviceRecord &record)
@@ -269,7 +297,7 @@ Device_visual *MeasuringSystem::createCard(const DeviceRecord &record)
     card->setTolerance(0.0, record.measuringType, record.limitMin, record.limitMax);
     card->setOwner(UserManager::instance()->userName(record.userId));
 
-    connect(card, &Device_visual::zeroClicked, this, &MeasuringSystem::showNotInThisBuild);
+    connect(card, &Device_visual::zeroClicked, this, [this, card] { resetDeviceToZero(cardIndex(card)); });
     connect(card, &Device_visual::statisticsRequested, this, &MeasuringSystem::showNotInThisBuild);
     connect(card, &Device_visual::dataClicked, this, &MeasuringSystem::showNotInThisBuild);
     connect(card, &Device_visual::memoryDumpRequested, this, &MeasuringSystem::showNotInThisBuild);
@@ -372,6 +400,7 @@ void MeasuringSystem::onDeleteDevice(Device_visual *visual)
     if (m_selectedDevice == index)
         showMonoValueText(QStringLiteral("0.000"));
     m_selectedDevice = selected;
+    m_poller->rebuildPollLists();
 
     refreshMonoTable();
     rebuildMultiColumns();
@@ -391,6 +420,7 @@ void MeasuringSystem::onDeviceReorder(Device_visual *source, Device_visual *targ
     m_selectedDevice = m_selectedDevice < 0 ? -1 : IndexRekey::afterMove(m_selectedDevice, from, to);
     ui->cardsLayout->removeWidget(source);
     ui->cardsLayout->insertWidget(to, source);
+    m_poller->rebuildPollLists();
 
     if (m_mode == MultiMode) {
         rebuildMultiColumns();
@@ -441,7 +471,63 @@ void MeasuringSystem::onUiRefreshTimerTimeout()
 
 void MeasuringSystem::onPortWatchdogTick()
 {
-    // Watches the Modbus adapter ports once they are polled; nothing to watch before that.
+    m_poller->onPortWatchdogTick();
+}
+
+void MeasuringSystem::onModbusValueChanged(int index)
+{
+    if (index < 0 || index >= m_cards.size() || index >= devices().size())
+        return;
+    const DeviceRecord &record = devices().at(index);
+    m_cards.at(index)->setValue(displayValue(record));
+    m_cards.at(index)->setTolerance(record.value, record.measuringType, record.limitMin, record.limitMax);
+}
+
+void MeasuringSystem::resetDeviceToZero(int deviceIndex)
+{
+    if (deviceIndex < 0 || deviceIndex >= devices().size())
+        return;
+    const DeviceRecord &record = devices().at(deviceIndex);
+    if (record.type == ConnectionKind::Modbus) {
+        m_poller->sendFirst(record.portName, buildWriteCommand(record.address, ModbusRegister::Zero, 1));
+    } else if (isBleKind(record.type)) {
+        // The Bluetooth links are not part of this build, so no instrument of theirs is on line.
+        qDebug().noquote() << "[BLE]" << record.mac << "обнулення не надіслано - прилад не на зв'язку";
+    } else if (record.type == ConnectionKind::SylvacCable) {
+        qDebug().noquote() << "[Sylvac-провід]" << record.portName << "обнулення не надіслано - порт не відкритий";
+    }
+}
+
+void MeasuringSystem::on_zero_all_Button_clicked()
+{
+    for (int i = 0; i < m_cards.size() && i < devices().size(); ++i) {
+        if (m_cards.at(i)->isSyncChecked())
+            resetDeviceToZero(i);
+    }
+}
+
+void MeasuringSystem::on_actionModbus_setting_triggered()
+{
+    ModbusSettingsDialog dialog(m_registry.adapters(), this);
+    dialog.exec();
+    saveAdapters();
+}
+
+void MeasuringSystem::runModbusConnectDialog()
+{
+    // The dialog needs the adapter's port for itself while it is open.
+    m_portWatchdogTimer->stop();
+    m_poller->releaseAllPorts();
+
+    AddDeviceDialog dialog(m_registry.adapters(), devices(), this);
+    connect(&dialog, &AddDeviceDialog::deviceReadyToAdd, this, &MeasuringSystem::addModbusDevice);
+    if (dialog.exec() == QDialog::Accepted)
+        saveDevices();
+
+    m_poller->openAdapterPorts();
+    m_poller->rebuildPollLists();
+    m_portWatchdogTimer->start(kPortWatchdogIntervalMs);
+    m_poller->sendNextCommandOnAllPorts();
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -452,6 +538,10 @@ void MeasuringSystem::on_AddButton_clicked()
     DeviceTypeDialog dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    if (dialog.selectedType() == ConnectionKind::Modbus) {
+        runModbusConnectDialog();
+        return;
+    }
     QMessageBox::information(this, tr("Додавання приладу"),
                              tr("Цей тип підключення ще недоступний у цій версії програми."));
 }

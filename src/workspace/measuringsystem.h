@@ -11,6 +11,7 @@ class MeasuringSystem;
 }
 
 class Device_visual;
+class ModbusPoller;
 class QActionGroup;
 class QPushButton;
 class QTimer;
@@ -46,6 +47,10 @@ public:
 
     // Appends a new instrument with its card and stores the list. Returns its index.
     int addDevice(const DeviceRecord &record);
+    // A Modbus instrument that the connect dialog has just set up; also remembers the adapter's speed.
+    void addModbusDevice(const QString &portName, int baudRate, int address);
+
+    ModbusPoller *modbusPoller() const { return m_poller; }
 
     // min(width / 1920, height / 1080), kept within 0.6 .. 1.8.
     static double screenScale(const QSize &screenSize);
@@ -66,6 +71,7 @@ public slots:
     void refreshDeviceOwners();
     void onUiRefreshTimerTimeout();
     void onPortWatchdogTick();
+    void resetDeviceToZero(int deviceIndex);
 
 private slots:
     void on_AddButton_clicked();
@@ -73,6 +79,8 @@ private slots:
     void on_Multi_Button_clicked();
     void on_GraphicButton_clicked();
     void on_sync_all_Button_clicked();
+    void on_zero_all_Button_clicked();
+    void on_actionModbus_setting_triggered();
     void on__2D_3D_Button_clicked();
     void on_Study_Button_clicked();
     void on_FormulsButton_clicked();
@@ -91,6 +99,8 @@ private:
     void setUpLanguageActions();
     void setUpModeArea();
     void connectPendingFeatures();
+    void runModbusConnectDialog();
+    void onModbusValueChanged(int index);
 
     Device_visual *createCard(const DeviceRecord &record);
     void refreshCardStatus(int index);
@@ -122,4 +132,5 @@ private:
     QTimer *m_uiRefreshTimer = nullptr;
     QTimer *m_portWatchdogTimer = nullptr;
     QTimer *m_syncRecordTimer = nullptr;
+    ModbusPoller *m_poller = nullptr;
 };

@@ -2,7 +2,7 @@
 """Fills translations into resources/i18n/KOVRAN_*.ts from a JSON table.
 
 The table maps context -> source text -> {language code: translation}. The Ukrainian file takes the
-source text itself. Run `cmake --build build/default --target update_translations` first so that new
+source text itself unless the table has a "uk_UA" entry (needed for the older Russian source texts). Run `cmake --build build/default --target update_translations` first so that new
 texts are in the .ts files, then this script, then check that no entry is left unfinished:
 
     tools/i18n/apply_translations.py table.json [--check]
@@ -30,7 +30,10 @@ def process(code, table, check_only):
             translation = message.find("translation")
             if translation.get("type") in ("vanished", "obsolete"):
                 continue
-            wanted = source if code == "uk_UA" else table.get(name, {}).get(source, {}).get(code)
+            wanted = table.get(name, {}).get(source, {}).get(code)
+            if wanted is None and code == "uk_UA":
+                wanted = source  # Ukrainian sources stand as they are; older Russian ones bring their own
+
             if wanted is not None and not check_only:
                 if translation.text != wanted or translation.get("type") == "unfinished":
                     translation.text = wanted

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// Turns SIGINT, SIGTERM and SIGHUP into a Qt signal on the event loop. The handler only writes one byte
+// into a pipe (the self-pipe trick); everything else happens in the slot, where it is safe.
+class SignalWatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SignalWatcher(QObject *parent = nullptr);
+    ~SignalWatcher() override;
+
+    bool isWatching() const { return m_notifier != nullptr; }
+
+signals:
+    void stopRequested(int signalNumber);
+
+private:
+    void readPipe();
+
+    QSocketNotifier *m_notifier = nullptr;
+};
