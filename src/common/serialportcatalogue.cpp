@@ -1,5 +1,6 @@
 #include "serialportcatalogue.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QFileInfo>
 #include <QSerialPortInfo>
@@ -60,7 +61,9 @@ QList<SerialPortEntry> virtualPorts(const QString &list)
     return ports;
 }
 
-QList<SerialPortEntry> availablePorts()
+namespace {
+
+QList<SerialPortEntry> scanSystemPorts()
 {
     QList<SerialPortEntry> ports;
     const QList<QSerialPortInfo> system = QSerialPortInfo::availablePorts();
@@ -77,7 +80,33 @@ QList<SerialPortEntry> availablePorts()
         entry.productId = info.productIdentifier();
         ports.append(entry);
     }
+    return ports;
+}
 
+// Scanning the system's ports walks sysfs and takes milliseconds, while the adapter watchdog asks every
+// second. On Linux a port appears or vanishes together with its node in /dev, so the last scan stays
+// good while /dev is unchanged.
+QList<SerialPortEntry> systemPorts()
+{
+#ifdef Q_OS_LINUX
+    static QList<SerialPortEntry> cached;
+    static QDateTime cachedFor;
+    const QDateTime devChanged = QFileInfo(QStringLiteral("/dev")).lastModified();
+    if (devChanged.isValid() && devChanged == cachedFor)
+        return cached;
+    cached = scanSystemPorts();
+    cachedFor = devChanged;
+    return cached;
+#else
+    return scanSystemPorts();
+#endif
+}
+
+} // namespace
+
+QList<SerialPortEntry> availablePorts()
+{
+    QList<SerialPortEntry> ports = systemPorts();
     const QList<SerialPortEntry> extra = virtualPorts(qEnvironmentVariable("KOVRAN_VIRTUAL_PORTS"));
     for (const SerialPortEntry &entry : extra) {
         const bool known = std::any_of(ports.cbegin(), ports.cend(), [&entry](const SerialPortEntry &p) {
