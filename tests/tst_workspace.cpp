@@ -1,4 +1,7 @@
 #include "modalanswerer.h"
+#include "modbuspeer.h"
+#include "virtualports.h"
+#include "links/modbus/modbuspoller.h"
 #include "settingssandbox.h"
 #include "workspace/device_visual.h"
 #include "workspace/deviceeditdialog.h"
@@ -12,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QComboBox>
@@ -25,6 +29,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -134,6 +139,8 @@ private slots:
     void languageSwitchWritesSettingsAndRetranslates();
     void resetActionForgetsTheStartModule();
     void ownersFollowTheUserStore();
+    void modbusInstrumentsGoLiveAndZero();
+    void addingAModbusInstrument();
 
 private:
     std::unique_ptr<SettingsSandbox> m_sandbox;
@@ -563,6 +570,78 @@ void TestWorkspace::ownersFollowTheUserStore()
     QCOMPARE(window.cards().at(2)->owner(), QStringLiteral("Anna K."));
     QVERIFY(users->removeUser(anna));
     QCOMPARE(window.cards().at(2)->owner(), QString());
+}
+
+void TestWorkspace::modbusInstrumentsGoLiveAndZero()
+{
+    QTemporaryDir dir;
+    ModbusPeer peer;
+    const QString port = peer.link(dir.filePath(QStringLiteral("ttyBus")));
+    VirtualPorts ports;
+    ports.add(port);
+    peer.addInstrument(1);
+    peer.addInstrument(2);
+    peer.setValue(1, 12.5);
+    peer.setValue(2, -0.25);
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("com_adapters.ini"),
+                                 "[Adapters]\nsize=1\n1\\portName=" + port.toUtf8() + "\n1\\baudRate=9600\n"));
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"),
+                                 "[Devices]\nsize=3\n"
+                                 "1\\name=first\n1\\portName=" + port.toUtf8() + "\n1\\address=1\n"
+                                 "2\\name=caliper\n2\\portName=BLE\n2\\address=1\n2\\type=1\n"
+                                 "3\\name=second\n3\\portName=" + port.toUtf8() + "\n3\\address=2\n"
+                                 "3\\measuringType=5\n3\\limitMin=0\n"));
+    MeasuringSystem window;
+    const auto polled = [&window, &port] {
+        QList<int> indexes = window.modbusPoller()->pollList(port); // in round-robin order
+        std::sort(indexes.begin(), indexes.end());
+        return indexes;
+    };
+    QCOMPARE(polled(), (QList<int>{0, 2}));
+    QTRY_COMPARE(window.cards().at(0)->valueText(), QStringLiteral("12.50"));
+    QTRY_COMPARE(window.cards().at(2)->valueText(), QStringLiteral("-0.25"));
+    QCOMPARE(window.cards().at(2)->displayMode(), Device_visual::NoGo); // below the lower limit
+    window.onUiRefreshTimerTimeout();
+    QVERIFY(window.cards().at(0)->isConnectedShown());
+
+    // The card's zero button reaches the instrument ahead of the polls.
+    QTest::mouseClick(window.cards().at(2)->findChild<QPushButton *>(QStringLiteral("zeroButton")), Qt::LeftButton);
+    QTRY_VERIFY(!peer.writes().isEmpty());
+    QCOMPARE(peer.writes().first().address, 2);
+    QCOMPARE(peer.writes().first().reg, 0x200A);
+    QTRY_COMPARE(window.cards().at(2)->valueText(), QStringLiteral("0.00"));
+
+    // Reordering keeps every instrument polled under its new index.
+    window.onDeviceReorder(window.cards().at(2), window.cards().at(0));
+    QCOMPARE(polled(), (QList<int>{0, 1}));
+    QTRY_COMPARE(window.cards().at(1)->valueText(), QStringLiteral("12.50"));
+}
+
+void TestWorkspace::addingAModbusInstrument()
+{
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"), kSixDevices));
+    MeasuringSystem window;
+    window.addModbusDevice(QStringLiteral("COM7"), 19200, 12);
+    QCOMPARE(window.devices().size(), 7);
+    const DeviceRecord &record = window.devices().last();
+    QCOMPARE(record.name, QStringLiteral("DEVICE 7"));
+    QCOMPARE(record.address, quint8(12));
+    QVERIFY(record.connected);
+    QCOMPARE(window.cards().last()->statusText(), QStringLiteral("ADDR: 12 | COM7"));
+    QVERIFY(window.cards().last()->isConnectedShown()); // a new instrument starts green
+    QCOMPARE(window.registry().adapters().size(), 1);
+    QCOMPARE(window.registry().adapters().first().baudRate, 19200);
+
+    DeviceRegistry stored;
+    stored.loadDevices();
+    stored.loadAdapters();
+    QCOMPARE(stored.devices().size(), 7);
+    QCOMPARE(stored.adapters().first().portName, QStringLiteral("COM7"));
+
+    // The same port again only changes its speed.
+    window.addModbusDevice(QStringLiteral("COM7"), 9600, 13);
+    QCOMPARE(window.registry().adapters().size(), 1);
+    QCOMPARE(window.registry().adapters().first().baudRate, 9600);
 }
 
 QTEST_MAIN(TestWorkspace)
