@@ -2,63 +2,47 @@
 // so that the tests built on it stand on known ground.
 #include "modbuspeer.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
+
+using Setup = std::function<void(ModbusPeer &)>;
 
 QByteArray hex(const char *text)
 {
     return QByteArray::fromHex(text);
 }
 
-// Reads until `size` bytes are in or the time is up; blocks without the event loop, as the dialogs do.
-QByteArray readBytes(QSerialPort &port, int size, int timeoutMs = 2000)
+// Sends `request` (if any) and reads until `replySize` bytes are in or the time is up; blocks without the
+// event loop, as the dialogs do.
+QByteArray ask(QSerialPort &port, const QByteArray &request, int replySize, int timeoutMs = 2000)
 {
-    QByteArray got;
-    QElapsedTimer clock;
-    clock.start();
-    while (got.size() < size && clock.elapsed() < timeoutMs) {
-        if (port.bytesAvailable() == 0 && !port.waitForReadyRead(int(timeoutMs - clock.elapsed())))
-            break;
+    if (port.write(request) > 0)
+        port.waitForBytesWritten(1000);
+    QByteArray got = port.readAll();
+    const QDeadlineTimer deadline(timeoutMs);
+    while (got.size() < replySize && port.waitForReadyRead(int(deadline.remainingTime())))
         got += port.readAll();
-    }
     return got;
 }
 
-void send(QSerialPort &port, const QByteArray &bytes)
-{
-    port.write(bytes);
-    port.waitForBytesWritten(1000);
-}
-
-QByteArray ask(QSerialPort &port, const QByteArray &request, int replySize, int timeoutMs = 2000)
-{
-    send(port, request);
-    return readBytes(port, replySize, timeoutMs);
-}
-
-// Requests
 const char *const ReadIdent1 = "01032000000ACE0D";
 const char *const ReadIdent7 = "07032000000ACE6B";
-const char *const ReadIdent9 = "09032000000ACF45";
 const char *const ReadInt1 = "0103200D00025E08";
-const char *const ReadFloat1 = "0103200F0002FFC8";
-const char *const ReadCalib1 = "0103201B00043FCE";
-const char *const ReadCalib5 = "0503201B00043E4A";
-// Replies
 const char *const Ident1 = "01031400000000000100000000000000000002000000001BA7"; // unit 1, sensor kind 2
 const char *const Ident7 = "0703140000000000000000000000000000000400000000F92D"; // unit 0, sensor kind 4
-const char *const Calib1 = "010308050307E8000186A1F550";                         // 05.03.2024, serial 100001
-const char *const Calib5 = "050308050307E8000186A1E060";
-const char *const TwoZeroWords1 = "01030400000000FA33";
 
 } // namespace
+
+Q_DECLARE_METATYPE(Setup)
 
 class TestModbusPeer : public QObject
 {
@@ -66,24 +50,12 @@ class TestModbusPeer : public QObject
 
 private slots:
     void init();
-    void cleanup();
 
-    void readsRegisters_data();
-    void readsRegisters();
+    void replies_data();
+    void replies();
     void instrumentsShareOneLine();
-    void writesAreEchoed_data();
     void writesAreEchoed();
-    void addressChangesAfterTheEcho();
-    void zeroTakesAnOffset();
-    void silentInstrument();
-    void injectedExceptions_data();
-    void injectedExceptions();
-    void corruptedCrc();
     void splitReply();
-    void lateReply();
-    void rawBytesPassUnchanged();
-    void brokenRequestsAreDropped_data();
-    void brokenRequestsAreDropped();
     void unplugAndReplug();
     void stopsPromptly_data();
     void stopsPromptly();
@@ -95,235 +67,102 @@ private:
 
 void TestModbusPeer::init()
 {
+    m_port.reset();
     m_peer = std::make_unique<ModbusPeer>();
     QVERIFY(m_peer->isOpen());
     m_peer->addInstrument(1, 1, 2);
     m_peer->addInstrument(7, 0, 4);
     m_port = std::make_unique<QSerialPort>(m_peer->slavePath());
-    m_port->setBaudRate(QSerialPort::Baud9600); // ignored by a pty
     QVERIFY2(m_port->open(QIODevice::ReadWrite), qPrintable(m_port->errorString()));
 }
 
-void TestModbusPeer::cleanup()
+// An empty reply means no answer at all: the next request's reply must then be the first bytes on the line.
+void TestModbusPeer::replies_data()
 {
-    m_port.reset();
-    m_peer.reset();
-}
-
-void TestModbusPeer::readsRegisters_data()
-{
-    QTest::addColumn<double>("value");
+    QTest::addColumn<Setup>("setup");
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<QByteArray>("reply");
 
-    QTest::newRow("identification block") << 0.0 << hex(ReadIdent1) << hex(Ident1);
-    QTest::newRow("value -0.001 as int32") << -0.001 << hex(ReadInt1) << hex("010304FFFFFFF63BA1");
-    QTest::newRow("value 1.5 as float") << 1.5 << hex(ReadFloat1) << hex("0103043FC00000F61B");
-    QTest::newRow("calibration date and serial") << 0.0 << hex(ReadCalib1) << hex(Calib1);
-    QTest::newRow("address and speed code") << 0.0 << hex("010300000002C40B") << hex("01030400010003EBF2");
-    QTest::newRow("past the block") << 0.0 << hex("0103202000018E00") << hex("018302C0F1");
-    QTest::newRow("between the blocks") << 0.0 << hex("01030002000125CA") << hex("018302C0F1");
-    QTest::newRow("across the block's end") << 0.0 << hex("0103201F0002FE0D") << hex("018302C0F1");
-    QTest::newRow("input registers") << 0.0 << hex("0104200000013A0A") << hex("01840182C0");
+    const Setup none = [](ModbusPeer &) {};
+    QTest::newRow("identification block") << none << hex(ReadIdent1) << hex(Ident1);
+    QTest::newRow("value -0.001 as int32")
+        << Setup([](ModbusPeer &p) { p.setValue(1, -0.001); }) << hex(ReadInt1) << hex("010304FFFFFFF63BA1");
+    QTest::newRow("value 1.5 as float") << Setup([](ModbusPeer &p) { p.setValue(1, 1.5); })
+                                        << hex("0103200F0002FFC8") << hex("0103043FC00000F61B");
+    QTest::newRow("past the block") << none << hex("0103202000018E00") << hex("018302C0F1");
+    QTest::newRow("foreign address") << none << hex("09032000000ACF45") << QByteArray();
+    QTest::newRow("silent instrument")
+        << Setup([](ModbusPeer &p) { p.setSilent(7, true); }) << hex(ReadIdent7) << QByteArray();
+    QTest::newRow("injected exception")
+        << Setup([](ModbusPeer &p) { p.setException(1, 0x200D, 4); }) << hex(ReadInt1) << hex("01830440F3");
+    QTest::newRow("address 0 refused") << none << hex("01060000000089CA") << hex("0186030261");
+    QTest::newRow("corrupted CRC") << Setup([](ModbusPeer &p) { p.setCorruptCrc(true); }) << hex(ReadIdent1)
+                                   << hex("01031400000000000100000000000000000002000000001BA6");
 }
 
-void TestModbusPeer::readsRegisters()
+void TestModbusPeer::replies()
 {
-    QFETCH(double, value);
+    QFETCH(Setup, setup);
     QFETCH(QByteArray, request);
     QFETCH(QByteArray, reply);
 
-    m_peer->setValue(1, value);
-    QCOMPARE(ask(*m_port, request, int(reply.size())).toHex(' '), reply.toHex(' '));
-    QCOMPARE(m_peer->requests(), QList<QByteArray>{request});
+    setup(*m_peer);
+    if (reply.isEmpty()) {
+        ask(*m_port, request, 0);
+        QVERIFY(m_peer->waitForRequests(1, 2000));
+        QCOMPARE(ask(*m_port, hex(ReadIdent1), 25), hex(Ident1));
+    } else {
+        QCOMPARE(ask(*m_port, request, int(reply.size())).toHex(' '), reply.toHex(' '));
+    }
+    QCOMPARE(m_peer->requests().first(), request);
+    QVERIFY(m_peer->writes().isEmpty());
 }
 
-// One pty is one RS-485 bus: each instrument answers its own address and nobody answers the rest. A
-// silent address is proven by the next request: its reply must be the first bytes on the line.
 void TestModbusPeer::instrumentsShareOneLine()
 {
     QCOMPARE(ask(*m_port, hex(ReadIdent1), 25), hex(Ident1));
     QCOMPARE(ask(*m_port, hex(ReadIdent7), 25), hex(Ident7));
-    send(*m_port, hex(ReadIdent9));
-    QVERIFY(m_peer->waitForRequests(3, 2000));
     QCOMPARE(ask(*m_port, hex(ReadIdent1), 25), hex(Ident1));
-    QCOMPARE(m_peer->requests(),
-             (QList<QByteArray>{hex(ReadIdent1), hex(ReadIdent7), hex(ReadIdent9), hex(ReadIdent1)}));
-    QCOMPARE(m_peer->requestCount(), 4);
+    QCOMPARE(m_peer->requests(), (QList<QByteArray>{hex(ReadIdent1), hex(ReadIdent7), hex(ReadIdent1)}));
     m_peer->clearLog();
     QCOMPARE(m_peer->requestCount(), 0);
 }
 
-void TestModbusPeer::writesAreEchoed_data()
-{
-    QTest::addColumn<bool>("ignoreUnits");
-    QTest::addColumn<QByteArray>("request");
-    QTest::addColumn<QByteArray>("reply");
-    QTest::addColumn<int>("reg");
-    QTest::addColumn<int>("after");
-    QTest::addColumn<bool>("accepted");
-
-    QTest::newRow("speed code is recorded")
-        << false << hex("010600010009180C") << hex("010600010009180C") << 0x0001 << 9 << true;
-    QTest::newRow("unit changes") << false << hex("01062002000363CB") << hex("01062002000363CB") << 0x2002
-                                  << 3 << true;
-    QTest::newRow("unit write echoed but ignored")
-        << true << hex("01062002000363CB") << hex("01062002000363CB") << 0x2002 << 1 << true;
-    QTest::newRow("address 0 refused")
-        << false << hex("01060000000089CA") << hex("0186030261") << 0x0000 << 1 << false;
-    QTest::newRow("no such register")
-        << false << hex("010600020001E9CA") << hex("018602C3A1") << 0x0001 << 3 << false;
-}
-
+// Every accepted write is echoed; a new address takes effect after the echo.
 void TestModbusPeer::writesAreEchoed()
 {
-    QFETCH(bool, ignoreUnits);
-    QFETCH(QByteArray, request);
-    QFETCH(QByteArray, reply);
-    QFETCH(int, reg);
-    QFETCH(int, after);
-    QFETCH(bool, accepted);
+    const QByteArray toPoundForce = hex("01062002000363CB");
+    QCOMPARE(ask(*m_port, toPoundForce, 8), toPoundForce);
+    QCOMPARE(m_peer->registerValue(1, 0x2002), quint16(3));
+    m_peer->setIgnoreUnitWrites(1, true);
+    const QByteArray toMillimetre = hex("01062002000023CA");
+    QCOMPARE(ask(*m_port, toMillimetre, 8), toMillimetre);
+    QCOMPARE(m_peer->registerValue(1, 0x2002), quint16(3));
 
-    m_peer->setIgnoreUnitWrites(1, ignoreUnits);
-    QCOMPARE(ask(*m_port, request, int(reply.size())).toHex(' '), reply.toHex(' '));
-    QCOMPARE(int(m_peer->registerValue(1, reg)), after);
-    const int value = (uchar(request[4]) << 8) | uchar(request[5]);
-    const int written = (uchar(request[2]) << 8) | uchar(request[3]);
-    const QList<ModbusPeer::Write> expected{{1, written, value}};
-    QCOMPARE(m_peer->writes(), accepted ? expected : QList<ModbusPeer::Write>());
-}
+    const QByteArray toFive = hex("01060000000549C9");
+    QCOMPARE(ask(*m_port, toFive, 8), toFive);
+    QCOMPARE(m_peer->writes(), (QList<ModbusPeer::Write>{{1, 0x2002, 3}, {1, 0x2002, 0}, {1, 0x0000, 5}}));
+    QCOMPARE(ask(*m_port, hex("0503201B00043E4A"), 13), hex("050308050307E8000186A1E060")); // same serial
 
-void TestModbusPeer::addressChangesAfterTheEcho()
-{
-    const QByteArray write = hex("01060000000549C9");
-    QCOMPARE(ask(*m_port, write, 8), write);
-    QVERIFY(!m_peer->hasInstrument(1));
-    QVERIFY(m_peer->hasInstrument(5));
-    QCOMPARE(m_peer->registerValue(5, 0x0000), quint16(5));
-    QCOMPARE(m_peer->writes(), (QList<ModbusPeer::Write>{{1, 0x0000, 5}}));
-
-    send(*m_port, hex(ReadCalib1));
-    QVERIFY(m_peer->waitForRequests(2, 2000));
-    // Same instrument, same serial number, new address.
-    QCOMPARE(ask(*m_port, hex(ReadCalib5), 13), hex(Calib5));
-}
-
-void TestModbusPeer::zeroTakesAnOffset()
-{
-    m_peer->setValue(1, 2.5);
-    const QByteArray zero = hex("0106200A000163C8");
+    // After a zero command the reading is shown relative to the one the instrument had then.
+    m_peer->setValue(5, 2.5);
+    const QByteArray zero = hex("0506200A0001624C");
     QCOMPARE(ask(*m_port, zero, 8), zero);
-    QCOMPARE(ask(*m_port, hex(ReadInt1), 9), hex(TwoZeroWords1));
-    QCOMPARE(ask(*m_port, hex(ReadFloat1), 9), hex(TwoZeroWords1));
-    m_peer->setValue(1, 3.0);
-    QCOMPARE(ask(*m_port, hex(ReadInt1), 9), hex("01030400001388F765")); // 0.5
-}
-
-void TestModbusPeer::silentInstrument()
-{
-    m_peer->setSilent(7, true);
-    send(*m_port, hex(ReadIdent7));
-    QVERIFY(m_peer->waitForRequests(1, 2000));
-    QCOMPARE(ask(*m_port, hex(ReadIdent1), 25), hex(Ident1));
-    m_peer->setSilent(7, false);
-    QCOMPARE(ask(*m_port, hex(ReadIdent7), 25), hex(Ident7));
-}
-
-void TestModbusPeer::injectedExceptions_data()
-{
-    QTest::addColumn<bool>("cleared");
-    QTest::addColumn<QByteArray>("request");
-    QTest::addColumn<QByteArray>("reply");
-
-    QTest::newRow("read of the register") << false << hex(ReadInt1) << hex("01830440F3");
-    QTest::newRow("read across it") << false << hex("0103200C00048FCA") << hex("01830440F3");
-    QTest::newRow("read beside it") << false << hex(ReadFloat1) << hex(TwoZeroWords1);
-    QTest::newRow("write of the register") << false << hex("0106200D0007520B") << hex("01860443A3");
-    QTest::newRow("cleared") << true << hex(ReadInt1) << hex(TwoZeroWords1);
-}
-
-void TestModbusPeer::injectedExceptions()
-{
-    QFETCH(bool, cleared);
-    QFETCH(QByteArray, request);
-    QFETCH(QByteArray, reply);
-
-    m_peer->setException(1, 0x200D, 4);
-    if (cleared)
-        m_peer->setException(1, 0x200D, 0);
-    QCOMPARE(ask(*m_port, request, int(reply.size())).toHex(' '), reply.toHex(' '));
-    QVERIFY(m_peer->writes().isEmpty());
-}
-
-void TestModbusPeer::corruptedCrc()
-{
-    m_peer->setCorruptCrc(true);
-    const QByteArray good = hex(Ident1);
-    const QByteArray got = ask(*m_port, hex(ReadIdent1), int(good.size()));
-    QCOMPARE(got.size(), good.size());
-    QCOMPARE(got.chopped(1), good.chopped(1));
-    QCOMPARE(uchar(got.back() ^ good.back()), uchar(0x01));
+    m_peer->setValue(5, 3.0);
+    QCOMPARE(ask(*m_port, hex("0503200D00025F8C"), 9), hex("05030400001388B2A5")); // 0.5
 }
 
 void TestModbusPeer::splitReply()
 {
     m_peer->setSplitReplies(true);
-    send(*m_port, hex(ReadIdent1));
-    const QByteArray first = readBytes(*m_port, 1);
-    QVERIFY(!first.isEmpty());
-    QVERIFY2(first.size() < 25, "the reply came in one piece");
-    QCOMPARE(first + readBytes(*m_port, int(25 - first.size())), hex(Ident1));
-}
-
-void TestModbusPeer::lateReply()
-{
-    m_peer->setReplyDelayMs(300);
-    QElapsedTimer clock;
-    clock.start();
-    QCOMPARE(ask(*m_port, hex(ReadIdent1), 25), hex(Ident1));
-    QVERIFY2(clock.elapsed() >= 295, qPrintable(QString::number(clock.elapsed())));
-}
-
-void TestModbusPeer::rawBytesPassUnchanged()
-{
-    const QByteArray garbage = hex("00FF0A0D1103");
-    m_peer->setCorruptCrc(true);
-    m_peer->sendRaw(garbage);
-    QCOMPARE(readBytes(*m_port, int(garbage.size())), garbage);
-}
-
-// A real instrument drops a frame it cannot use and listens again once the line is quiet; the request is
-// repeated until it is answered, as a poller would.
-void TestModbusPeer::brokenRequestsAreDropped_data()
-{
-    QTest::addColumn<QByteArray>("broken");
-    QTest::addColumn<int>("attemptsAtMost");
-
-    QTest::newRow("bad CRC") << hex("01032000000ACE0E") << 5;
-    QTest::newRow("truncated") << hex("01032000") << 5;
-    QTest::newRow("bytes that cannot start a frame") << hex("FFFE") << 1;
-}
-
-void TestModbusPeer::brokenRequestsAreDropped()
-{
-    QFETCH(QByteArray, broken);
-    QFETCH(int, attemptsAtMost);
-
-    send(*m_port, broken);
-    int attempts = 0;
-    QByteArray got;
-    while (got.isEmpty() && attempts < attemptsAtMost) {
-        ++attempts;
-        got = ask(*m_port, hex(ReadIdent1), 25, 300);
-    }
-    QCOMPARE(got, hex(Ident1));
-    QCOMPARE(m_peer->requests(), QList<QByteArray>{hex(ReadIdent1)});
+    const QByteArray first = ask(*m_port, hex(ReadIdent1), 1);
+    QVERIFY2(!first.isEmpty() && first.size() < 25, "the reply came in one piece, or not at all");
+    QCOMPARE(first + ask(*m_port, QByteArray(), int(25 - first.size())), hex(Ident1));
 }
 
 void TestModbusPeer::unplugAndReplug()
 {
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     const QString path = dir.filePath("ttyMODBUS0");
     QCOMPARE(m_peer->link(path), path);
     m_port.reset();
@@ -333,8 +172,6 @@ void TestModbusPeer::unplugAndReplug()
 
     m_peer->unlink();
     QVERIFY(!QFileInfo::exists(path));
-    QSerialPort again(path);
-    QVERIFY(!again.open(QIODevice::ReadWrite));
     QVERIFY(ask(port, hex(ReadIdent1), 25, 300).isEmpty());
     QCOMPARE(m_peer->requestCount(), 1);
 
@@ -358,8 +195,7 @@ void TestModbusPeer::stopsPromptly()
     QFETCH(int, delayMs);
 
     m_peer->setReplyDelayMs(delayMs);
-    if (!lastSent.isEmpty())
-        send(*m_port, lastSent);
+    ask(*m_port, lastSent, 0);
     if (delayMs > 0)
         QVERIFY(m_peer->waitForRequests(1, 2000));
     QElapsedTimer clock;
