@@ -1,11 +1,147 @@
-#include <QTest>
+// Types through the real X11 backend into an X server of the test's own (Xvfb) and reads back what Qt
+// widgets received.
+#include "platform/linux/xdokeystrokesink.h"
+#include "recording/keyboardemulation.h"
+#include "recording/keyboardemulatordialog.h"
+#include "settingssandbox.h"
 
-class Ttstkeystrokesx11 : public QObject
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <csignal>
+#include <memory>
+#include <sys/prctl.h>
+
+namespace {
+
+// Starts Xvfb on a display number it picks itself; returns ":N", or an empty array with `error` set.
+QByteArray startXvfb(QProcess &xvfb, QString *error)
+{
+    xvfb.setProgram(QStringLiteral("Xvfb"));
+    xvfb.setArguments(QStringList{"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "800x600x24"});
+    xvfb.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); }); // dies with a killed test
+    xvfb.start();
+    if (!xvfb.waitForStarted(10000)) {
+        *error = QStringLiteral("cannot start Xvfb (package xvfb): ") + xvfb.errorString();
+        return {};
+    }
+    // -displayfd: the number is written once the server accepts connections.
+    while (!xvfb.canReadLine()) {
+        if (!xvfb.waitForReadyRead(20000)) {
+            *error = QStringLiteral("Xvfb gave no display number: ") + xvfb.readAllStandardError();
+            return {};
+        }
+    }
+    return ':' + xvfb.readLine().trimmed();
+}
+
+bool activate(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+} // namespace
+
+class TestKeystrokesX11 : public QObject
 {
     Q_OBJECT
+
+    std::unique_ptr<SettingsSandbox> m_sandbox;
+
 private slots:
-    void placeholder() {}
+    void initTestCase()
+    {
+        m_sandbox = std::make_unique<SettingsSandbox>();
+        saveKeyboardEmulationSettings({true, 1, 3, false}); // Tab between, Enter after
+        QVERIFY2(keystrokeSink().isAvailable(), qPrintable(keystrokeSink().unavailableReason()));
+    }
+
+    void typesIntoTheFocusedProgram()
+    {
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *first = new QLineEdit(&window);
+        auto *second = new QLineEdit(&window);
+        layout->addWidget(first);
+        layout->addWidget(second);
+        QVERIFY(activate(&window));
+        first->setFocus();
+        QTRY_VERIFY(first->hasFocus());
+        QSignalSpy entered(second, &QLineEdit::returnPressed);
+
+        // Not on the US map, so typed over spare keycodes: a surrogate pair, a repeat, more than one.
+        const QString exotic = QString::fromUtf8("−6,780 üµ😀ü");
+        typeFields({QStringLiteral("12.345"), exotic});
+        QTRY_COMPARE(second->text(), exotic);
+        QCOMPARE(first->text(), QStringLiteral("12.345"));
+        QTRY_COMPARE(entered.count(), 1);
+    }
+
+    void dialogTestShowsTheRecord()
+    {
+        KeyboardEmulatorDialog dialog;
+        QVERIFY(activate(&dialog));
+        dialog.findChild<QPushButton *>("testButton")->click();
+        QTRY_COMPARE(dialog.findChild<QLineEdit *>("testEdit")->text(), QString::fromUtf8("12.345⇥-6.780↵"));
+        QVERIFY(dialog.isVisible()); // the typed Enter pressed no button
+    }
+
+    void unavailable_data()
+    {
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("wayland");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("no DISPLAY") << QByteArray() << QByteArray() << "DISPLAY";
+        QTest::newRow("Wayland without XWayland") << QByteArray() << QByteArray("wayland-0") << "Wayland";
+        QTest::newRow("display cannot be opened") << QByteArray(":4711") << QByteArray() << ":4711";
+    }
+    void unavailable()
+    {
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, wayland);
+        QFETCH(QString, mentions);
+        const QByteArray ownDisplay = qgetenv("DISPLAY");
+        qputenv("DISPLAY", display);
+        qputenv("WAYLAND_DISPLAY", wayland);
+        XdoKeystrokeSink sink;
+        qputenv("DISPLAY", ownDisplay);
+        qunsetenv("WAYLAND_DISPLAY");
+
+        QVERIFY(!sink.isAvailable());
+        QVERIFY2(sink.unavailableReason().contains(mentions), qPrintable(sink.unavailableReason()));
+        sink.sendUnicodeChar(u'1'); // nothing happens, nothing crashes
+        sink.sendVirtualKey(VirtualKey::Return);
+    }
 };
 
-QTEST_MAIN(Ttstkeystrokesx11)
+int main(int argc, char **argv)
+{
+    QProcess xvfb;
+    QString error;
+    const QByteArray display = startXvfb(xvfb, &error);
+    if (display.isEmpty()) {
+        qCritical("FAIL: no X server for the keystroke round trip: %s", qPrintable(error));
+        return 1;
+    }
+    qputenv("DISPLAY", display);
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        TestKeystrokesX11 test;
+        result = QTest::qExec(&test, argc, argv);
+        setKeystrokeSink(nullptr); // gives the spare keys back while the server still runs
+    }
+    xvfb.terminate();
+    xvfb.waitForFinished(5000);
+    return result;
+}
+
 #include "tst_keystrokes_x11.moc"

@@ -17,7 +17,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QStackedWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -433,7 +433,7 @@ void TestWorkspace::uiRefreshShowsOnlyDevicesWithValues()
     QTest::ignoreMessage(QtDebugMsg, "[UNITS] Mono label updated: mm -> inch");
     window.onUiRefreshTimerTimeout();
     QCOMPARE(unitLabel->text(), QStringLiteral("inch"));
-    QCOMPARE(child<QTableWidget>(window, "monoTable")->horizontalHeaderItem(2)->text(),
+    QCOMPARE(child<QTableView>(window, "monoTable")->model()->headerData(2, Qt::Horizontal).toString(),
              QStringLiteral("Значення (inch)"));
 }
 
@@ -457,9 +457,9 @@ void TestWorkspace::modeButtonsSwitchPages()
     QCOMPARE(window.mode(), 1);
     QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("multiPage"));
     QVERIFY(!highlighted(mono) && highlighted(multi));
-    auto *table = child<QTableWidget>(window, "multiTable");
+    const QAbstractItemModel *table = child<QTableView>(window, "multiTable")->model();
     QCOMPARE(table->columnCount(), 4);
-    QCOMPARE(table->horizontalHeaderItem(3)->text(), QStringLiteral("Cable (mm)"));
+    QCOMPARE(table->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Cable (mm)"));
     window.cards().at(3)->setSyncChecked(false); // the column goes with the box
     QCOMPARE(table->columnCount(), 3);
 

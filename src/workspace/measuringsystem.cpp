@@ -7,6 +7,12 @@
 #include "links/modbus/modbusframe.h"
 #include "links/modbus/modbuspoller.h"
 #include "links/modbus/modbussettingsdialog.h"
+#include "recording/keyboardemulation.h"
+#include "recording/keyboardemulatordialog.h"
+#include "recording/monotablemodel.h"
+#include "recording/multitablemodel.h"
+#include "recording/tableexporter.h"
+#include "recording/timersettingsdialog.h"
 #include "device_visual.h"
 #include "deviceeditdialog.h"
 #include "devicetypedialog.h"
@@ -14,6 +20,9 @@
 #include "usersdialog.h"
 
 #include <QActionGroup>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QTime>
 #include <QDebug>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -49,6 +58,21 @@ QString fixed(double value, int digits)
     return QString::number(value, 'f', digits);
 }
 
+// Records of one second share one time text (implicitly shared), which keeps long tables small.
+QString currentTimeText()
+{
+    static QString last;
+    const QString now = QTime::currentTime().toString(QStringLiteral("hh:mm:ss"));
+    if (now != last)
+        last = now;
+    return last;
+}
+
+bool holdsPeak(const DeviceRecord &record)
+{
+    return record.measuringType >= MeasuringMode::MinPeek && record.measuringType <= MeasuringMode::ModulePeek;
+}
+
 } // namespace
 
 MeasuringSystem::MeasuringSystem(QWidget *parent)
@@ -64,6 +88,10 @@ MeasuringSystem::MeasuringSystem(QWidget *parent)
     ui->actionResetSettings->setVisible(false);
     setUpLanguageActions();
 
+    m_store = new RecordingStore(this);
+    m_monoModel = new MonoTableModel(*m_store, this);
+    m_multiModel = new MultiTableModel(*m_store, this);
+    m_exporter = new TableExporter(this);
     m_poller = new ModbusPoller(m_registry, this);
     connect(m_poller, &ModbusPoller::deviceValueChanged, this, &MeasuringSystem::onModbusValueChanged);
     loadAdapters();
@@ -92,6 +120,7 @@ MeasuringSystem::MeasuringSystem(QWidget *parent)
     m_poller->sendNextCommandOnAllPorts();
 
     m_syncRecordTimer = new QTimer(this);
+    connect(m_syncRecordTimer, &QTimer::timeout, this, &MeasuringSystem::onSyncRecordTimerTimeout);
     updateTimerButton();
 
     const QSettings settings(settingsFilePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
@@ -103,6 +132,8 @@ MeasuringSystem::MeasuringSystem(QWidget *parent)
     setLanguage(code);
     for (QAction *action : m_languageGroup->actions())
         connect(action, &QAction::triggered, this, [this, action] { setLanguage(action->data().toString()); });
+
+    checkRecoveryJournal();
 }
 
 MeasuringSystem::~MeasuringSystem()
@@ -175,7 +206,15 @@ void MeasuringSystem::setUpLanguageActions()
 
 void MeasuringSystem::setUpModeArea()
 {
-    for (QTableWidget *table : {ui->monoTable, ui->multiTable}) {
+    ui->monoTable->setModel(m_monoModel);
+    ui->multiTable->setModel(m_multiModel);
+    connect(m_monoModel, &QAbstractItemModel::rowsInserted, this, &MeasuringSystem::onMonoRowsInserted);
+    connect(m_multiModel, &QAbstractItemModel::rowsInserted, ui->multiTable, &QTableView::scrollToBottom);
+    connect(ui->monoTable, &QWidget::customContextMenuRequested, this, &MeasuringSystem::onMonoTableContextMenu);
+    connect(ui->multiTable, &QWidget::customContextMenuRequested, this, &MeasuringSystem::onMultiTableContextMenu);
+    connect(ui->monoSummaryLabel, &QWidget::customContextMenuRequested, this,
+            &MeasuringSystem::onMonoStatsContextMenu);
+    for (QTableView *table : {ui->monoTable, ui->multiTable}) {
         QFont cellFont = table->font();
         cellFont.setPixelSize(scaledPx(m_scale, 16));
         table->setFont(cellFont);
@@ -183,8 +222,10 @@ void MeasuringSystem::setUpModeArea()
         headerFont.setPixelSize(scaledPx(m_scale, 18));
         table->horizontalHeader()->setFont(headerFont);
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+        // Every row has the same height; the view need not measure a million of them.
+        table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        table->verticalHeader()->setDefaultSectionSize(QFontMetrics(cellFont).height() + 8);
     }
-    ui->monoTable->setColumnCount(4);
 
     ui->monoValueButton->setMinimumHeight(scaledPx(m_scale, 110));
     ui->monoValueButton->setStyleSheet(
@@ -211,14 +252,10 @@ void MeasuringSystem::setUpModeArea()
 void MeasuringSystem::connectPendingFeatures()
 {
     // Features whose dialogs and links are not part of this build yet say so instead of doing nothing.
-    const QList<QAction *> actions = {ui->actionExportPdf, ui->actionExportCsv, ui->actionKeyboardEmulation};
-    for (QAction *action : actions)
-        connect(action, &QAction::triggered, this, &MeasuringSystem::showNotInThisBuild);
-    for (QPushButton *button : {ui->units_button, ui->timer_Button, ui->ExportButton})
-        connect(button, &QPushButton::clicked, this, &MeasuringSystem::showNotInThisBuild);
+    connect(ui->units_button, &QPushButton::clicked, this, &MeasuringSystem::showNotInThisBuild);
     connect(ui->monoValueButton, &QPushButton::clicked, this, [this] {
         if (m_selectedDevice >= 0)
-            showNotInThisBuild();
+            onDeviceDataClicked(m_selectedDevice);
     });
 }
 
@@ -298,8 +335,8 @@ Device_visual *MeasuringSystem::createCard(const DeviceRecord &record)
     card->setOwner(UserManager::instance()->userName(record.userId));
 
     connect(card, &Device_visual::zeroClicked, this, [this, card] { resetDeviceToZero(cardIndex(card)); });
-    connect(card, &Device_visual::statisticsRequested, this, &MeasuringSystem::showNotInThisBuild);
-    connect(card, &Device_visual::dataClicked, this, &MeasuringSystem::showNotInThisBuild);
+    connect(card, &Device_visual::statisticsRequested, this, [this, card] { openStatisticsFor(cardIndex(card)); });
+    connect(card, &Device_visual::dataClicked, this, [this, card] { onDeviceDataClicked(cardIndex(card)); });
     connect(card, &Device_visual::memoryDumpRequested, this, &MeasuringSystem::showNotInThisBuild);
     connect(card, &Device_visual::cardClicked, this, [this, card] {
         const int index = cardIndex(card);
@@ -392,6 +429,10 @@ void MeasuringSystem::onDeleteDevice(Device_visual *visual)
 
     devices().removeAt(index);
     m_cards.removeAt(index);
+    m_store->removeDevice(index);
+    if (QTimer *timer = m_deviceTimers.take(index))
+        timer->deleteLater();
+    IndexRekey::removeKey(m_deviceTimers, index);
     ui->cardsLayout->removeWidget(visual);
     visual->hide();
     visual->deleteLater();
@@ -406,6 +447,8 @@ void MeasuringSystem::onDeleteDevice(Device_visual *visual)
     rebuildMultiColumns();
     refreshMultiTable();
     saveDevices();
+    rewriteJournal();
+    updateTimerButton();
 }
 
 void MeasuringSystem::onDeviceReorder(Device_visual *source, Device_visual *target)
@@ -417,16 +460,20 @@ void MeasuringSystem::onDeviceReorder(Device_visual *source, Device_visual *targ
 
     devices().move(from, to);
     m_cards.move(from, to);
+    m_store->moveDevice(from, to);
+    IndexRekey::moveKey(m_deviceTimers, from, to);
     m_selectedDevice = m_selectedDevice < 0 ? -1 : IndexRekey::afterMove(m_selectedDevice, from, to);
     ui->cardsLayout->removeWidget(source);
     ui->cardsLayout->insertWidget(to, source);
     m_poller->rebuildPollLists();
 
+    refreshMonoTable();
     if (m_mode == MultiMode) {
         rebuildMultiColumns();
         refreshMultiTable();
     }
     saveDevices();
+    rewriteJournal();
 }
 
 void MeasuringSystem::onDeviceSyncToggled(bool checked)
@@ -627,8 +674,8 @@ void MeasuringSystem::updateModeButtons()
 
 void MeasuringSystem::updateTimerButton()
 {
-    ui->timer_Button->setStyleSheet(m_syncRecordTimer && m_syncRecordTimer->isActive() ? kHighlightButtonStyle
-                                                                                         : kNeutralButtonStyle);
+    const bool active = isSyncTimerActive() || !m_deviceTimers.isEmpty();
+    ui->timer_Button->setStyleSheet(active ? kHighlightButtonStyle : kNeutralButtonStyle);
 }
 
 void MeasuringSystem::showMonoValueText(const QString &text)
@@ -642,29 +689,410 @@ void MeasuringSystem::refreshMonoTable()
     const bool shown = m_selectedDevice >= 0 && m_selectedDevice < devices().size();
     const QString valueHeader =
         shown ? tr("Значення (%1)").arg(unitShortText(devices().at(m_selectedDevice).unit)) : tr("Значення");
-    ui->monoTable->setHorizontalHeaderLabels({tr("№"), tr("Час"), valueHeader, tr("Статус")});
-    ui->monoTable->setRowCount(0);
+    m_monoModel->setHeaderLabels({tr("№"), tr("Час"), valueHeader, tr("Статус")});
+    m_monoModel->showDevice(shown ? m_selectedDevice : -1,
+                            shown ? precisionDigits(devices().at(m_selectedDevice).precision) : 2);
+    updateMonoSummary();
+    ui->monoTable->scrollToBottom();
+}
 
+void MeasuringSystem::updateMonoSummary()
+{
+    const bool shown = m_selectedDevice >= 0 && m_selectedDevice < devices().size();
     const int digits = shown ? precisionDigits(devices().at(m_selectedDevice).precision) : 3;
-    const QString zero = fixed(0.0, digits);
-    ui->monoSummaryLabel->setText(tr("min: %1\nmax: %2\navg: %3").arg(zero, zero, zero));
+    const RecordingStore::Summary summary = shown ? m_store->summary(m_selectedDevice) : RecordingStore::Summary();
+    const double mean = summary.count > 0 ? summary.sum / summary.count : 0.0;
+    ui->monoSummaryLabel->setText(
+        tr("min: %1\nmax: %2\navg: %3").arg(fixed(summary.min, digits), fixed(summary.max, digits), fixed(mean, digits)));
+}
+
+void MeasuringSystem::onMonoRowsInserted()
+{
+    // One new record: the summary follows from running figures and the view shows the newest row.
+    updateMonoSummary();
+    ui->monoTable->scrollToBottom();
 }
 
 void MeasuringSystem::rebuildMultiColumns()
 {
-    QStringList labels = {tr("№"), tr("Час")};
+    QList<MultiTableModel::Column> columns;
     for (int i = 0; i < m_cards.size() && i < devices().size(); ++i) {
-        if (m_cards.at(i)->isSyncChecked())
-            labels.append(QStringLiteral("%1 (%2)").arg(devices().at(i).name, unitShortText(devices().at(i).unit)));
+        if (!m_cards.at(i)->isSyncChecked())
+            continue;
+        const DeviceRecord &record = devices().at(i);
+        columns.append({i, QStringLiteral("%1 (%2)").arg(record.name, unitShortText(record.unit)),
+                        precisionDigits(record.precision)});
     }
-    ui->multiTable->setColumnCount(0);
-    ui->multiTable->setColumnCount(int(labels.size()));
-    ui->multiTable->setHorizontalHeaderLabels(labels);
+    m_multiModel->setColumns({tr("№"), tr("Час")}, columns);
 }
 
 void MeasuringSystem::refreshMultiTable()
 {
-    ui->multiTable->setRowCount(0);
+    ui->multiTable->scrollToBottom();
+}
+
+int MeasuringSystem::multiColumnToDeviceIndex(int column) const
+{
+    if (column < 2 || devices().isEmpty())
+        return 0;
+    int number = 2;
+    for (int i = 0; i < devices().size() && i < m_cards.size(); ++i) {
+        if (!m_cards.at(i)->isSyncChecked())
+            continue;
+        if (number == column)
+            return i;
+        ++number;
+    }
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Recording
+
+QString MeasuringSystem::evaluateTolerance(const DeviceRecord &record, double value) const
+{
+    switch (record.measuringType) {
+    case MeasuringMode::MinPeek:
+        return tr("MIN");
+    case MeasuringMode::MaxPeek:
+        return tr("MAX");
+    case MeasuringMode::RangePeek:
+        return tr("RANGE");
+    case MeasuringMode::ModulePeek:
+        return tr("MODULE");
+    case MeasuringMode::MinLimits:
+        return value >= record.limitMin ? tr("Go") : tr("No Go");
+    case MeasuringMode::MaxLimits:
+        return value <= record.limitMax ? tr("Go") : tr("No Go");
+    case MeasuringMode::RangeLimits:
+        return value >= record.limitMin && value <= record.limitMax ? tr("Go") : tr("No Go");
+    default:
+        return QString();
+    }
+}
+
+void MeasuringSystem::onDeviceDataClicked(int index)
+{
+    if (index < 0 || index >= devices().size())
+        return;
+    const QString time = currentTimeText();
+    DeviceRecord &record = devices()[index];
+    if (!hasReading(record))
+        return; // nothing has arrived from this instrument yet
+    const double value = displayValue(record);
+
+    if (m_mode == MonoMode) {
+        const QString status = evaluateTolerance(record, value);
+        m_store->appendMono(index, value, time, status);
+        journalMonoRecord(index, time, value, status);
+        typeValue(formatTypedValue(value, precisionDigits(record.precision)));
+    } else if (index < m_cards.size() && m_cards.at(index)->isSyncChecked()) {
+        bool has = false;
+        const MultiSnapshot snap = captureAllDevices(time, &has);
+        if (has) {
+            m_store->appendSnapshot(snap);
+            appendJournalLine(snapshotJournalLine(snap));
+            refreshMultiTable();
+            typeSnapshotOnKeyboard(snap);
+        }
+    }
+    if (holdsPeak(devices()[index]))
+        devices()[index].heldValid = false;
+}
+
+MultiSnapshot MeasuringSystem::captureAllDevices(const QString &timeStr, bool *hasSyncData)
+{
+    MultiSnapshot snap;
+    snap.time = timeStr;
+    if (hasSyncData)
+        *hasSyncData = false;
+    for (int i = 0; i < devices().size(); ++i) {
+        DeviceRecord &record = devices()[i];
+        if (!record.connected || !hasReading(record))
+            continue;
+        const double value = displayValue(record);
+        const QString status = evaluateTolerance(record, value);
+        m_store->appendMono(i, value, timeStr, status);
+        journalMonoRecord(i, timeStr, value, status);
+        if (i < m_cards.size() && m_cards.at(i)->isSyncChecked()) {
+            snap.values.insert(i, value);
+            if (hasSyncData)
+                *hasSyncData = true;
+        }
+        if (holdsPeak(record))
+            record.heldValid = false;
+    }
+    return snap;
+}
+
+void MeasuringSystem::onSyncRecordTimerTimeout()
+{
+    bool has = false;
+    const MultiSnapshot snap = captureAllDevices(currentTimeText(), &has);
+    if (m_mode == MonoMode)
+        return; // the mono rows arrived through the store; a timer types nothing in mono mode
+    if (has) {
+        m_store->appendSnapshot(snap);
+        appendJournalLine(snapshotJournalLine(snap));
+        refreshMultiTable();
+        typeSnapshotOnKeyboard(snap);
+    }
+}
+
+void MeasuringSystem::typeSnapshotOnKeyboard(MultiSnapshot snap)
+{
+    if (!keyboardEmulationSettings().enabled)
+        return;
+    QStringList texts;
+    for (auto it = snap.values.cbegin(); it != snap.values.cend(); ++it) {
+        const int i = it.key();
+        if (i < 0 || i >= m_cards.size() || i >= devices().size() || !m_cards.at(i)->isSyncChecked())
+            continue;
+        texts.append(formatTypedValue(it.value(), precisionDigits(devices().at(i).precision)));
+    }
+    typeFields(texts);
+}
+
+void MeasuringSystem::on_timer_Button_clicked()
+{
+    TimerSettingsDialog dialog(m_syncTimerMode, m_syncIntervalMs, devices(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    applyTimerSettings(dialog.isSynchronous(), dialog.interval(), dialog.rowIntervals());
+}
+
+void MeasuringSystem::applyTimerSettings(bool synchronous, int intervalMs, const QMap<int, int> &rowIntervals)
+{
+    m_syncTimerMode = synchronous;
+    m_syncRecordTimer->stop();
+    for (QTimer *timer : std::as_const(m_deviceTimers)) {
+        timer->stop();
+        timer->deleteLater();
+    }
+    m_deviceTimers.clear();
+
+    if (synchronous) {
+        m_syncIntervalMs = intervalMs;
+        if (intervalMs > 0)
+            m_syncRecordTimer->start(intervalMs);
+    } else {
+        for (auto it = rowIntervals.cbegin(); it != rowIntervals.cend(); ++it) {
+            const int row = it.key();
+            if (row < 0 || row >= devices().size())
+                continue;
+            devices()[row].timerIntervalMs = it.value();
+            if (it.value() < 1)
+                continue;
+            auto *timer = new QTimer(this);
+            // The device's index is looked up when the timer fires: deletes and moves re-key the map.
+            connect(timer, &QTimer::timeout, this, [this, timer] {
+                const int index = m_deviceTimers.key(timer, -1);
+                if (index >= 0)
+                    onDeviceDataClicked(index);
+            });
+            timer->start(it.value());
+            m_deviceTimers.insert(row, timer);
+        }
+    }
+    saveDevices();
+    updateTimerButton();
+}
+
+bool MeasuringSystem::isSyncTimerActive() const
+{
+    return m_syncRecordTimer && m_syncRecordTimer->isActive();
+}
+
+void MeasuringSystem::openStatisticsFor(int index)
+{
+    Q_UNUSED(index)
+    showNotInThisBuild(); // the statistics dialog arrives with a later version
+}
+
+void MeasuringSystem::onMonoTableContextMenu(const QPoint &pos)
+{
+    if (m_selectedDevice < 0 || m_selectedDevice >= devices().size())
+        return;
+    const int device = m_selectedDevice;
+    const int row = ui->monoTable->rowAt(pos.y());
+    QMenu menu(this);
+    QAction *deleteRow = row >= 0 ? menu.addAction(tr("Видалити рядок")) : nullptr;
+    QAction *clear = menu.addAction(tr("Очистити таблицю"));
+    menu.addSeparator();
+    QAction *statistics = menu.addAction(tr("Відкрити статистику"));
+    QAction *chosen = menu.exec(ui->monoTable->viewport()->mapToGlobal(pos));
+    if (!chosen)
+        return;
+    if (chosen == deleteRow) {
+        if (row < m_store->recordCount(device)) {
+            m_store->removeMonoRow(device, row);
+            rewriteJournal();
+            refreshMonoTable();
+        }
+    } else if (chosen == clear) {
+        if (m_store->recordCount(device) == 0)
+            return;
+        if (QMessageBox::question(this, tr("Очистити таблицю"), tr("Очистити всі виміри цього приладу?"),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes) {
+            m_store->clearMono(device);
+            rewriteJournal();
+            refreshMonoTable();
+        }
+    } else if (chosen == statistics) {
+        openStatisticsFor(device);
+    }
+}
+
+void MeasuringSystem::onMultiTableContextMenu(const QPoint &pos)
+{
+    const int row = ui->multiTable->rowAt(pos.y());
+    const int column = ui->multiTable->columnAt(pos.x());
+    QMenu menu(this);
+    QAction *deleteRow = row >= 0 ? menu.addAction(tr("Видалити рядок")) : nullptr;
+    QAction *clear = menu.addAction(tr("Очистити таблицю"));
+    menu.addSeparator();
+    QAction *statistics = menu.addAction(tr("Відкрити статистику"));
+    statistics->setEnabled(!devices().isEmpty());
+    QAction *chosen = menu.exec(ui->multiTable->viewport()->mapToGlobal(pos));
+    if (!chosen)
+        return;
+    if (chosen == deleteRow) {
+        m_store->removeSnapshot(row);
+        rewriteJournal();
+        refreshMultiTable();
+    } else if (chosen == clear) {
+        if (m_store->snapshots().isEmpty())
+            return;
+        if (QMessageBox::question(this, tr("Очистити таблицю"), tr("Очистити всі записані рядки таблиці?"),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes) {
+            m_store->clearSnapshots();
+            rewriteJournal();
+            refreshMultiTable();
+        }
+    } else if (chosen == statistics) {
+        openStatisticsFor(multiColumnToDeviceIndex(column));
+    }
+}
+
+void MeasuringSystem::onMonoStatsContextMenu(const QPoint &pos)
+{
+    QMenu menu(this);
+    QAction *statistics = menu.addAction(tr("Відкрити статистику"));
+    statistics->setEnabled(m_selectedDevice >= 0);
+    if (menu.exec(ui->monoSummaryLabel->mapToGlobal(pos)) == statistics)
+        openStatisticsFor(m_selectedDevice);
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Journal
+
+QString MeasuringSystem::deviceKey(int index) const
+{
+    if (index < 0 || index >= m_registry.devices().size())
+        return QString();
+    const DeviceRecord &record = m_registry.devices().at(index);
+    return MeasurementJournal::deviceKey(record.portName, record.address);
+}
+
+int MeasuringSystem::findDeviceByKey(const QString &key) const
+{
+    for (int i = 0; i < m_registry.devices().size(); ++i) {
+        if (deviceKey(i) == key)
+            return i;
+    }
+    return -1;
+}
+
+void MeasuringSystem::appendJournalLine(const QString &line)
+{
+    m_journal.append(line);
+}
+
+void MeasuringSystem::journalMonoRecord(int index, const QString &time, double value, const QString &status)
+{
+    m_journal.append(MeasurementJournal::monoRecordLine(deviceKey(index), time, value, status));
+}
+
+QString MeasuringSystem::snapshotJournalLine(const MultiSnapshot &snap) const
+{
+    return MeasurementJournal::snapshotLine(snap, [this](int index) { return deviceKey(index); });
+}
+
+void MeasuringSystem::rewriteJournal()
+{
+    m_journal.rewrite(*m_store, [this](int index) { return deviceKey(index); });
+}
+
+void MeasuringSystem::restoreJournal(const QStringList &lines)
+{
+    MeasurementJournal::restore(lines, *m_store, [this](const QString &key) { return findDeviceByKey(key); });
+}
+
+void MeasuringSystem::checkRecoveryJournal()
+{
+    const QStringList lines = m_journal.readRecoveryLines();
+    if (lines.isEmpty()) {
+        m_journal.remove();
+        m_journal.setEnabled(true);
+        return;
+    }
+    QTimer::singleShot(300, this, [this, lines] {
+        const auto answer = QMessageBox::question(
+            this, tr("Відновлення даних"),
+            tr("Виявлено незбережені дані попереднього сеансу (записів: %1). Програму, ймовірно, було закрито "
+               "аварійно.\n\nВідновити ці дані в таблицях?")
+                .arg(lines.size()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer == QMessageBox::Yes)
+            restoreJournal(lines);
+        m_journal.setEnabled(true);
+        rewriteJournal();
+        refreshMonoTable();
+        rebuildMultiColumns();
+        refreshMultiTable();
+    });
+}
+
+void MeasuringSystem::closeEvent(QCloseEvent *event)
+{
+    // A normal end: the tables go with the window, and nothing is left to recover.
+    m_journal.setEnabled(false);
+    m_journal.remove();
+    QMainWindow::closeEvent(event);
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Export and keystrokes
+
+const QAbstractItemModel *MeasuringSystem::exportSourceTable()
+{
+    const QAbstractItemModel *model = m_mode == MonoMode ? static_cast<const QAbstractItemModel *>(m_monoModel)
+                                                         : static_cast<const QAbstractItemModel *>(m_multiModel);
+    return m_exporter->checkSource(model) ? model : nullptr;
+}
+
+void MeasuringSystem::on_actionExportCsv_triggered()
+{
+    if (const QAbstractItemModel *model = exportSourceTable())
+        m_exporter->exportCsv(*model);
+}
+
+void MeasuringSystem::on_actionExportPdf_triggered()
+{
+    if (const QAbstractItemModel *model = exportSourceTable())
+        m_exporter->exportPdf(*model);
+}
+
+void MeasuringSystem::on_ExportButton_clicked()
+{
+    if (const QAbstractItemModel *model = exportSourceTable())
+        m_exporter->askAndExport(*model);
+}
+
+void MeasuringSystem::on_actionKeyboardEmulation_triggered()
+{
+    KeyboardEmulatorDialog dialog(this);
+    dialog.exec();
 }
 
 // ---------------------------------------------------------------------------------------------------------

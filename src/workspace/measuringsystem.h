@@ -1,6 +1,8 @@
 #pragma once
 
 #include "deviceregistry.h"
+#include "recording/measurementjournal.h"
+#include "recording/recordingstore.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -12,6 +14,10 @@ class MeasuringSystem;
 
 class Device_visual;
 class ModbusPoller;
+class MonoTableModel;
+class MultiTableModel;
+class TableExporter;
+class QAbstractItemModel;
 class QActionGroup;
 class QPushButton;
 class QTimer;
@@ -35,6 +41,7 @@ public:
 
     DeviceRegistry &registry() { return m_registry; }
     QList<DeviceRecord> &devices() { return m_registry.devices(); }
+    const QList<DeviceRecord> &devices() const { return m_registry.devices(); }
     const QList<Device_visual *> &cards() const { return m_cards; }
     int selectedDevice() const { return m_selectedDevice; }
     int mode() const { return m_mode; }
@@ -51,6 +58,28 @@ public:
     void addModbusDevice(const QString &portName, int baudRate, int address);
 
     ModbusPoller *modbusPoller() const { return m_poller; }
+    RecordingStore &recordings() { return *m_store; }
+    MeasurementJournal &journal() { return m_journal; }
+    MonoTableModel *monoModel() const { return m_monoModel; }
+    MultiTableModel *multiModel() const { return m_multiModel; }
+
+    // The verdict text of a recorded value under the device's measuring mode.
+    QString evaluateTolerance(const DeviceRecord &record, double value) const;
+    MultiSnapshot captureAllDevices(const QString &timeStr, bool *hasSyncData);
+    int multiColumnToDeviceIndex(int column) const;
+    // What the timer dialog's OK does: the synchronous timer, or one timer per device.
+    void applyTimerSettings(bool synchronous, int intervalMs, const QMap<int, int> &rowIntervals);
+    bool isSyncTimerActive() const;
+    int deviceTimerCount() const { return int(m_deviceTimers.size()); }
+
+    QString deviceKey(int index) const;
+    int findDeviceByKey(const QString &key) const;
+    void appendJournalLine(const QString &line);
+    void journalMonoRecord(int index, const QString &time, double value, const QString &status);
+    QString snapshotJournalLine(const MultiSnapshot &snap) const;
+    void rewriteJournal();
+    void checkRecoveryJournal();
+    void restoreJournal(const QStringList &lines);
 
     // min(width / 1920, height / 1080), kept within 0.6 .. 1.8.
     static double screenScale(const QSize &screenSize);
@@ -72,6 +101,12 @@ public slots:
     void onUiRefreshTimerTimeout();
     void onPortWatchdogTick();
     void resetDeviceToZero(int deviceIndex);
+    void onDeviceDataClicked(int index);
+    void onSyncRecordTimerTimeout();
+    void typeSnapshotOnKeyboard(MultiSnapshot snap);
+    void onMonoTableContextMenu(const QPoint &pos);
+    void onMultiTableContextMenu(const QPoint &pos);
+    void onMonoStatsContextMenu(const QPoint &pos);
 
 private slots:
     void on_AddButton_clicked();
@@ -80,6 +115,11 @@ private slots:
     void on_GraphicButton_clicked();
     void on_sync_all_Button_clicked();
     void on_zero_all_Button_clicked();
+    void on_timer_Button_clicked();
+    void on_actionExportCsv_triggered();
+    void on_actionExportPdf_triggered();
+    void on_ExportButton_clicked();
+    void on_actionKeyboardEmulation_triggered();
     void on_actionModbus_setting_triggered();
     void on__2D_3D_Button_clicked();
     void on_Study_Button_clicked();
@@ -91,6 +131,7 @@ private slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QList<QPushButton *> toolbarButtons() const;
@@ -111,6 +152,10 @@ private:
     void updateModeButtons();
     void updateTimerButton();
     void showMonoValueText(const QString &text);
+    void updateMonoSummary();
+    void onMonoRowsInserted();
+    const QAbstractItemModel *exportSourceTable();
+    void openStatisticsFor(int index);
     void refreshMonoTable();
     void rebuildMultiColumns();
     void refreshMultiTable();
@@ -133,4 +178,12 @@ private:
     QTimer *m_portWatchdogTimer = nullptr;
     QTimer *m_syncRecordTimer = nullptr;
     ModbusPoller *m_poller = nullptr;
+    RecordingStore *m_store = nullptr;
+    MonoTableModel *m_monoModel = nullptr;
+    MultiTableModel *m_multiModel = nullptr;
+    MeasurementJournal m_journal;
+    TableExporter *m_exporter = nullptr;
+    bool m_syncTimerMode = true;
+    int m_syncIntervalMs = 0;
+    QMap<int, QTimer *> m_deviceTimers;
 };
