@@ -2,6 +2,7 @@
 #include "settingssandbox.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -80,8 +81,17 @@ private slots:
         // Restored records come after what is already recorded.
         RecordingStore restored;
         restored.appendMono(1, 3, "09:00:00", "No Go");
+        // Announced as one change per table, not row by row: views would spend minutes on a long shift.
+        QSignalSpy rows(&restored, &RecordingStore::monoAppended);
+        QSignalSpy snapshotRows(&restored, &RecordingStore::snapshotAppended);
+        QSignalSpy changed(&restored, &RecordingStore::monoChanged);
+        QSignalSpy snapshotsChanged(&restored, &RecordingStore::snapshotsChanged);
         MeasurementJournal::restore(m_journal->readRecoveryLines(), restored, indexOf);
         QCOMPARE(MeasurementJournal::content(restored, keyOf), "M\tB:2\t09:00:00\t3\tNo Go\n" + kFilled);
+        QCOMPARE(rows.count() + snapshotRows.count(), 0);
+        QCOMPARE(snapshotsChanged.count(), 1);
+        QVERIFY(changed.count() >= 1);
+        QCOMPARE(restored.summary(1).count, restored.recordCount(1));
 
         m_journal->rewrite(RecordingStore(), keyOf);
         QVERIFY(!QFile::exists(MeasurementJournal::filePath()));

@@ -371,6 +371,73 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>KeyboardEmulatorDialog</name>
+        <message>
+            <source>Увімкнути дублювання клавіатури</source>
+            <translation>Tastaturausgabe einschalten</translation>
+        </message>
+        <message>
+            <source>Дублювання клавіатури</source>
+            <translation>Tastaturausgabe</translation>
+        </message>
+        <message>
+            <source>Кожне значення, передане приладом, система отримає так, ніби його набрали на клавіатурі — і воно потрапить просто в Excel чи будь-яку іншу активну програму.</source>
+            <translation>Jeder Wert, den ein Messgerät sendet, kommt im System an, als wäre er auf der Tastatur getippt worden — direkt in Excel oder jedes andere aktive Programm.</translation>
+        </message>
+        <message>
+            <source>Пробіл</source>
+            <translation>Leerzeichen</translation>
+        </message>
+        <message>
+            <source>нічого</source>
+            <translation>nichts</translation>
+        </message>
+        <message>
+            <source>крапка  (12.345)</source>
+            <translation>Punkt  (12.345)</translation>
+        </message>
+        <message>
+            <source>кома  (12,345)</source>
+            <translation>Komma  (12,345)</translation>
+        </message>
+        <message>
+            <source>Між значеннями (мультирежим):</source>
+            <translation>Zwischen Werten (Mehrfachmodus):</translation>
+        </message>
+        <message>
+            <source>Після останнього:</source>
+            <translation>Nach dem letzten:</translation>
+        </message>
+        <message>
+            <source>Десятковий знак:</source>
+            <translation>Dezimaltrennzeichen:</translation>
+        </message>
+        <message>
+            <source>Роздільник потрібен лише тоді, коли один запис несе показання кількох приладів одразу — тобто в мультирежимі. Для одного приладу набирається саме значення й завершальна клавіша.</source>
+            <translation>Das Trennzeichen wird nur gebraucht, wenn ein Datensatz die Messwerte mehrerer Geräte zugleich enthält — also im Mehrfachmodus. Bei einem Gerät werden nur der Wert und die abschließende Taste getippt.</translation>
+        </message>
+        <message>
+            <source>Десятковий знак обирають не за смаком, а за тим, що чекає програма-приймач: Excel з українською локаллю розпізнає число лише з комою, інакше воно стане текстом.</source>
+            <translation>Das Dezimaltrennzeichen richtet sich nicht nach Geschmack, sondern nach dem Empfängerprogramm: Excel mit deutschem Gebietsschema erkennt eine Zahl nur mit Komma, sonst wird sie zu Text.</translation>
+        </message>
+        <message>
+            <source>тут буде видно, що саме набереться</source>
+            <translation>hier sehen Sie, was genau getippt wird</translation>
+        </message>
+        <message>
+            <source>Перевірити (2 прилади)</source>
+            <translation>Testen (2 Geräte)</translation>
+        </message>
+        <message>
+            <source>Зберегти</source>
+            <translation>Speichern</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>
@@ -536,6 +603,126 @@ avg: %3</translation>
             <source>DEVICE %1</source>
             <translation>GERÄT %1</translation>
         </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Erfolg</translation>
+        </message>
+        <message>
+            <source>Немає даних для експорту.</source>
+            <translation>Keine Daten zum Exportieren.</translation>
+        </message>
+        <message>
+            <source>Експорт в CSV</source>
+            <translation>Export nach CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV-Dateien (*.csv)</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в CSV.</source>
+            <translation>Daten erfolgreich nach CSV exportiert.</translation>
+        </message>
+        <message>
+            <source>Експорт в PDF</source>
+            <translation>Export nach PDF</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>PDF-Dateien (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в PDF.</source>
+            <translation>Daten erfolgreich nach PDF exportiert.</translation>
+        </message>
+        <message>
+            <source>Експорт даних</source>
+            <translation>Daten exportieren</translation>
+        </message>
+        <message>
+            <source>Оберіть формат для експорту даних:</source>
+            <translation>Wählen Sie das Exportformat:</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>CSV</source>
+            <translation>CSV</translation>
+        </message>
+        <message>
+            <source>Відміна</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Звіт про вимірювання (Kovran)</source>
+            <translation>Messbericht (Kovran)</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити файл для запису.</source>
+            <translation>Die Datei konnte nicht zum Schreiben geöffnet werden.</translation>
+        </message>
+        <message>
+            <source>MIN</source>
+            <translation>MIN</translation>
+        </message>
+        <message>
+            <source>MAX</source>
+            <translation>MAX</translation>
+        </message>
+        <message>
+            <source>RANGE</source>
+            <translation>RANGE</translation>
+        </message>
+        <message>
+            <source>MODULE</source>
+            <translation>MODULE</translation>
+        </message>
+        <message>
+            <source>Go</source>
+            <translation>Go</translation>
+        </message>
+        <message>
+            <source>No Go</source>
+            <translation>No Go</translation>
+        </message>
+        <message>
+            <source>Видалити рядок</source>
+            <translation>Zeile löschen</translation>
+        </message>
+        <message>
+            <source>Очистити таблицю</source>
+            <translation>Tabelle leeren</translation>
+        </message>
+        <message>
+            <source>Відкрити статистику</source>
+            <translation>Statistik öffnen</translation>
+        </message>
+        <message>
+            <source>Очистити всі виміри цього приладу?</source>
+            <translation>Alle Messungen dieses Geräts löschen?</translation>
+        </message>
+        <message>
+            <source>Очистити всі записані рядки таблиці?</source>
+            <translation>Alle aufgezeichneten Zeilen der Tabelle löschen?</translation>
+        </message>
+        <message>
+            <source>Відновлення даних</source>
+            <translation>Datenwiederherstellung</translation>
+        </message>
+        <message>
+            <source>Виявлено незбережені дані попереднього сеансу (записів: %1). Програму, ймовірно, було закрито аварійно.
+
+Відновити ці дані в таблицях?</source>
+            <translation>Ungespeicherte Daten der vorigen Sitzung gefunden (Datensätze: %1). Das Programm wurde wahrscheinlich unerwartet beendet.
+
+Diese Daten in den Tabellen wiederherstellen?</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>
@@ -578,6 +765,53 @@ avg: %3</translation>
         <message>
             <source>Адаптер: %1 | Скорость: %2</source>
             <translation>Adapter: %1 | Geschwindigkeit: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>TimerSettingsDialog</name>
+        <message>
+            <source>Налаштування таймера запису</source>
+            <translation>Einstellungen des Aufzeichnungstimers</translation>
+        </message>
+        <message>
+            <source>Режим таймера:</source>
+            <translation>Timermodus:</translation>
+        </message>
+        <message>
+            <source>Синхронний (один таймер для всіх)</source>
+            <translation>Synchron (ein Timer für alle)</translation>
+        </message>
+        <message>
+            <source>Індивідуальний для кожного приладу</source>
+            <translation>Einzeln für jedes Gerät</translation>
+        </message>
+        <message>
+            <source>Інтервал запису:</source>
+            <translation>Aufzeichnungsintervall:</translation>
+        </message>
+        <message>
+            <source> мс (0 = вимкнено)</source>
+            <translation> ms (0 = aus)</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Gerät</translation>
+        </message>
+        <message>
+            <source>Інтервал (мс)</source>
+            <translation>Intervall (ms)</translation>
+        </message>
+        <message>
+            <source>Скинути таймер</source>
+            <translation>Timer zurücksetzen</translation>
+        </message>
+        <message>
+            <source>ОК</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Abbrechen</translation>
         </message>
     </context>
     <context>
@@ -691,6 +925,29 @@ Die diesem Benutzer zugeordneten Messgeräte (%1) haben dann keinen Besitzer meh
         <message>
             <source>Видалення</source>
             <translation>Löschen</translation>
+        </message>
+    </context>
+    <context>
+        <name>XdoKeystrokeSink</name>
+        <message>
+            <source>Сеанс Wayland без XWayland: значення не можна набирати в інші програми. Увійдіть у сеанс X11 (Xorg) або увімкніть XWayland.</source>
+            <translation>Wayland-Sitzung ohne XWayland: Werte können nicht in andere Programme getippt werden. Melden Sie sich in einer X11-Sitzung (Xorg) an oder aktivieren Sie XWayland.</translation>
+        </message>
+        <message>
+            <source>Немає X-дисплея (змінна DISPLAY не задана), тому значення не можна набирати в інші програми.</source>
+            <translation>Kein X-Display vorhanden (DISPLAY ist nicht gesetzt), daher können Werte nicht in andere Programme getippt werden.</translation>
+        </message>
+        <message>
+            <source>Не знайдено бібліотек X11 (libX11, libXtst), тому значення не можна набирати в інші програми.</source>
+            <translation>Die X11-Bibliotheken (libX11, libXtst) wurden nicht gefunden, daher können Werte nicht in andere Programme getippt werden.</translation>
+        </message>
+        <message>
+            <source>Не вдалося під'єднатися до X-дисплея %1, тому значення не можна набирати в інші програми.</source>
+            <translation>Verbindung zum X-Display %1 fehlgeschlagen, daher können Werte nicht in andere Programme getippt werden.</translation>
+        </message>
+        <message>
+            <source>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</source>
+            <translation>Der X-Server %1 unterstützt die XTest-Erweiterung nicht, daher können Werte nicht in andere Programme getippt werden.</translation>
         </message>
     </context>
 </TS>

@@ -371,6 +371,73 @@ Please choose a different 'New address'.</translation>
         </message>
     </context>
     <context>
+        <name>KeyboardEmulatorDialog</name>
+        <message>
+            <source>Увімкнути дублювання клавіатури</source>
+            <translation>Enable keyboard output</translation>
+        </message>
+        <message>
+            <source>Дублювання клавіатури</source>
+            <translation>Keyboard output</translation>
+        </message>
+        <message>
+            <source>Кожне значення, передане приладом, система отримає так, ніби його набрали на клавіатурі — і воно потрапить просто в Excel чи будь-яку іншу активну програму.</source>
+            <translation>Every value an instrument sends reaches the system as if it had been typed on the keyboard — straight into Excel or any other active program.</translation>
+        </message>
+        <message>
+            <source>Пробіл</source>
+            <translation>Space</translation>
+        </message>
+        <message>
+            <source>нічого</source>
+            <translation>nothing</translation>
+        </message>
+        <message>
+            <source>крапка  (12.345)</source>
+            <translation>point  (12.345)</translation>
+        </message>
+        <message>
+            <source>кома  (12,345)</source>
+            <translation>comma  (12,345)</translation>
+        </message>
+        <message>
+            <source>Між значеннями (мультирежим):</source>
+            <translation>Between values (multi mode):</translation>
+        </message>
+        <message>
+            <source>Після останнього:</source>
+            <translation>After the last:</translation>
+        </message>
+        <message>
+            <source>Десятковий знак:</source>
+            <translation>Decimal separator:</translation>
+        </message>
+        <message>
+            <source>Роздільник потрібен лише тоді, коли один запис несе показання кількох приладів одразу — тобто в мультирежимі. Для одного приладу набирається саме значення й завершальна клавіша.</source>
+            <translation>The separator is needed only when one record carries readings of several instruments at once — that is, in multi mode. For a single instrument only the value and the final key are typed.</translation>
+        </message>
+        <message>
+            <source>Десятковий знак обирають не за смаком, а за тим, що чекає програма-приймач: Excel з українською локаллю розпізнає число лише з комою, інакше воно стане текстом.</source>
+            <translation>Choose the decimal separator by what the receiving program expects, not by taste: Excel with a Ukrainian locale recognises a number only with a comma, otherwise it becomes text.</translation>
+        </message>
+        <message>
+            <source>тут буде видно, що саме набереться</source>
+            <translation>here you will see exactly what gets typed</translation>
+        </message>
+        <message>
+            <source>Перевірити (2 прилади)</source>
+            <translation>Test (2 instruments)</translation>
+        </message>
+        <message>
+            <source>Зберегти</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>
@@ -536,6 +603,126 @@ avg: %3</translation>
             <source>DEVICE %1</source>
             <translation>DEVICE %1</translation>
         </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Success</translation>
+        </message>
+        <message>
+            <source>Немає даних для експорту.</source>
+            <translation>There is no data to export.</translation>
+        </message>
+        <message>
+            <source>Експорт в CSV</source>
+            <translation>Export to CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV Files (*.csv)</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в CSV.</source>
+            <translation>Data exported to CSV successfully.</translation>
+        </message>
+        <message>
+            <source>Експорт в PDF</source>
+            <translation>Export to PDF</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>PDF Files (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в PDF.</source>
+            <translation>Data exported to PDF successfully.</translation>
+        </message>
+        <message>
+            <source>Експорт даних</source>
+            <translation>Export data</translation>
+        </message>
+        <message>
+            <source>Оберіть формат для експорту даних:</source>
+            <translation>Choose the export format:</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>CSV</source>
+            <translation>CSV</translation>
+        </message>
+        <message>
+            <source>Відміна</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Звіт про вимірювання (Kovran)</source>
+            <translation>Measurement report (Kovran)</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити файл для запису.</source>
+            <translation>Could not open the file for writing.</translation>
+        </message>
+        <message>
+            <source>MIN</source>
+            <translation>MIN</translation>
+        </message>
+        <message>
+            <source>MAX</source>
+            <translation>MAX</translation>
+        </message>
+        <message>
+            <source>RANGE</source>
+            <translation>RANGE</translation>
+        </message>
+        <message>
+            <source>MODULE</source>
+            <translation>MODULE</translation>
+        </message>
+        <message>
+            <source>Go</source>
+            <translation>Go</translation>
+        </message>
+        <message>
+            <source>No Go</source>
+            <translation>No Go</translation>
+        </message>
+        <message>
+            <source>Видалити рядок</source>
+            <translation>Delete row</translation>
+        </message>
+        <message>
+            <source>Очистити таблицю</source>
+            <translation>Clear table</translation>
+        </message>
+        <message>
+            <source>Відкрити статистику</source>
+            <translation>Open statistics</translation>
+        </message>
+        <message>
+            <source>Очистити всі виміри цього приладу?</source>
+            <translation>Clear all measurements of this instrument?</translation>
+        </message>
+        <message>
+            <source>Очистити всі записані рядки таблиці?</source>
+            <translation>Clear all recorded rows of the table?</translation>
+        </message>
+        <message>
+            <source>Відновлення даних</source>
+            <translation>Data recovery</translation>
+        </message>
+        <message>
+            <source>Виявлено незбережені дані попереднього сеансу (записів: %1). Програму, ймовірно, було закрито аварійно.
+
+Відновити ці дані в таблицях?</source>
+            <translation>Unsaved data from the previous session was found (records: %1). The program was probably closed abnormally.
+
+Restore this data into the tables?</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>
@@ -578,6 +765,53 @@ avg: %3</translation>
         <message>
             <source>Адаптер: %1 | Скорость: %2</source>
             <translation>Adapter: %1 | Speed: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>TimerSettingsDialog</name>
+        <message>
+            <source>Налаштування таймера запису</source>
+            <translation>Recording timer settings</translation>
+        </message>
+        <message>
+            <source>Режим таймера:</source>
+            <translation>Timer mode:</translation>
+        </message>
+        <message>
+            <source>Синхронний (один таймер для всіх)</source>
+            <translation>Synchronous (one timer for all)</translation>
+        </message>
+        <message>
+            <source>Індивідуальний для кожного приладу</source>
+            <translation>Individual for each instrument</translation>
+        </message>
+        <message>
+            <source>Інтервал запису:</source>
+            <translation>Recording interval:</translation>
+        </message>
+        <message>
+            <source> мс (0 = вимкнено)</source>
+            <translation> ms (0 = off)</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Instrument</translation>
+        </message>
+        <message>
+            <source>Інтервал (мс)</source>
+            <translation>Interval (ms)</translation>
+        </message>
+        <message>
+            <source>Скинути таймер</source>
+            <translation>Reset timer</translation>
+        </message>
+        <message>
+            <source>ОК</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Cancel</translation>
         </message>
     </context>
     <context>
@@ -691,6 +925,29 @@ The instruments assigned to this user (%1) will have no owner.</translation>
         <message>
             <source>Видалення</source>
             <translation>Delete</translation>
+        </message>
+    </context>
+    <context>
+        <name>XdoKeystrokeSink</name>
+        <message>
+            <source>Сеанс Wayland без XWayland: значення не можна набирати в інші програми. Увійдіть у сеанс X11 (Xorg) або увімкніть XWayland.</source>
+            <translation>Wayland session without XWayland: values cannot be typed into other programs. Log in to an X11 (Xorg) session or enable XWayland.</translation>
+        </message>
+        <message>
+            <source>Немає X-дисплея (змінна DISPLAY не задана), тому значення не можна набирати в інші програми.</source>
+            <translation>There is no X display (DISPLAY is not set), so values cannot be typed into other programs.</translation>
+        </message>
+        <message>
+            <source>Не знайдено бібліотек X11 (libX11, libXtst), тому значення не можна набирати в інші програми.</source>
+            <translation>The X11 libraries (libX11, libXtst) were not found, so values cannot be typed into other programs.</translation>
+        </message>
+        <message>
+            <source>Не вдалося під'єднатися до X-дисплея %1, тому значення не можна набирати в інші програми.</source>
+            <translation>Could not connect to the X display %1, so values cannot be typed into other programs.</translation>
+        </message>
+        <message>
+            <source>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</source>
+            <translation>The X server %1 does not support the XTest extension, so values cannot be typed into other programs.</translation>
         </message>
     </context>
 </TS>

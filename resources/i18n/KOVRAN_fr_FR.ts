@@ -371,6 +371,73 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>KeyboardEmulatorDialog</name>
+        <message>
+            <source>Увімкнути дублювання клавіатури</source>
+            <translation>Activer la sortie clavier</translation>
+        </message>
+        <message>
+            <source>Дублювання клавіатури</source>
+            <translation>Sortie clavier</translation>
+        </message>
+        <message>
+            <source>Кожне значення, передане приладом, система отримає так, ніби його набрали на клавіатурі — і воно потрапить просто в Excel чи будь-яку іншу активну програму.</source>
+            <translation>Chaque valeur envoyée par un instrument parvient au système comme si elle avait été tapée au clavier — directement dans Excel ou tout autre programme actif.</translation>
+        </message>
+        <message>
+            <source>Пробіл</source>
+            <translation>Espace</translation>
+        </message>
+        <message>
+            <source>нічого</source>
+            <translation>rien</translation>
+        </message>
+        <message>
+            <source>крапка  (12.345)</source>
+            <translation>point  (12.345)</translation>
+        </message>
+        <message>
+            <source>кома  (12,345)</source>
+            <translation>virgule  (12,345)</translation>
+        </message>
+        <message>
+            <source>Між значеннями (мультирежим):</source>
+            <translation>Entre les valeurs (mode multiple) :</translation>
+        </message>
+        <message>
+            <source>Після останнього:</source>
+            <translation>Après le dernier :</translation>
+        </message>
+        <message>
+            <source>Десятковий знак:</source>
+            <translation>Séparateur décimal :</translation>
+        </message>
+        <message>
+            <source>Роздільник потрібен лише тоді, коли один запис несе показання кількох приладів одразу — тобто в мультирежимі. Для одного приладу набирається саме значення й завершальна клавіша.</source>
+            <translation>Le séparateur n'est utile que lorsqu'un enregistrement porte les mesures de plusieurs instruments à la fois, c'est-à-dire en mode multiple. Pour un seul instrument, seuls la valeur et la touche finale sont tapées.</translation>
+        </message>
+        <message>
+            <source>Десятковий знак обирають не за смаком, а за тим, що чекає програма-приймач: Excel з українською локаллю розпізнає число лише з комою, інакше воно стане текстом.</source>
+            <translation>Le séparateur décimal se choisit selon ce qu'attend le programme destinataire, non par goût : Excel en paramètres régionaux français ne reconnaît un nombre qu'avec une virgule, sinon il devient du texte.</translation>
+        </message>
+        <message>
+            <source>тут буде видно, що саме набереться</source>
+            <translation>ici s'affiche exactement ce qui sera tapé</translation>
+        </message>
+        <message>
+            <source>Перевірити (2 прилади)</source>
+            <translation>Tester (2 instruments)</translation>
+        </message>
+        <message>
+            <source>Зберегти</source>
+            <translation>Enregistrer</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>
@@ -536,6 +603,126 @@ avg: %3</translation>
             <source>DEVICE %1</source>
             <translation>APPAREIL %1</translation>
         </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Succès</translation>
+        </message>
+        <message>
+            <source>Немає даних для експорту.</source>
+            <translation>Aucune donnée à exporter.</translation>
+        </message>
+        <message>
+            <source>Експорт в CSV</source>
+            <translation>Exporter en CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>Fichiers CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в CSV.</source>
+            <translation>Données exportées en CSV avec succès.</translation>
+        </message>
+        <message>
+            <source>Експорт в PDF</source>
+            <translation>Exporter en PDF</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>Fichiers PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в PDF.</source>
+            <translation>Données exportées en PDF avec succès.</translation>
+        </message>
+        <message>
+            <source>Експорт даних</source>
+            <translation>Exporter les données</translation>
+        </message>
+        <message>
+            <source>Оберіть формат для експорту даних:</source>
+            <translation>Choisissez le format d'export :</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>CSV</source>
+            <translation>CSV</translation>
+        </message>
+        <message>
+            <source>Відміна</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Звіт про вимірювання (Kovran)</source>
+            <translation>Rapport de mesure (Kovran)</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити файл для запису.</source>
+            <translation>Impossible d'ouvrir le fichier en écriture.</translation>
+        </message>
+        <message>
+            <source>MIN</source>
+            <translation>MIN</translation>
+        </message>
+        <message>
+            <source>MAX</source>
+            <translation>MAX</translation>
+        </message>
+        <message>
+            <source>RANGE</source>
+            <translation>RANGE</translation>
+        </message>
+        <message>
+            <source>MODULE</source>
+            <translation>MODULE</translation>
+        </message>
+        <message>
+            <source>Go</source>
+            <translation>Go</translation>
+        </message>
+        <message>
+            <source>No Go</source>
+            <translation>No Go</translation>
+        </message>
+        <message>
+            <source>Видалити рядок</source>
+            <translation>Supprimer la ligne</translation>
+        </message>
+        <message>
+            <source>Очистити таблицю</source>
+            <translation>Vider le tableau</translation>
+        </message>
+        <message>
+            <source>Відкрити статистику</source>
+            <translation>Ouvrir les statistiques</translation>
+        </message>
+        <message>
+            <source>Очистити всі виміри цього приладу?</source>
+            <translation>Effacer toutes les mesures de cet instrument ?</translation>
+        </message>
+        <message>
+            <source>Очистити всі записані рядки таблиці?</source>
+            <translation>Effacer toutes les lignes enregistrées du tableau ?</translation>
+        </message>
+        <message>
+            <source>Відновлення даних</source>
+            <translation>Récupération des données</translation>
+        </message>
+        <message>
+            <source>Виявлено незбережені дані попереднього сеансу (записів: %1). Програму, ймовірно, було закрито аварійно.
+
+Відновити ці дані в таблицях?</source>
+            <translation>Des données non enregistrées de la session précédente ont été trouvées (enregistrements : %1). Le programme a probablement été fermé anormalement.
+
+Restaurer ces données dans les tableaux ?</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>
@@ -578,6 +765,53 @@ avg: %3</translation>
         <message>
             <source>Адаптер: %1 | Скорость: %2</source>
             <translation>Adaptateur : %1 | Vitesse : %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>TimerSettingsDialog</name>
+        <message>
+            <source>Налаштування таймера запису</source>
+            <translation>Réglages du minuteur d'enregistrement</translation>
+        </message>
+        <message>
+            <source>Режим таймера:</source>
+            <translation>Mode du minuteur :</translation>
+        </message>
+        <message>
+            <source>Синхронний (один таймер для всіх)</source>
+            <translation>Synchrone (un minuteur pour tous)</translation>
+        </message>
+        <message>
+            <source>Індивідуальний для кожного приладу</source>
+            <translation>Individuel pour chaque instrument</translation>
+        </message>
+        <message>
+            <source>Інтервал запису:</source>
+            <translation>Intervalle d'enregistrement :</translation>
+        </message>
+        <message>
+            <source> мс (0 = вимкнено)</source>
+            <translation> ms (0 = désactivé)</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Instrument</translation>
+        </message>
+        <message>
+            <source>Інтервал (мс)</source>
+            <translation>Intervalle (ms)</translation>
+        </message>
+        <message>
+            <source>Скинути таймер</source>
+            <translation>Réinitialiser le minuteur</translation>
+        </message>
+        <message>
+            <source>ОК</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annuler</translation>
         </message>
     </context>
     <context>
@@ -691,6 +925,29 @@ Les instruments attribués à cet utilisateur (%1) n'auront plus de propriétair
         <message>
             <source>Видалення</source>
             <translation>Suppression</translation>
+        </message>
+    </context>
+    <context>
+        <name>XdoKeystrokeSink</name>
+        <message>
+            <source>Сеанс Wayland без XWayland: значення не можна набирати в інші програми. Увійдіть у сеанс X11 (Xorg) або увімкніть XWayland.</source>
+            <translation>Session Wayland sans XWayland : les valeurs ne peuvent pas être tapées dans d'autres programmes. Ouvrez une session X11 (Xorg) ou activez XWayland.</translation>
+        </message>
+        <message>
+            <source>Немає X-дисплея (змінна DISPLAY не задана), тому значення не можна набирати в інші програми.</source>
+            <translation>Aucun affichage X (DISPLAY n'est pas défini), les valeurs ne peuvent donc pas être tapées dans d'autres programmes.</translation>
+        </message>
+        <message>
+            <source>Не знайдено бібліотек X11 (libX11, libXtst), тому значення не можна набирати в інші програми.</source>
+            <translation>Les bibliothèques X11 (libX11, libXtst) sont introuvables, les valeurs ne peuvent donc pas être tapées dans d'autres programmes.</translation>
+        </message>
+        <message>
+            <source>Не вдалося під'єднатися до X-дисплея %1, тому значення не можна набирати в інші програми.</source>
+            <translation>Impossible de se connecter à l'affichage X %1, les valeurs ne peuvent donc pas être tapées dans d'autres programmes.</translation>
+        </message>
+        <message>
+            <source>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</source>
+            <translation>Le serveur X %1 ne prend pas en charge l'extension XTest, les valeurs ne peuvent donc pas être tapées dans d'autres programmes.</translation>
         </message>
     </context>
 </TS>

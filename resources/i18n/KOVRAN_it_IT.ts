@@ -371,6 +371,73 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         </message>
     </context>
     <context>
+        <name>KeyboardEmulatorDialog</name>
+        <message>
+            <source>Увімкнути дублювання клавіатури</source>
+            <translation>Attiva l'uscita da tastiera</translation>
+        </message>
+        <message>
+            <source>Дублювання клавіатури</source>
+            <translation>Uscita da tastiera</translation>
+        </message>
+        <message>
+            <source>Кожне значення, передане приладом, система отримає так, ніби його набрали на клавіатурі — і воно потрапить просто в Excel чи будь-яку іншу активну програму.</source>
+            <translation>Ogni valore inviato da uno strumento arriva al sistema come se fosse stato digitato sulla tastiera — direttamente in Excel o in qualsiasi altro programma attivo.</translation>
+        </message>
+        <message>
+            <source>Пробіл</source>
+            <translation>Spazio</translation>
+        </message>
+        <message>
+            <source>нічого</source>
+            <translation>niente</translation>
+        </message>
+        <message>
+            <source>крапка  (12.345)</source>
+            <translation>punto  (12.345)</translation>
+        </message>
+        <message>
+            <source>кома  (12,345)</source>
+            <translation>virgola  (12,345)</translation>
+        </message>
+        <message>
+            <source>Між значеннями (мультирежим):</source>
+            <translation>Tra i valori (modalità multipla):</translation>
+        </message>
+        <message>
+            <source>Після останнього:</source>
+            <translation>Dopo l'ultimo:</translation>
+        </message>
+        <message>
+            <source>Десятковий знак:</source>
+            <translation>Separatore decimale:</translation>
+        </message>
+        <message>
+            <source>Роздільник потрібен лише тоді, коли один запис несе показання кількох приладів одразу — тобто в мультирежимі. Для одного приладу набирається саме значення й завершальна клавіша.</source>
+            <translation>Il separatore serve solo quando un record contiene le letture di più strumenti insieme, cioè in modalità multipla. Per un solo strumento si digitano solo il valore e il tasto finale.</translation>
+        </message>
+        <message>
+            <source>Десятковий знак обирають не за смаком, а за тим, що чекає програма-приймач: Excel з українською локаллю розпізнає число лише з комою, інакше воно стане текстом.</source>
+            <translation>Il separatore decimale si sceglie in base a ciò che si aspetta il programma ricevente, non per gusto: Excel con impostazioni italiane riconosce un numero solo con la virgola, altrimenti diventa testo.</translation>
+        </message>
+        <message>
+            <source>тут буде видно, що саме набереться</source>
+            <translation>qui si vedrà esattamente cosa verrà digitato</translation>
+        </message>
+        <message>
+            <source>Перевірити (2 прилади)</source>
+            <translation>Prova (2 strumenti)</translation>
+        </message>
+        <message>
+            <source>Зберегти</source>
+            <translation>Salva</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>
@@ -536,6 +603,126 @@ avg: %3</translation>
             <source>DEVICE %1</source>
             <translation>DISPOSITIVO %1</translation>
         </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Operazione riuscita</translation>
+        </message>
+        <message>
+            <source>Немає даних для експорту.</source>
+            <translation>Nessun dato da esportare.</translation>
+        </message>
+        <message>
+            <source>Експорт в CSV</source>
+            <translation>Esporta in CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>File CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в CSV.</source>
+            <translation>Dati esportati in CSV correttamente.</translation>
+        </message>
+        <message>
+            <source>Експорт в PDF</source>
+            <translation>Esporta in PDF</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>File PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в PDF.</source>
+            <translation>Dati esportati in PDF correttamente.</translation>
+        </message>
+        <message>
+            <source>Експорт даних</source>
+            <translation>Esporta dati</translation>
+        </message>
+        <message>
+            <source>Оберіть формат для експорту даних:</source>
+            <translation>Scegliere il formato di esportazione:</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>CSV</source>
+            <translation>CSV</translation>
+        </message>
+        <message>
+            <source>Відміна</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>Звіт про вимірювання (Kovran)</source>
+            <translation>Rapporto di misura (Kovran)</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити файл для запису.</source>
+            <translation>Impossibile aprire il file in scrittura.</translation>
+        </message>
+        <message>
+            <source>MIN</source>
+            <translation>MIN</translation>
+        </message>
+        <message>
+            <source>MAX</source>
+            <translation>MAX</translation>
+        </message>
+        <message>
+            <source>RANGE</source>
+            <translation>RANGE</translation>
+        </message>
+        <message>
+            <source>MODULE</source>
+            <translation>MODULE</translation>
+        </message>
+        <message>
+            <source>Go</source>
+            <translation>Go</translation>
+        </message>
+        <message>
+            <source>No Go</source>
+            <translation>No Go</translation>
+        </message>
+        <message>
+            <source>Видалити рядок</source>
+            <translation>Elimina riga</translation>
+        </message>
+        <message>
+            <source>Очистити таблицю</source>
+            <translation>Svuota tabella</translation>
+        </message>
+        <message>
+            <source>Відкрити статистику</source>
+            <translation>Apri statistiche</translation>
+        </message>
+        <message>
+            <source>Очистити всі виміри цього приладу?</source>
+            <translation>Cancellare tutte le misure di questo strumento?</translation>
+        </message>
+        <message>
+            <source>Очистити всі записані рядки таблиці?</source>
+            <translation>Cancellare tutte le righe registrate della tabella?</translation>
+        </message>
+        <message>
+            <source>Відновлення даних</source>
+            <translation>Recupero dati</translation>
+        </message>
+        <message>
+            <source>Виявлено незбережені дані попереднього сеансу (записів: %1). Програму, ймовірно, було закрито аварійно.
+
+Відновити ці дані в таблицях?</source>
+            <translation>Sono stati trovati dati non salvati della sessione precedente (record: %1). Probabilmente il programma è stato chiuso in modo anomalo.
+
+Ripristinare questi dati nelle tabelle?</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>
@@ -578,6 +765,53 @@ avg: %3</translation>
         <message>
             <source>Адаптер: %1 | Скорость: %2</source>
             <translation>Adattatore: %1 | Velocità: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>TimerSettingsDialog</name>
+        <message>
+            <source>Налаштування таймера запису</source>
+            <translation>Impostazioni del timer di registrazione</translation>
+        </message>
+        <message>
+            <source>Режим таймера:</source>
+            <translation>Modalità timer:</translation>
+        </message>
+        <message>
+            <source>Синхронний (один таймер для всіх)</source>
+            <translation>Sincrono (un timer per tutti)</translation>
+        </message>
+        <message>
+            <source>Індивідуальний для кожного приладу</source>
+            <translation>Individuale per ogni strumento</translation>
+        </message>
+        <message>
+            <source>Інтервал запису:</source>
+            <translation>Intervallo di registrazione:</translation>
+        </message>
+        <message>
+            <source> мс (0 = вимкнено)</source>
+            <translation> ms (0 = disattivato)</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Strumento</translation>
+        </message>
+        <message>
+            <source>Інтервал (мс)</source>
+            <translation>Intervallo (ms)</translation>
+        </message>
+        <message>
+            <source>Скинути таймер</source>
+            <translation>Azzera timer</translation>
+        </message>
+        <message>
+            <source>ОК</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annulla</translation>
         </message>
     </context>
     <context>
@@ -691,6 +925,29 @@ Gli strumenti assegnati a questo utente (%1) resteranno senza proprietario.</tra
         <message>
             <source>Видалення</source>
             <translation>Eliminazione</translation>
+        </message>
+    </context>
+    <context>
+        <name>XdoKeystrokeSink</name>
+        <message>
+            <source>Сеанс Wayland без XWayland: значення не можна набирати в інші програми. Увійдіть у сеанс X11 (Xorg) або увімкніть XWayland.</source>
+            <translation>Sessione Wayland senza XWayland: i valori non possono essere digitati in altri programmi. Accedere a una sessione X11 (Xorg) o attivare XWayland.</translation>
+        </message>
+        <message>
+            <source>Немає X-дисплея (змінна DISPLAY не задана), тому значення не можна набирати в інші програми.</source>
+            <translation>Nessun display X (DISPLAY non impostata), quindi i valori non possono essere digitati in altri programmi.</translation>
+        </message>
+        <message>
+            <source>Не знайдено бібліотек X11 (libX11, libXtst), тому значення не можна набирати в інші програми.</source>
+            <translation>Le librerie X11 (libX11, libXtst) non sono state trovate, quindi i valori non possono essere digitati in altri programmi.</translation>
+        </message>
+        <message>
+            <source>Не вдалося під'єднатися до X-дисплея %1, тому значення не можна набирати в інші програми.</source>
+            <translation>Impossibile connettersi al display X %1, quindi i valori non possono essere digitati in altri programmi.</translation>
+        </message>
+        <message>
+            <source>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</source>
+            <translation>Il server X %1 non supporta l'estensione XTest, quindi i valori non possono essere digitati in altri programmi.</translation>
         </message>
     </context>
 </TS>

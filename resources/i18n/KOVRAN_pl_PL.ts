@@ -371,6 +371,73 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
     </context>
     <context>
+        <name>KeyboardEmulatorDialog</name>
+        <message>
+            <source>Увімкнути дублювання клавіатури</source>
+            <translation>Włącz wyjście klawiatury</translation>
+        </message>
+        <message>
+            <source>Дублювання клавіатури</source>
+            <translation>Wyjście klawiatury</translation>
+        </message>
+        <message>
+            <source>Кожне значення, передане приладом, система отримає так, ніби його набрали на клавіатурі — і воно потрапить просто в Excel чи будь-яку іншу активну програму.</source>
+            <translation>Każda wartość przesłana przez przyrząd trafia do systemu tak, jakby została wpisana na klawiaturze — prosto do Excela lub dowolnego innego aktywnego programu.</translation>
+        </message>
+        <message>
+            <source>Пробіл</source>
+            <translation>Spacja</translation>
+        </message>
+        <message>
+            <source>нічого</source>
+            <translation>nic</translation>
+        </message>
+        <message>
+            <source>крапка  (12.345)</source>
+            <translation>kropka  (12.345)</translation>
+        </message>
+        <message>
+            <source>кома  (12,345)</source>
+            <translation>przecinek  (12,345)</translation>
+        </message>
+        <message>
+            <source>Між значеннями (мультирежим):</source>
+            <translation>Między wartościami (tryb wielu):</translation>
+        </message>
+        <message>
+            <source>Після останнього:</source>
+            <translation>Po ostatniej:</translation>
+        </message>
+        <message>
+            <source>Десятковий знак:</source>
+            <translation>Separator dziesiętny:</translation>
+        </message>
+        <message>
+            <source>Роздільник потрібен лише тоді, коли один запис несе показання кількох приладів одразу — тобто в мультирежимі. Для одного приладу набирається саме значення й завершальна клавіша.</source>
+            <translation>Separator jest potrzebny tylko wtedy, gdy jeden zapis zawiera odczyty kilku przyrządów naraz — czyli w trybie wielu. Dla jednego przyrządu wpisywana jest tylko wartość i klawisz końcowy.</translation>
+        </message>
+        <message>
+            <source>Десятковий знак обирають не за смаком, а за тим, що чекає програма-приймач: Excel з українською локаллю розпізнає число лише з комою, інакше воно стане текстом.</source>
+            <translation>Separator dziesiętny wybiera się nie według upodobań, lecz według tego, czego oczekuje program odbiorczy: Excel z polskimi ustawieniami regionalnymi rozpoznaje liczbę tylko z przecinkiem, inaczej staje się ona tekstem.</translation>
+        </message>
+        <message>
+            <source>тут буде видно, що саме набереться</source>
+            <translation>tutaj widać, co dokładnie zostanie wpisane</translation>
+        </message>
+        <message>
+            <source>Перевірити (2 прилади)</source>
+            <translation>Sprawdź (2 przyrządy)</translation>
+        </message>
+        <message>
+            <source>Зберегти</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Anuluj</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>
@@ -536,6 +603,126 @@ avg: %3</translation>
             <source>DEVICE %1</source>
             <translation>URZĄDZENIE %1</translation>
         </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Sukces</translation>
+        </message>
+        <message>
+            <source>Немає даних для експорту.</source>
+            <translation>Brak danych do eksportu.</translation>
+        </message>
+        <message>
+            <source>Експорт в CSV</source>
+            <translation>Eksport do CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>Pliki CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в CSV.</source>
+            <translation>Dane zostały wyeksportowane do CSV.</translation>
+        </message>
+        <message>
+            <source>Експорт в PDF</source>
+            <translation>Eksport do PDF</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>Pliki PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в PDF.</source>
+            <translation>Dane zostały wyeksportowane do PDF.</translation>
+        </message>
+        <message>
+            <source>Експорт даних</source>
+            <translation>Eksport danych</translation>
+        </message>
+        <message>
+            <source>Оберіть формат для експорту даних:</source>
+            <translation>Wybierz format eksportu:</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>CSV</source>
+            <translation>CSV</translation>
+        </message>
+        <message>
+            <source>Відміна</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Звіт про вимірювання (Kovran)</source>
+            <translation>Raport z pomiarów (Kovran)</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити файл для запису.</source>
+            <translation>Nie można otworzyć pliku do zapisu.</translation>
+        </message>
+        <message>
+            <source>MIN</source>
+            <translation>MIN</translation>
+        </message>
+        <message>
+            <source>MAX</source>
+            <translation>MAX</translation>
+        </message>
+        <message>
+            <source>RANGE</source>
+            <translation>RANGE</translation>
+        </message>
+        <message>
+            <source>MODULE</source>
+            <translation>MODULE</translation>
+        </message>
+        <message>
+            <source>Go</source>
+            <translation>Go</translation>
+        </message>
+        <message>
+            <source>No Go</source>
+            <translation>No Go</translation>
+        </message>
+        <message>
+            <source>Видалити рядок</source>
+            <translation>Usuń wiersz</translation>
+        </message>
+        <message>
+            <source>Очистити таблицю</source>
+            <translation>Wyczyść tabelę</translation>
+        </message>
+        <message>
+            <source>Відкрити статистику</source>
+            <translation>Otwórz statystyki</translation>
+        </message>
+        <message>
+            <source>Очистити всі виміри цього приладу?</source>
+            <translation>Wyczyścić wszystkie pomiary tego przyrządu?</translation>
+        </message>
+        <message>
+            <source>Очистити всі записані рядки таблиці?</source>
+            <translation>Wyczyścić wszystkie zapisane wiersze tabeli?</translation>
+        </message>
+        <message>
+            <source>Відновлення даних</source>
+            <translation>Odzyskiwanie danych</translation>
+        </message>
+        <message>
+            <source>Виявлено незбережені дані попереднього сеансу (записів: %1). Програму, ймовірно, було закрито аварійно.
+
+Відновити ці дані в таблицях?</source>
+            <translation>Znaleziono niezapisane dane poprzedniej sesji (zapisów: %1). Program został prawdopodobnie zamknięty awaryjnie.
+
+Przywrócić te dane do tabel?</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>
@@ -578,6 +765,53 @@ avg: %3</translation>
         <message>
             <source>Адаптер: %1 | Скорость: %2</source>
             <translation>Adapter: %1 | Prędkość: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>TimerSettingsDialog</name>
+        <message>
+            <source>Налаштування таймера запису</source>
+            <translation>Ustawienia timera zapisu</translation>
+        </message>
+        <message>
+            <source>Режим таймера:</source>
+            <translation>Tryb timera:</translation>
+        </message>
+        <message>
+            <source>Синхронний (один таймер для всіх)</source>
+            <translation>Synchroniczny (jeden timer dla wszystkich)</translation>
+        </message>
+        <message>
+            <source>Індивідуальний для кожного приладу</source>
+            <translation>Indywidualny dla każdego przyrządu</translation>
+        </message>
+        <message>
+            <source>Інтервал запису:</source>
+            <translation>Interwał zapisu:</translation>
+        </message>
+        <message>
+            <source> мс (0 = вимкнено)</source>
+            <translation> ms (0 = wyłączony)</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Przyrząd</translation>
+        </message>
+        <message>
+            <source>Інтервал (мс)</source>
+            <translation>Interwał (ms)</translation>
+        </message>
+        <message>
+            <source>Скинути таймер</source>
+            <translation>Resetuj timer</translation>
+        </message>
+        <message>
+            <source>ОК</source>
+            <translation>OK</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Anuluj</translation>
         </message>
     </context>
     <context>
@@ -691,6 +925,29 @@ Przyrządy przypisane do tego użytkownika (%1) nie będą miały właściciela.
         <message>
             <source>Видалення</source>
             <translation>Usuwanie</translation>
+        </message>
+    </context>
+    <context>
+        <name>XdoKeystrokeSink</name>
+        <message>
+            <source>Сеанс Wayland без XWayland: значення не можна набирати в інші програми. Увійдіть у сеанс X11 (Xorg) або увімкніть XWayland.</source>
+            <translation>Sesja Wayland bez XWayland: wartości nie mogą być wpisywane do innych programów. Zaloguj się do sesji X11 (Xorg) lub włącz XWayland.</translation>
+        </message>
+        <message>
+            <source>Немає X-дисплея (змінна DISPLAY не задана), тому значення не можна набирати в інші програми.</source>
+            <translation>Brak ekranu X (zmienna DISPLAY nie jest ustawiona), więc wartości nie mogą być wpisywane do innych programów.</translation>
+        </message>
+        <message>
+            <source>Не знайдено бібліотек X11 (libX11, libXtst), тому значення не можна набирати в інші програми.</source>
+            <translation>Nie znaleziono bibliotek X11 (libX11, libXtst), więc wartości nie mogą być wpisywane do innych programów.</translation>
+        </message>
+        <message>
+            <source>Не вдалося під'єднатися до X-дисплея %1, тому значення не можна набирати в інші програми.</source>
+            <translation>Nie można połączyć się z ekranem X %1, więc wartości nie mogą być wpisywane do innych programów.</translation>
+        </message>
+        <message>
+            <source>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</source>
+            <translation>Serwer X %1 nie obsługuje rozszerzenia XTest, więc wartości nie mogą być wpisywane do innych programów.</translation>
         </message>
     </context>
 </TS>

@@ -5,81 +5,81 @@
         <name>AddDeviceDialog</name>
         <message>
             <source>Проверить связь</source>
-            <translation>Перевірити зв'язок</translation>
+            <translation>Проверить связь</translation>
         </message>
         <message>
             <source>Статус: не проверено</source>
-            <translation>Статус: не перевірено</translation>
+            <translation>Статус: не проверено</translation>
         </message>
         <message>
             <source>Подключить</source>
-            <translation>Підключити</translation>
+            <translation>Подключить</translation>
         </message>
         <message>
             <source>Отмена</source>
-            <translation>Скасувати</translation>
+            <translation>Отмена</translation>
         </message>
         <message>
             <source>Подключение Modbus прибора</source>
-            <translation>Підключення приладу Modbus</translation>
+            <translation>Подключение Modbus прибора</translation>
         </message>
         <message>
             <source>Сохраненный адаптер (Порт):</source>
-            <translation>Збережений адаптер (порт):</translation>
+            <translation>Сохраненный адаптер (Порт):</translation>
         </message>
         <message>
             <source>Текущая скорость порта:</source>
-            <translation>Поточна швидкість порту:</translation>
+            <translation>Текущая скорость порта:</translation>
         </message>
         <message>
             <source>Текущий адрес прибора (Modbus ID [1-247]):</source>
-            <translation>Поточна адреса приладу (Modbus ID [1-247]):</translation>
+            <translation>Текущий адрес прибора (Modbus ID [1-247]):</translation>
         </message>
         <message>
             <source>--- Новые параметры прибора ---</source>
-            <translation>--- Нові параметри приладу ---</translation>
+            <translation>--- Новые параметры прибора ---</translation>
         </message>
         <message>
             <source>Новый адрес (Modbus ID):</source>
-            <translation>Нова адреса (Modbus ID):</translation>
+            <translation>Новый адрес (Modbus ID):</translation>
         </message>
         <message>
             <source>Новая скорость:</source>
-            <translation>Нова швидкість:</translation>
+            <translation>Новая скорость:</translation>
         </message>
         <message>
             <source>Статус: Ошибка открытия порта</source>
-            <translation>Статус: Помилка відкриття порту</translation>
+            <translation>Статус: Ошибка открытия порта</translation>
         </message>
         <message>
             <source>Статус: Таймаут (нет ответа от прибора)</source>
-            <translation>Статус: Тайм-аут (немає відповіді від приладу)</translation>
+            <translation>Статус: Таймаут (нет ответа от прибора)</translation>
         </message>
         <message>
             <source>Статус: Прибор ответил! Связь есть.</source>
-            <translation>Статус: Прилад відповів! Зв'язок є.</translation>
+            <translation>Статус: Прибор ответил! Связь есть.</translation>
         </message>
         <message>
             <source>Статус: Ошибка CRC (неверная контрольная сумма)</source>
-            <translation>Статус: Помилка CRC (невірна контрольна сума)</translation>
+            <translation>Статус: Ошибка CRC (неверная контрольная сумма)</translation>
         </message>
         <message>
             <source>Ошибка</source>
-            <translation>Помилка</translation>
+            <translation>Ошибка</translation>
         </message>
         <message>
             <source>Прибор с адресом %1 уже существует на порту %2!
 Пожалуйста, выберите другой 'Новый адрес'.</source>
-            <translation>Прилад з адресою %1 уже існує на порту %2!
-Будь ласка, виберіть іншу 'Нову адресу'.</translation>
+            <translation>Прибор с адресом %1 уже существует на порту %2!
+Пожалуйста, выберите другой 'Новый адрес'.</translation>
         </message>
         <message>
             <source>Не удалось открыть порт.</source>
-            <translation>Не вдалося відкрити порт.</translation>
+            <translation>Не удалось открыть порт.</translation>
         </message>
         <message>
             <source>Нет сохраненных адаптеров! Добавьте адаптер через главное меню.</source>
-            <translation>Немає збережених адаптерів! Додайте адаптер через головне меню.</translation>
+            <translation>Нет сохраненных адаптеров! Добавьте адаптер через главное меню.</translation>
         </message>
     </context>
     <context>
@@ -371,6 +371,73 @@
         </message>
     </context>
     <context>
+        <name>KeyboardEmulatorDialog</name>
+        <message>
+            <source>Увімкнути дублювання клавіатури</source>
+            <translation>Увімкнути дублювання клавіатури</translation>
+        </message>
+        <message>
+            <source>Дублювання клавіатури</source>
+            <translation>Дублювання клавіатури</translation>
+        </message>
+        <message>
+            <source>Кожне значення, передане приладом, система отримає так, ніби його набрали на клавіатурі — і воно потрапить просто в Excel чи будь-яку іншу активну програму.</source>
+            <translation>Кожне значення, передане приладом, система отримає так, ніби його набрали на клавіатурі — і воно потрапить просто в Excel чи будь-яку іншу активну програму.</translation>
+        </message>
+        <message>
+            <source>Пробіл</source>
+            <translation>Пробіл</translation>
+        </message>
+        <message>
+            <source>нічого</source>
+            <translation>нічого</translation>
+        </message>
+        <message>
+            <source>крапка  (12.345)</source>
+            <translation>крапка  (12.345)</translation>
+        </message>
+        <message>
+            <source>кома  (12,345)</source>
+            <translation>кома  (12,345)</translation>
+        </message>
+        <message>
+            <source>Між значеннями (мультирежим):</source>
+            <translation>Між значеннями (мультирежим):</translation>
+        </message>
+        <message>
+            <source>Після останнього:</source>
+            <translation>Після останнього:</translation>
+        </message>
+        <message>
+            <source>Десятковий знак:</source>
+            <translation>Десятковий знак:</translation>
+        </message>
+        <message>
+            <source>Роздільник потрібен лише тоді, коли один запис несе показання кількох приладів одразу — тобто в мультирежимі. Для одного приладу набирається саме значення й завершальна клавіша.</source>
+            <translation>Роздільник потрібен лише тоді, коли один запис несе показання кількох приладів одразу — тобто в мультирежимі. Для одного приладу набирається саме значення й завершальна клавіша.</translation>
+        </message>
+        <message>
+            <source>Десятковий знак обирають не за смаком, а за тим, що чекає програма-приймач: Excel з українською локаллю розпізнає число лише з комою, інакше воно стане текстом.</source>
+            <translation>Десятковий знак обирають не за смаком, а за тим, що чекає програма-приймач: Excel з українською локаллю розпізнає число лише з комою, інакше воно стане текстом.</translation>
+        </message>
+        <message>
+            <source>тут буде видно, що саме набереться</source>
+            <translation>тут буде видно, що саме набереться</translation>
+        </message>
+        <message>
+            <source>Перевірити (2 прилади)</source>
+            <translation>Перевірити (2 прилади)</translation>
+        </message>
+        <message>
+            <source>Зберегти</source>
+            <translation>Зберегти</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Скасувати</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>
@@ -536,12 +603,132 @@ avg: %3</translation>
             <source>DEVICE %1</source>
             <translation>DEVICE %1</translation>
         </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Помилка</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Успіх</translation>
+        </message>
+        <message>
+            <source>Немає даних для експорту.</source>
+            <translation>Немає даних для експорту.</translation>
+        </message>
+        <message>
+            <source>Експорт в CSV</source>
+            <translation>Експорт в CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV Files (*.csv)</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в CSV.</source>
+            <translation>Дані успішно експортовано в CSV.</translation>
+        </message>
+        <message>
+            <source>Експорт в PDF</source>
+            <translation>Експорт в PDF</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>PDF Files (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в PDF.</source>
+            <translation>Дані успішно експортовано в PDF.</translation>
+        </message>
+        <message>
+            <source>Експорт даних</source>
+            <translation>Експорт даних</translation>
+        </message>
+        <message>
+            <source>Оберіть формат для експорту даних:</source>
+            <translation>Оберіть формат для експорту даних:</translation>
+        </message>
+        <message>
+            <source>PDF</source>
+            <translation>PDF</translation>
+        </message>
+        <message>
+            <source>CSV</source>
+            <translation>CSV</translation>
+        </message>
+        <message>
+            <source>Відміна</source>
+            <translation>Відміна</translation>
+        </message>
+        <message>
+            <source>Звіт про вимірювання (Kovran)</source>
+            <translation>Звіт про вимірювання (Kovran)</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити файл для запису.</source>
+            <translation>Не вдалося відкрити файл для запису.</translation>
+        </message>
+        <message>
+            <source>MIN</source>
+            <translation>MIN</translation>
+        </message>
+        <message>
+            <source>MAX</source>
+            <translation>MAX</translation>
+        </message>
+        <message>
+            <source>RANGE</source>
+            <translation>RANGE</translation>
+        </message>
+        <message>
+            <source>MODULE</source>
+            <translation>MODULE</translation>
+        </message>
+        <message>
+            <source>Go</source>
+            <translation>Go</translation>
+        </message>
+        <message>
+            <source>No Go</source>
+            <translation>No Go</translation>
+        </message>
+        <message>
+            <source>Видалити рядок</source>
+            <translation>Видалити рядок</translation>
+        </message>
+        <message>
+            <source>Очистити таблицю</source>
+            <translation>Очистити таблицю</translation>
+        </message>
+        <message>
+            <source>Відкрити статистику</source>
+            <translation>Відкрити статистику</translation>
+        </message>
+        <message>
+            <source>Очистити всі виміри цього приладу?</source>
+            <translation>Очистити всі виміри цього приладу?</translation>
+        </message>
+        <message>
+            <source>Очистити всі записані рядки таблиці?</source>
+            <translation>Очистити всі записані рядки таблиці?</translation>
+        </message>
+        <message>
+            <source>Відновлення даних</source>
+            <translation>Відновлення даних</translation>
+        </message>
+        <message>
+            <source>Виявлено незбережені дані попереднього сеансу (записів: %1). Програму, ймовірно, було закрито аварійно.
+
+Відновити ці дані в таблицях?</source>
+            <translation>Виявлено незбережені дані попереднього сеансу (записів: %1). Програму, ймовірно, було закрито аварійно.
+
+Відновити ці дані в таблицях?</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>
         <message>
             <source>Настройка адаптеров Modbus</source>
-            <translation>Налаштування адаптерів Modbus</translation>
+            <translation>Настройка адаптеров Modbus</translation>
         </message>
         <message>
             <source>Порт:</source>
@@ -549,35 +736,82 @@ avg: %3</translation>
         </message>
         <message>
             <source>Скорость:</source>
-            <translation>Швидкість:</translation>
+            <translation>Скорость:</translation>
         </message>
         <message>
             <source>Добавить адаптер</source>
-            <translation>Додати адаптер</translation>
+            <translation>Добавить адаптер</translation>
         </message>
         <message>
             <source>Удалить выбранный</source>
-            <translation>Видалити вибраний</translation>
+            <translation>Удалить выбранный</translation>
         </message>
         <message>
             <source>Закрыть</source>
-            <translation>Закрити</translation>
+            <translation>Закрыть</translation>
         </message>
         <message>
             <source>Подключенные адаптеры:</source>
-            <translation>Підключені адаптери:</translation>
+            <translation>Подключенные адаптеры:</translation>
         </message>
         <message>
             <source>Внимание</source>
-            <translation>Увага</translation>
+            <translation>Внимание</translation>
         </message>
         <message>
             <source>Этот адаптер уже добавлен в список!</source>
-            <translation>Цей адаптер уже додано до списку!</translation>
+            <translation>Этот адаптер уже добавлен в список!</translation>
         </message>
         <message>
             <source>Адаптер: %1 | Скорость: %2</source>
-            <translation>Адаптер: %1 | Швидкість: %2</translation>
+            <translation>Адаптер: %1 | Скорость: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>TimerSettingsDialog</name>
+        <message>
+            <source>Налаштування таймера запису</source>
+            <translation>Налаштування таймера запису</translation>
+        </message>
+        <message>
+            <source>Режим таймера:</source>
+            <translation>Режим таймера:</translation>
+        </message>
+        <message>
+            <source>Синхронний (один таймер для всіх)</source>
+            <translation>Синхронний (один таймер для всіх)</translation>
+        </message>
+        <message>
+            <source>Індивідуальний для кожного приладу</source>
+            <translation>Індивідуальний для кожного приладу</translation>
+        </message>
+        <message>
+            <source>Інтервал запису:</source>
+            <translation>Інтервал запису:</translation>
+        </message>
+        <message>
+            <source> мс (0 = вимкнено)</source>
+            <translation> мс (0 = вимкнено)</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Прилад</translation>
+        </message>
+        <message>
+            <source>Інтервал (мс)</source>
+            <translation>Інтервал (мс)</translation>
+        </message>
+        <message>
+            <source>Скинути таймер</source>
+            <translation>Скинути таймер</translation>
+        </message>
+        <message>
+            <source>ОК</source>
+            <translation>ОК</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Скасувати</translation>
         </message>
     </context>
     <context>
@@ -691,6 +925,29 @@ avg: %3</translation>
         <message>
             <source>Видалення</source>
             <translation>Видалення</translation>
+        </message>
+    </context>
+    <context>
+        <name>XdoKeystrokeSink</name>
+        <message>
+            <source>Сеанс Wayland без XWayland: значення не можна набирати в інші програми. Увійдіть у сеанс X11 (Xorg) або увімкніть XWayland.</source>
+            <translation>Сеанс Wayland без XWayland: значення не можна набирати в інші програми. Увійдіть у сеанс X11 (Xorg) або увімкніть XWayland.</translation>
+        </message>
+        <message>
+            <source>Немає X-дисплея (змінна DISPLAY не задана), тому значення не можна набирати в інші програми.</source>
+            <translation>Немає X-дисплея (змінна DISPLAY не задана), тому значення не можна набирати в інші програми.</translation>
+        </message>
+        <message>
+            <source>Не знайдено бібліотек X11 (libX11, libXtst), тому значення не можна набирати в інші програми.</source>
+            <translation>Не знайдено бібліотек X11 (libX11, libXtst), тому значення не можна набирати в інші програми.</translation>
+        </message>
+        <message>
+            <source>Не вдалося під'єднатися до X-дисплея %1, тому значення не можна набирати в інші програми.</source>
+            <translation>Не вдалося під'єднатися до X-дисплея %1, тому значення не можна набирати в інші програми.</translation>
+        </message>
+        <message>
+            <source>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</source>
+            <translation>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</translation>
         </message>
     </context>
 </TS>

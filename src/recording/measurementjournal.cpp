@@ -154,6 +154,7 @@ void MeasurementJournal::remove()
 
 void MeasurementJournal::restore(const QStringList &lines, RecordingStore &store, const IndexOf &indexOf)
 {
+    store.beginBatch();
     for (const QString &line : lines) {
         const QStringList fields = line.split(kTab);
         if (fields.at(0) == QLatin1String("M") && fields.size() >= 5) {
@@ -179,4 +180,5 @@ void MeasurementJournal::restore(const QStringList &lines, RecordingStore &store
                 store.appendSnapshot(snap);
         }
     }
+    store.endBatch();
 }

@@ -3,6 +3,7 @@
 #include "common/indexrekey.h"
 
 #include <algorithm>
+#include <utility>
 
 RecordingStore::RecordingStore(QObject *parent)
     : QObject(parent)
@@ -34,6 +35,21 @@ bool RecordingStore::isEmpty() const
     return noMono && m_snapshots.isEmpty();
 }
 
+void RecordingStore::beginBatch()
+{
+    m_batching = true;
+}
+
+void RecordingStore::endBatch()
+{
+    m_batching = false;
+    const QList<int> devices = std::exchange(m_batchDevices, {});
+    for (int device : devices)
+        emit monoChanged(device);
+    if (std::exchange(m_batchSnapshots, false))
+        emit snapshotsChanged();
+}
+
 void RecordingStore::appendMono(int device, double value, const QString &time, const QString &status)
 {
     MonoRecords &records = m_mono[device];
@@ -50,7 +66,10 @@ void RecordingStore::appendMono(int device, double value, const QString &time, c
     }
     summary.sum += value;
     ++summary.count;
-    emit monoAppended(device, int(records.values.size()) - 1);
+    if (!m_batching)
+        emit monoAppended(device, int(records.values.size()) - 1);
+    else if (!m_batchDevices.contains(device))
+        m_batchDevices.append(device);
 }
 
 void RecordingStore::removeMonoRow(int device, int row)
@@ -80,7 +99,10 @@ void RecordingStore::clearMono(int device)
 void RecordingStore::appendSnapshot(const MultiSnapshot &snapshot)
 {
     m_snapshots.append(snapshot);
-    emit snapshotAppended(int(m_snapshots.size()) - 1);
+    if (m_batching)
+        m_batchSnapshots = true;
+    else
+        emit snapshotAppended(int(m_snapshots.size()) - 1);
 }
 
 void RecordingStore::removeSnapshot(int row)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recording/devicevalues.h"
+
 #include <QList>
 #include <QMap>
 #include <QMetaType>
@@ -20,7 +22,7 @@ struct MonoRecords
 struct MultiSnapshot
 {
     QString time;
-    QMap<int, double> values; // device index -> value
+    DeviceValues values;
 };
 Q_DECLARE_METATYPE(MultiSnapshot)
 
@@ -48,6 +50,11 @@ public:
     const QList<MultiSnapshot> &snapshots() const { return m_snapshots; }
     bool isEmpty() const;
 
+    // Between these two, appends are announced once at the end as a change instead of row by row: a view
+    // that is told of each of a hundred thousand restored rows spends minutes on its own bookkeeping.
+    void beginBatch();
+    void endBatch();
+
     void appendMono(int device, double value, const QString &time, const QString &status);
     void removeMonoRow(int device, int row);
     void clearMono(int device);
@@ -72,4 +79,7 @@ private:
     QMap<int, MonoRecords> m_mono;
     QMap<int, Summary> m_summaries;
     QList<MultiSnapshot> m_snapshots;
+    bool m_batching = false;
+    QList<int> m_batchDevices;
+    bool m_batchSnapshots = false;
 };
