@@ -529,7 +529,7 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
         <message>
             <source>Дублювання клавіатури</source>
-            <translation>Tastatur-Duplizierung</translation>
+            <translation>Tastaturausgabe</translation>
         </message>
         <message>
             <source>KOVRAN</source>

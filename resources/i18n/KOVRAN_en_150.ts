@@ -529,7 +529,7 @@ Please choose a different 'New address'.</translation>
         </message>
         <message>
             <source>Дублювання клавіатури</source>
-            <translation>Keyboard duplication</translation>
+            <translation>Keyboard output</translation>
         </message>
         <message>
             <source>KOVRAN</source>

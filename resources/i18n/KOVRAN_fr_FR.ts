@@ -529,7 +529,7 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
         <message>
             <source>Дублювання клавіатури</source>
-            <translation>Duplication clavier</translation>
+            <translation>Sortie clavier</translation>
         </message>
         <message>
             <source>KOVRAN</source>

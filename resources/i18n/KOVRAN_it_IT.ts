@@ -529,7 +529,7 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         </message>
         <message>
             <source>Дублювання клавіатури</source>
-            <translation>Duplicazione tastiera</translation>
+            <translation>Uscita da tastiera</translation>
         </message>
         <message>
             <source>KOVRAN</source>

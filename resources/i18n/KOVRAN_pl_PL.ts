@@ -529,7 +529,7 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
         <message>
             <source>Дублювання клавіатури</source>
-            <translation>Duplikowanie klawiatury</translation>
+            <translation>Wyjście klawiatury</translation>
         </message>
         <message>
             <source>KOVRAN</source>
