@@ -140,6 +140,7 @@ private slots:
     void resetActionForgetsTheStartModule();
     void ownersFollowTheUserStore();
     void modbusInstrumentsGoLiveAndZero();
+    void globalUnitsConvertAtOnceAndAskModbus();
     void addingAModbusInstrument();
 
 private:
@@ -615,6 +616,59 @@ void TestWorkspace::modbusInstrumentsGoLiveAndZero()
     window.onDeviceReorder(window.cards().at(2), window.cards().at(0));
     QCOMPARE(polled(), (QList<int>{0, 1}));
     QTRY_COMPARE(window.cards().at(1)->valueText(), QStringLiteral("12.50"));
+}
+
+void TestWorkspace::globalUnitsConvertAtOnceAndAskModbus()
+{
+    QTemporaryDir dir;
+    ModbusPeer peer;
+    const QString port = peer.link(dir.filePath(QStringLiteral("ttyBus")));
+    VirtualPorts ports;
+    ports.add(port);
+    peer.addInstrument(1);
+    peer.setValue(1, 12.5);
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("com_adapters.ini"),
+                                 "[Adapters]\nsize=1\n1\\portName=" + port.toUtf8() + "\n1\\baudRate=9600\n"));
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"),
+                                 "[Devices]\nsize=3\n"
+                                 "1\\name=bus\n1\\portName=" + port.toUtf8() + "\n1\\address=1\n"
+                                 "2\\name=keys\n2\\portName=HID\n2\\type=2\n2\\hidUnit=1\n"
+                                 "3\\name=cable\n3\\portName=ttyUSB0\n3\\type=5\n"));
+    MeasuringSystem window;
+    QTRY_COMPARE(window.cards().at(0)->valueText(), QStringLiteral("12.50"));
+    QTRY_VERIFY(window.devices().at(0).unitResolved);
+    DeviceRecord &hid = window.devices()[1];
+    hid.hidRawValue = 12.5; // inch, shown as 317.5 mm
+    hid.hidHasValue = hid.connected = true;
+    DeviceRecord &cable = window.devices()[2];
+    cable.sylvacRawValue = 25.4; // mm
+    cable.sylvacHasValue = cable.connected = true;
+    peer.clearLog();
+
+    bool answered = false;
+    QTimer::singleShot(0, this, [&answered] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Одиниці виміру"));
+        auto *linear = dialog->findChild<QComboBox *>(QStringLiteral("linearCombo"));
+        QCOMPARE(linear->currentIndex(), 0);
+        linear->setCurrentIndex(1);
+        dialog->accept();
+        answered = true;
+    });
+    QTest::mouseClick(child<QPushButton>(window, "units_button"), Qt::LeftButton);
+    QVERIFY(answered);
+    QCOMPARE(QSettings(m_sandbox->path() + QStringLiteral("/devices_config.ini"), QSettings::IniFormat)
+                 .value(QStringLiteral("GlobalUnits/Linear")).toInt(), 1);
+
+    // Keyboard and cable values change at once; the Modbus instrument is asked to switch, ahead of the polls.
+    QCOMPARE(hid.unit, int(UnitCode::Inch));
+    QCOMPARE(hid.value, 12.5);
+    QCOMPARE(cable.value, 1.0);
+    QCOMPARE(window.cards().at(2)->valueText(), QStringLiteral("1.00"));
+    QVERIFY(!window.devices().at(0).unitResolved);
+    QTRY_VERIFY(!peer.writes().isEmpty());
+    QCOMPARE(peer.writes().first(), (ModbusPeer::Write{1, 0x2002, 1}));
 }
 
 void TestWorkspace::addingAModbusInstrument()

@@ -344,6 +344,49 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>GlobalUnitsDialog</name>
+        <message>
+            <source>Одиниці виміру</source>
+            <translation>Maßeinheiten</translation>
+        </message>
+        <message>
+            <source>Лінійні прилади:</source>
+            <translation>Längenmessgeräte:</translation>
+        </message>
+        <message>
+            <source>Міліметри (mm)</source>
+            <translation>Millimeter (mm)</translation>
+        </message>
+        <message>
+            <source>Дюйми (inch)</source>
+            <translation>Zoll (inch)</translation>
+        </message>
+        <message>
+            <source>Кутоміри:</source>
+            <translation>Winkelmesser:</translation>
+        </message>
+        <message>
+            <source>Градуси (°)</source>
+            <translation>Grad (°)</translation>
+        </message>
+        <message>
+            <source>Радіани (rad)</source>
+            <translation>Radiant (rad)</translation>
+        </message>
+        <message>
+            <source>Динамометри:</source>
+            <translation>Kraftmesser:</translation>
+        </message>
+        <message>
+            <source>Ньютони (N)</source>
+            <translation>Newton (N)</translation>
+        </message>
+        <message>
+            <source>Фунт-сила (lbf)</source>
+            <translation>Pfund-Kraft (lbf)</translation>
+        </message>
+    </context>
+    <context>
         <name>KeyboardDeviceDialog</name>
         <message>
             <source>Міліметри (mm)</source>

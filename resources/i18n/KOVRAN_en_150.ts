@@ -344,6 +344,49 @@ Please choose a different 'New address'.</translation>
         </message>
     </context>
     <context>
+        <name>GlobalUnitsDialog</name>
+        <message>
+            <source>Одиниці виміру</source>
+            <translation>Units</translation>
+        </message>
+        <message>
+            <source>Лінійні прилади:</source>
+            <translation>Linear instruments:</translation>
+        </message>
+        <message>
+            <source>Міліметри (mm)</source>
+            <translation>Millimetres (mm)</translation>
+        </message>
+        <message>
+            <source>Дюйми (inch)</source>
+            <translation>Inches (inch)</translation>
+        </message>
+        <message>
+            <source>Кутоміри:</source>
+            <translation>Angle meters:</translation>
+        </message>
+        <message>
+            <source>Градуси (°)</source>
+            <translation>Degrees (°)</translation>
+        </message>
+        <message>
+            <source>Радіани (rad)</source>
+            <translation>Radians (rad)</translation>
+        </message>
+        <message>
+            <source>Динамометри:</source>
+            <translation>Force gauges:</translation>
+        </message>
+        <message>
+            <source>Ньютони (N)</source>
+            <translation>Newtons (N)</translation>
+        </message>
+        <message>
+            <source>Фунт-сила (lbf)</source>
+            <translation>Pound-force (lbf)</translation>
+        </message>
+    </context>
+    <context>
         <name>KeyboardDeviceDialog</name>
         <message>
             <source>Міліметри (mm)</source>

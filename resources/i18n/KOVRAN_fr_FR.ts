@@ -344,6 +344,49 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>GlobalUnitsDialog</name>
+        <message>
+            <source>Одиниці виміру</source>
+            <translation>Unités de mesure</translation>
+        </message>
+        <message>
+            <source>Лінійні прилади:</source>
+            <translation>Instruments linéaires :</translation>
+        </message>
+        <message>
+            <source>Міліметри (mm)</source>
+            <translation>Millimètres (mm)</translation>
+        </message>
+        <message>
+            <source>Дюйми (inch)</source>
+            <translation>Pouces (inch)</translation>
+        </message>
+        <message>
+            <source>Кутоміри:</source>
+            <translation>Rapporteurs :</translation>
+        </message>
+        <message>
+            <source>Градуси (°)</source>
+            <translation>Degrés (°)</translation>
+        </message>
+        <message>
+            <source>Радіани (rad)</source>
+            <translation>Radians (rad)</translation>
+        </message>
+        <message>
+            <source>Динамометри:</source>
+            <translation>Dynamomètres :</translation>
+        </message>
+        <message>
+            <source>Ньютони (N)</source>
+            <translation>Newtons (N)</translation>
+        </message>
+        <message>
+            <source>Фунт-сила (lbf)</source>
+            <translation>Livre-force (lbf)</translation>
+        </message>
+    </context>
+    <context>
         <name>KeyboardDeviceDialog</name>
         <message>
             <source>Міліметри (mm)</source>

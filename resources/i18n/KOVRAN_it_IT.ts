@@ -344,6 +344,49 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         </message>
     </context>
     <context>
+        <name>GlobalUnitsDialog</name>
+        <message>
+            <source>Одиниці виміру</source>
+            <translation>Unità di misura</translation>
+        </message>
+        <message>
+            <source>Лінійні прилади:</source>
+            <translation>Strumenti lineari:</translation>
+        </message>
+        <message>
+            <source>Міліметри (mm)</source>
+            <translation>Millimetri (mm)</translation>
+        </message>
+        <message>
+            <source>Дюйми (inch)</source>
+            <translation>Pollici (inch)</translation>
+        </message>
+        <message>
+            <source>Кутоміри:</source>
+            <translation>Goniometri:</translation>
+        </message>
+        <message>
+            <source>Градуси (°)</source>
+            <translation>Gradi (°)</translation>
+        </message>
+        <message>
+            <source>Радіани (rad)</source>
+            <translation>Radianti (rad)</translation>
+        </message>
+        <message>
+            <source>Динамометри:</source>
+            <translation>Dinamometri:</translation>
+        </message>
+        <message>
+            <source>Ньютони (N)</source>
+            <translation>Newton (N)</translation>
+        </message>
+        <message>
+            <source>Фунт-сила (lbf)</source>
+            <translation>Libbra-forza (lbf)</translation>
+        </message>
+    </context>
+    <context>
         <name>KeyboardDeviceDialog</name>
         <message>
             <source>Міліметри (mm)</source>

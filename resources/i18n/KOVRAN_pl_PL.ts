@@ -344,6 +344,49 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
     </context>
     <context>
+        <name>GlobalUnitsDialog</name>
+        <message>
+            <source>Одиниці виміру</source>
+            <translation>Jednostki miary</translation>
+        </message>
+        <message>
+            <source>Лінійні прилади:</source>
+            <translation>Przyrządy liniowe:</translation>
+        </message>
+        <message>
+            <source>Міліметри (mm)</source>
+            <translation>Milimetry (mm)</translation>
+        </message>
+        <message>
+            <source>Дюйми (inch)</source>
+            <translation>Cale (inch)</translation>
+        </message>
+        <message>
+            <source>Кутоміри:</source>
+            <translation>Kątomierze:</translation>
+        </message>
+        <message>
+            <source>Градуси (°)</source>
+            <translation>Stopnie (°)</translation>
+        </message>
+        <message>
+            <source>Радіани (rad)</source>
+            <translation>Radiany (rad)</translation>
+        </message>
+        <message>
+            <source>Динамометри:</source>
+            <translation>Dynamometry:</translation>
+        </message>
+        <message>
+            <source>Ньютони (N)</source>
+            <translation>Niutony (N)</translation>
+        </message>
+        <message>
+            <source>Фунт-сила (lbf)</source>
+            <translation>Funt-siła (lbf)</translation>
+        </message>
+    </context>
+    <context>
         <name>KeyboardDeviceDialog</name>
         <message>
             <source>Міліметри (mm)</source>

@@ -344,6 +344,49 @@
         </message>
     </context>
     <context>
+        <name>GlobalUnitsDialog</name>
+        <message>
+            <source>Одиниці виміру</source>
+            <translation>Одиниці виміру</translation>
+        </message>
+        <message>
+            <source>Лінійні прилади:</source>
+            <translation>Лінійні прилади:</translation>
+        </message>
+        <message>
+            <source>Міліметри (mm)</source>
+            <translation>Міліметри (mm)</translation>
+        </message>
+        <message>
+            <source>Дюйми (inch)</source>
+            <translation>Дюйми (inch)</translation>
+        </message>
+        <message>
+            <source>Кутоміри:</source>
+            <translation>Кутоміри:</translation>
+        </message>
+        <message>
+            <source>Градуси (°)</source>
+            <translation>Градуси (°)</translation>
+        </message>
+        <message>
+            <source>Радіани (rad)</source>
+            <translation>Радіани (rad)</translation>
+        </message>
+        <message>
+            <source>Динамометри:</source>
+            <translation>Динамометри:</translation>
+        </message>
+        <message>
+            <source>Ньютони (N)</source>
+            <translation>Ньютони (N)</translation>
+        </message>
+        <message>
+            <source>Фунт-сила (lbf)</source>
+            <translation>Фунт-сила (lbf)</translation>
+        </message>
+    </context>
+    <context>
         <name>KeyboardDeviceDialog</name>
         <message>
             <source>Міліметри (mm)</source>

@@ -16,6 +16,7 @@
 #include "device_visual.h"
 #include "deviceeditdialog.h"
 #include "devicetypedialog.h"
+#include "globalunitsdialog.h"
 #include "usermanager.h"
 #include "usersdialog.h"
 
@@ -252,7 +253,6 @@ void MeasuringSystem::setUpModeArea()
 void MeasuringSystem::connectPendingFeatures()
 {
     // Features whose dialogs and links are not part of this build yet say so instead of doing nothing.
-    connect(ui->units_button, &QPushButton::clicked, this, &MeasuringSystem::showNotInThisBuild);
     connect(ui->monoValueButton, &QPushButton::clicked, this, [this] {
         if (m_selectedDevice >= 0)
             onDeviceDataClicked(m_selectedDevice);
@@ -632,6 +632,52 @@ void MeasuringSystem::on__2D_3D_Button_clicked() {}
 void MeasuringSystem::on_Study_Button_clicked() {}
 
 void MeasuringSystem::on_FormulsButton_clicked() {}
+
+void MeasuringSystem::on_units_button_clicked()
+{
+    QSettings file(settingsFilePath(QStringLiteral("devices_config.ini")), QSettings::IniFormat);
+    const auto stored = [&file](const char *key) { return file.value(QLatin1String(key), 0).toInt(); };
+    GlobalUnitsDialog dialog({stored("GlobalUnits/Linear"), stored("GlobalUnits/Angle"), stored("GlobalUnits/Force")},
+                             this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const GlobalUnitsDialog::Choice choice = dialog.choice();
+    file.setValue(QStringLiteral("GlobalUnits/Linear"), choice.linear);
+    file.setValue(QStringLiteral("GlobalUnits/Angle"), choice.angle);
+    file.setValue(QStringLiteral("GlobalUnits/Force"), choice.force);
+    file.sync();
+    if (file.status() != QSettings::NoError)
+        qWarning().noquote() << "[UNITS] global units not saved:" << file.fileName();
+    applyGlobalUnits();
+}
+
+void MeasuringSystem::applyGlobalUnits()
+{
+    for (DeviceRecord &record : devices()) {
+        const int unit = DeviceRegistry::globalUnitFor(record.sensorKind);
+        if (record.type == ConnectionKind::HidKeyboard || record.type == ConnectionKind::SylvacCable) {
+            const bool hid = record.type == ConnectionKind::HidKeyboard;
+            record.unit = unit;
+            if (hid ? record.hidHasValue : record.sylvacHasValue) {
+                const int from = hid ? record.hidUnit : (record.serialUnit == 1 ? UnitCode::Inch : UnitCode::Millimetre);
+                record.value = record.heldValue =
+                    convertUnit(hid ? record.hidRawValue : record.sylvacRawValue, from, unit);
+                record.heldValid = false;
+            }
+        } else if (record.type == ConnectionKind::Modbus && record.unitResolved && record.unit != unit) {
+            qDebug().noquote() << "[UNITS] Device" << record.address << "-> sending SetUnits(0x2002) =" << unit
+                               << "then re-reading as first connect";
+            m_poller->sendFirst(record.portName, buildWriteCommand(record.address, ModbusRegister::Unit, quint16(unit)));
+            record.unitResolved = false;
+        }
+    }
+    for (int i = 0; i < m_cards.size() && i < devices().size(); ++i) {
+        const DeviceRecord &record = devices().at(i);
+        m_cards.at(i)->setConnected(record.connected);
+        if (record.connected)
+            m_cards.at(i)->setValue(record.value);
+    }
+}
 
 void MeasuringSystem::on_actionUsers_triggered()
 {

@@ -58,6 +58,9 @@ public:
     void addModbusDevice(const QString &portName, int baudRate, int address);
 
     ModbusPoller *modbusPoller() const { return m_poller; }
+    // Brings every instrument to the global units stored in the devices file: keyboard and cable
+    // instruments at once, Modbus instruments by asking them to switch, Bluetooth ones with their next reading.
+    void applyGlobalUnits();
     RecordingStore &recordings() { return *m_store; }
     MeasurementJournal &journal() { return m_journal; }
     MonoTableModel *monoModel() const { return m_monoModel; }
@@ -126,6 +129,7 @@ private slots:
     void on_FormulsButton_clicked();
     void on_actionUsers_triggered();
     void on_actionResetSettings_triggered();
+    void on_units_button_clicked();
     void showNotInThisBuild();
 
 protected:
