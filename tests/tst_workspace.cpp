@@ -2,6 +2,7 @@
 #include "modbuspeer.h"
 #include "virtualports.h"
 #include "links/modbus/modbuspoller.h"
+#include "links/ble/blereading.h"
 #include "settingssandbox.h"
 #include "workspace/device_visual.h"
 #include "workspace/deviceeditdialog.h"
@@ -141,6 +142,7 @@ private slots:
     void ownersFollowTheUserStore();
     void modbusInstrumentsGoLiveAndZero();
     void globalUnitsConvertAtOnceAndAskModbus();
+    void linkReadingsReachTheirDevice();
     void addingAModbusInstrument();
 
 private:
@@ -669,6 +671,74 @@ void TestWorkspace::globalUnitsConvertAtOnceAndAskModbus()
     QVERIFY(!window.devices().at(0).unitResolved);
     QTRY_VERIFY(!peer.writes().isEmpty());
     QCOMPARE(peer.writes().first(), (ModbusPeer::Write{1, 0x2002, 1}));
+}
+
+void TestWorkspace::linkReadingsReachTheirDevice()
+{
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"),
+                                 "[Devices]\nsize=4\n"
+                                 "1\\name=ble\n1\\type=1\n1\\mac=11:22:33:44:55:66\n1\\portName=BLE\n"
+                                 "2\\name=keys\n2\\type=2\n2\\hidPath=/dev/input/event5\n2\\hidUnit=1\n"
+                                 "2\\portName=HID\n"
+                                 "3\\name=cable\n3\\type=5\n3\\portName=ttyUSB0\n"
+                                 "4\\name=sylvac\n4\\type=1\n4\\mac=AA:BB:CC:DD:EE:FF\n4\\bleProtocol=1\n"
+                                 "4\\portName=BLE\n4\\address=2\n"));
+    MeasuringSystem window;
+    QCOMPARE(window.devices().size(), 4);
+    const RecordingStore &store = window.recordings();
+
+    // Bluetooth: the value in the global unit; only the instrument's button records it.
+    window.onBleReadingReceived(QStringLiteral("00:00:00:00:00:01"), BleReading{1.0, false, true});
+    BleReading reading{1.0, true, false};
+    window.onBleReadingReceived(QStringLiteral("11:22:33:44:55:66"), reading);
+    QCOMPARE(window.devices().at(0).value, 25.4);
+    QVERIFY(window.devices().at(0).connected);
+    QCOMPARE(window.cards().at(0)->valueText(), QStringLiteral("25.40"));
+    QCOMPARE(store.recordCount(0), 0);
+    reading.sentByButton = true;
+    window.onBleReadingReceived(QStringLiteral("11:22:33:44:55:66"), reading);
+    QCOMPARE(store.recordCount(0), 1);
+
+    // A keyboard instrument typing 12.5 in inch shows 317.5 mm and is recorded at once; text is not.
+    window.onHidLineReceived(QStringLiteral("/dev/input/event5"), QStringLiteral(" 12,5\n"));
+    QCOMPARE(window.cards().at(1)->valueText(), QStringLiteral("317.50"));
+    QCOMPARE(store.records(1).values, QList<double>{317.5});
+    QTest::ignoreMessage(QtDebugMsg, "[HID] Device keys sent unparsable text: 12a");
+    window.onHidLineReceived(QStringLiteral("/dev/input/event5"), QStringLiteral("12a"));
+    QCOMPARE(store.recordCount(1), 1);
+
+    // The cable: a repeated unit leaves the file alone, a new one is stored and waits for a new value.
+    window.onSylvacSerialValue(QStringLiteral("ttyUSB0"), 2.0, false);
+    QCOMPARE(window.devices().at(2).value, 2.0);
+    QCOMPARE(store.recordCount(2), 0);
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"), "untouched"));
+    window.onSylvacSerialUnit(QStringLiteral("ttyUSB0"), false);
+    QCOMPARE(m_sandbox->readFile(QStringLiteral("devices_config.ini")), QByteArray("untouched"));
+    window.onSylvacSerialUnit(QStringLiteral("ttyUSB0"), true);
+    QVERIFY(m_sandbox->readFile(QStringLiteral("devices_config.ini")).contains("serialUnit=1"));
+    QVERIFY(!window.devices().at(2).sylvacHasValue);
+    window.onSylvacSerialValue(QStringLiteral("ttyUSB0"), 1.0, true);
+    QCOMPARE(store.records(2).values, QList<double>{25.4});
+    window.onSylvacSerialPortState(QStringLiteral("ttyUSB0"), false);
+    QVERIFY(!window.devices().at(2).connected);
+
+    // A reading for a device that has no card yet still updates it and is recorded.
+    DeviceRecord late;
+    late.type = ConnectionKind::NrfDongle;
+    late.mac = QStringLiteral("77:77:77:77:77:77");
+    window.devices().append(late);
+    window.onBleReadingReceived(late.mac, BleReading{3.0, false, true});
+    QCOMPARE(window.devices().at(4).value, 3.0);
+    QCOMPARE(store.recordCount(4), 1);
+
+    // Memory download: Sylvac instruments cannot, the others must be on line.
+    ModalAnswerer sylvac(QMessageBox::Ok);
+    window.downloadDeviceMemory(3);
+    QVERIFY(sylvac.answered());
+    QCOMPARE(sylvac.text(), QStringLiteral("Прилади Sylvac не підтримують вивантаження пам'яті."));
+    ModalAnswerer offline(QMessageBox::Ok);
+    window.downloadDeviceMemory(0);
+    QCOMPARE(offline.text(), QStringLiteral("Прилад не на зв'язку."));
 }
 
 void TestWorkspace::addingAModbusInstrument()

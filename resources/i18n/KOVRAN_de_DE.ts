@@ -766,6 +766,18 @@ avg: %3</translation>
 
 Diese Daten in den Tabellen wiederherstellen?</translation>
         </message>
+        <message>
+            <source>Пам'ять приладу</source>
+            <translation>Gerätespeicher</translation>
+        </message>
+        <message>
+            <source>Прилади %1 не підтримують вивантаження пам'яті.</source>
+            <translation>%1-Geräte unterstützen das Auslesen des Speichers nicht.</translation>
+        </message>
+        <message>
+            <source>Прилад не на зв'язку.</source>
+            <translation>Das Gerät ist nicht verbunden.</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>

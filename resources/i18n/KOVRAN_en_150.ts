@@ -766,6 +766,18 @@ avg: %3</translation>
 
 Restore this data into the tables?</translation>
         </message>
+        <message>
+            <source>Пам'ять приладу</source>
+            <translation>Instrument memory</translation>
+        </message>
+        <message>
+            <source>Прилади %1 не підтримують вивантаження пам'яті.</source>
+            <translation>%1 instruments do not support memory download.</translation>
+        </message>
+        <message>
+            <source>Прилад не на зв'язку.</source>
+            <translation>The instrument is not on line.</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>

@@ -766,6 +766,18 @@ avg: %3</translation>
 
 Restaurer ces données dans les tableaux ?</translation>
         </message>
+        <message>
+            <source>Пам'ять приладу</source>
+            <translation>Mémoire de l'instrument</translation>
+        </message>
+        <message>
+            <source>Прилади %1 не підтримують вивантаження пам'яті.</source>
+            <translation>Les instruments %1 ne prennent pas en charge le téléchargement de la mémoire.</translation>
+        </message>
+        <message>
+            <source>Прилад не на зв'язку.</source>
+            <translation>L'instrument n'est pas connecté.</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>

@@ -766,6 +766,18 @@ avg: %3</translation>
 
 Ripristinare questi dati nelle tabelle?</translation>
         </message>
+        <message>
+            <source>Пам'ять приладу</source>
+            <translation>Memoria dello strumento</translation>
+        </message>
+        <message>
+            <source>Прилади %1 не підтримують вивантаження пам'яті.</source>
+            <translation>Gli strumenti %1 non supportano lo scaricamento della memoria.</translation>
+        </message>
+        <message>
+            <source>Прилад не на зв'язку.</source>
+            <translation>Lo strumento non è collegato.</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>

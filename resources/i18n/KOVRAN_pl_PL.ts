@@ -766,6 +766,18 @@ avg: %3</translation>
 
 Przywrócić te dane do tabel?</translation>
         </message>
+        <message>
+            <source>Пам'ять приладу</source>
+            <translation>Pamięć przyrządu</translation>
+        </message>
+        <message>
+            <source>Прилади %1 не підтримують вивантаження пам'яті.</source>
+            <translation>Przyrządy %1 nie obsługują pobierania pamięci.</translation>
+        </message>
+        <message>
+            <source>Прилад не на зв'язку.</source>
+            <translation>Przyrząd nie jest połączony.</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>

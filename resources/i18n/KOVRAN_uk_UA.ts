@@ -766,6 +766,18 @@ avg: %3</translation>
 
 Відновити ці дані в таблицях?</translation>
         </message>
+        <message>
+            <source>Пам'ять приладу</source>
+            <translation>Пам'ять приладу</translation>
+        </message>
+        <message>
+            <source>Прилади %1 не підтримують вивантаження пам'яті.</source>
+            <translation>Прилади %1 не підтримують вивантаження пам'яті.</translation>
+        </message>
+        <message>
+            <source>Прилад не на зв'язку.</source>
+            <translation>Прилад не на зв'язку.</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>

@@ -3,6 +3,8 @@
 
 #include "app/settingsfolder.h"
 #include "common/indexrekey.h"
+#include "links/ble/bleprotocol.h"
+#include "links/hid/instrumentline.h"
 #include "links/modbus/adddevicedialog.h"
 #include "links/modbus/modbusframe.h"
 #include "links/modbus/modbuspoller.h"
@@ -337,7 +339,7 @@ Device_visual *MeasuringSystem::createCard(const DeviceRecord &record)
     connect(card, &Device_visual::zeroClicked, this, [this, card] { resetDeviceToZero(cardIndex(card)); });
     connect(card, &Device_visual::statisticsRequested, this, [this, card] { openStatisticsFor(cardIndex(card)); });
     connect(card, &Device_visual::dataClicked, this, [this, card] { onDeviceDataClicked(cardIndex(card)); });
-    connect(card, &Device_visual::memoryDumpRequested, this, &MeasuringSystem::showNotInThisBuild);
+    connect(card, &Device_visual::memoryDumpRequested, this, [this, card] { downloadDeviceMemory(cardIndex(card)); });
     connect(card, &Device_visual::cardClicked, this, [this, card] {
         const int index = cardIndex(card);
         if (index >= 0)
@@ -543,6 +545,184 @@ void MeasuringSystem::resetDeviceToZero(int deviceIndex)
     } else if (record.type == ConnectionKind::SylvacCable) {
         qDebug().noquote() << "[Sylvac-провід]" << record.portName << "обнулення не надіслано - порт не відкритий";
     }
+}
+
+int MeasuringSystem::findBleDevice(const QString &address) const
+{
+    for (int i = 0; i < devices().size(); ++i) {
+        if (isBleKind(devices().at(i).type) && devices().at(i).mac == address)
+            return i;
+    }
+    return -1;
+}
+
+namespace {
+
+int findDevice(const QList<DeviceRecord> &devices, int type, const QString DeviceRecord::*field, const QString &value)
+{
+    for (int i = 0; i < devices.size(); ++i) {
+        if (devices.at(i).type == type && devices.at(i).*field == value)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+void MeasuringSystem::applyRawValue(int index, double raw, int sourceUnit, bool showHeld)
+{
+    DeviceRecord &record = devices()[index];
+    record.unit = DeviceRegistry::globalUnitFor(record.sensorKind);
+    record.value = record.heldValue = convertUnit(raw, sourceUnit, record.unit);
+    record.heldValid = false;
+    if (index >= m_cards.size())
+        return;
+    Device_visual *card = m_cards.at(index);
+    const bool peakMode =
+        record.measuringType >= MeasuringMode::MinPeek && record.measuringType <= MeasuringMode::ModulePeek;
+    card->setValue(showHeld && peakMode ? record.heldValue : record.value);
+    card->setTolerance(record.value, record.measuringType, record.limitMin, record.limitMax);
+}
+
+void MeasuringSystem::onBleReadingReceived(const QString &address, const BleReading &reading)
+{
+    const int index = findBleDevice(address);
+    if (index < 0)
+        return;
+    DeviceRecord &record = devices()[index];
+    record.bleRawValue = reading.value;
+    record.bleRawIsInch = reading.isInch;
+    record.bleHasValue = true;
+    record.connected = true;
+    applyRawValue(index, reading.value, reading.isInch ? UnitCode::Inch : UnitCode::Millimetre, true);
+    if (reading.sentByButton)
+        onDeviceDataClicked(index);
+}
+
+void MeasuringSystem::onBleConnectionStateChanged(const QString &address, bool connected)
+{
+    const int index = findBleDevice(address);
+    if (index >= 0)
+        devices()[index].connected = connected;
+}
+
+void MeasuringSystem::onBleCalibDateReceived(const QString &address, QDate date)
+{
+    const int index = findBleDevice(address);
+    if (index < 0)
+        return;
+    DeviceRecord &record = devices()[index];
+    record.calibDay = quint16(date.day());
+    record.calibMonth = quint16(date.month());
+    record.calibYear = quint16(date.year());
+    record.infoValid = true;
+}
+
+void MeasuringSystem::onBleBatteryLevelChanged(const QString &address, int percent)
+{
+    const int index = findBleDevice(address);
+    if (index < 0 || devices().at(index).batteryPercent == percent)
+        return;
+    qDebug().noquote() << "[BLE]" << address << "заряд батареї:" << percent << "%";
+    devices()[index].batteryPercent = percent;
+    refreshCardStatus(index);
+}
+
+void MeasuringSystem::onBleSignalLevelChanged(const QString &address, int rssiDbm)
+{
+    const int index = findBleDevice(address);
+    if (index < 0 || devices().at(index).rssiDbm == rssiDbm)
+        return;
+    devices()[index].rssiDbm = rssiDbm;
+    refreshCardStatus(index);
+}
+
+void MeasuringSystem::onDonglePortChanged(const QString &address, const QString &port)
+{
+    const int index = findBleDevice(address);
+    if (index < 0 || devices().at(index).donglePort == port)
+        return;
+    qDebug().noquote() << "[донгл]" << address << "працює через" << port;
+    devices()[index].donglePort = port;
+    refreshCardStatus(index);
+    saveDevices();
+}
+
+void MeasuringSystem::onHidLineReceived(const QString &devicePath, const QString &line)
+{
+    const int index = findDevice(devices(), ConnectionKind::HidKeyboard, &DeviceRecord::hidPath, devicePath);
+    if (index < 0)
+        return;
+    DeviceRecord &record = devices()[index];
+    double raw = 0.0;
+    if (!parseInstrumentLine(line, record.hidDecimals, raw)) {
+        qDebug().noquote() << "[HID] Device" << record.name << "sent unparsable text:" << line;
+        return;
+    }
+    record.hidRawValue = raw;
+    record.hidHasValue = true;
+    record.connected = true;
+    applyRawValue(index, raw, record.hidUnit, false);
+    // A keyboard instrument types only when its button is pressed: every line is a measurement.
+    onDeviceDataClicked(index);
+}
+
+void MeasuringSystem::onSylvacSerialValue(const QString &portName, double value, bool sentByButton)
+{
+    const int index = findDevice(devices(), ConnectionKind::SylvacCable, &DeviceRecord::portName, portName);
+    if (index < 0)
+        return;
+    DeviceRecord &record = devices()[index];
+    record.sylvacRawValue = value;
+    record.sylvacHasValue = true;
+    record.connected = true;
+    applyRawValue(index, value, record.serialUnit == 1 ? UnitCode::Inch : UnitCode::Millimetre, false);
+    if (sentByButton)
+        onDeviceDataClicked(index);
+}
+
+void MeasuringSystem::onSylvacSerialUnit(const QString &portName, bool isInch)
+{
+    const int index = findDevice(devices(), ConnectionKind::SylvacCable, &DeviceRecord::portName, portName);
+    if (index < 0 || devices().at(index).serialUnit == (isInch ? 1 : 0))
+        return;
+    DeviceRecord &record = devices()[index];
+    record.serialUnit = isInch ? 1 : 0;
+    record.sylvacHasValue = false;
+    refreshCardStatus(index);
+    saveDevices();
+}
+
+void MeasuringSystem::onSylvacSerialPortState(const QString &portName, bool open)
+{
+    const int index = findDevice(devices(), ConnectionKind::SylvacCable, &DeviceRecord::portName, portName);
+    if (index < 0)
+        return;
+    devices()[index].connected = open;
+    if (!open)
+        devices()[index].sylvacHasValue = false;
+}
+
+void MeasuringSystem::downloadDeviceMemory(int deviceIndex)
+{
+    if (deviceIndex < 0 || deviceIndex >= devices().size() || !isBleKind(devices().at(deviceIndex).type))
+        return;
+    const DeviceRecord &record = devices().at(deviceIndex);
+    if (record.bleProtocol != BleProtocol::Velkor) {
+        QMessageBox::information(this, tr("Пам'ять приладу"),
+                                 tr("Прилади %1 не підтримують вивантаження пам'яті.")
+                                     .arg(bleProtocolDisplayName(record.bleProtocol)));
+        return;
+    }
+    if (!sendMemoryDownload(record))
+        QMessageBox::information(this, tr("Пам'ять приладу"), tr("Прилад не на зв'язку."));
+}
+
+bool MeasuringSystem::sendMemoryDownload(const DeviceRecord &record)
+{
+    // The dongle links are not part of this build: their instruments are never on line.
+    Q_UNUSED(record);
+    return false;
 }
 
 void MeasuringSystem::on_zero_all_Button_clicked()

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "deviceregistry.h"
+#include "links/ble/blereading.h"
 #include "recording/measurementjournal.h"
 #include "recording/recordingstore.h"
 
+#include <QDate>
 #include <QList>
 #include <QMainWindow>
 #include <QPixmap>
@@ -75,6 +77,8 @@ public:
     bool isSyncTimerActive() const;
     int deviceTimerCount() const { return int(m_deviceTimers.size()); }
 
+    // The first Bluetooth-kind device (direct or through a dongle) with this address; -1 when none.
+    int findBleDevice(const QString &address) const;
     QString deviceKey(int index) const;
     int findDeviceByKey(const QString &key) const;
     void appendJournalLine(const QString &line);
@@ -105,6 +109,19 @@ public slots:
     void onPortWatchdogTick();
     void resetDeviceToZero(int deviceIndex);
     void onDeviceDataClicked(int index);
+
+    // Readings and states the instrument links report. Whatever names no known device is dropped.
+    void onBleReadingReceived(const QString &address, const BleReading &reading);
+    void onBleConnectionStateChanged(const QString &address, bool connected);
+    void onBleCalibDateReceived(const QString &address, QDate date);
+    void onBleBatteryLevelChanged(const QString &address, int percent);
+    void onBleSignalLevelChanged(const QString &address, int rssiDbm);
+    void onDonglePortChanged(const QString &address, const QString &port);
+    void onHidLineReceived(const QString &devicePath, const QString &line);
+    void onSylvacSerialValue(const QString &portName, double value, bool sentByButton);
+    void onSylvacSerialUnit(const QString &portName, bool isInch);
+    void onSylvacSerialPortState(const QString &portName, bool open);
+    void downloadDeviceMemory(int deviceIndex);
     void onSyncRecordTimerTimeout();
     void typeSnapshotOnKeyboard(MultiSnapshot snap);
     void onMonoTableContextMenu(const QPoint &pos);
@@ -140,6 +157,11 @@ protected:
 private:
     QList<QPushButton *> toolbarButtons() const;
     QList<QPushButton *> modeButtons() const;
+    // The common part of every new reading: global unit, converted value, card value and tolerance colour.
+    // `showHeld`: peak modes show the held value (the Bluetooth path).
+    void applyRawValue(int index, double raw, int sourceUnit, bool showHeld);
+    // Asks the device's link to start a memory download; false when the instrument is not on line.
+    bool sendMemoryDownload(const DeviceRecord &record);
     void setUpToolbar();
     void setUpLanguageActions();
     void setUpModeArea();
