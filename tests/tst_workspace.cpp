@@ -11,6 +11,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBluetoothAddress>
+#include <QBluetoothDeviceInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -143,6 +145,7 @@ private slots:
     void modbusInstrumentsGoLiveAndZero();
     void globalUnitsConvertAtOnceAndAskModbus();
     void linkReadingsReachTheirDevice();
+    void addingBluetoothInstruments();
     void addingAModbusInstrument();
 
 private:
@@ -739,6 +742,42 @@ void TestWorkspace::linkReadingsReachTheirDevice()
     ModalAnswerer offline(QMessageBox::Ok);
     window.downloadDeviceMemory(0);
     QCOMPARE(offline.text(), QStringLiteral("Прилад не на зв'язку."));
+}
+
+void TestWorkspace::addingBluetoothInstruments()
+{
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"),
+                                 "[Devices]\nsize=2\n"
+                                 "1\\name=dongle\n1\\type=3\n1\\portName=DONGLE\n1\\address=1\n"
+                                 "2\\name=keys\n2\\type=2\n2\\portName=HID\n2\\address=2\n"));
+    MeasuringSystem window;
+    const auto le = [](const char *address, const QString &name) {
+        QBluetoothDeviceInfo info(QBluetoothAddress(QString::fromLatin1(address)), name, 0);
+        info.setCoreConfigurations(QBluetoothDeviceInfo::LowEnergyCoreConfiguration);
+        return info;
+    };
+    // Several in one pass; the Bluetooth kinds share their numbering, the keyboard's 2 does not count.
+    window.addBluetoothDevices({le("11:22:33:44:55:66", QStringLiteral("SY289 caliper")),
+                                le("11:22:33:44:55:77", QString())});
+    QCOMPARE(window.devices().size(), 4);
+    QCOMPARE(window.cards().size(), 4);
+    const DeviceRecord &sylvac = window.devices().at(2);
+    QCOMPARE(sylvac.name, QStringLiteral("SY289 caliper"));
+    QCOMPARE(sylvac.mac, QStringLiteral("11:22:33:44:55:66"));
+    QCOMPARE(sylvac.address, quint8(2));
+    QCOMPARE(sylvac.bleProtocol, 1);
+    QCOMPARE(sylvac.portName, QStringLiteral("BLE"));
+    const DeviceRecord &nameless = window.devices().at(3);
+    QCOMPARE(nameless.name, QStringLiteral("DEVICE 4"));
+    QCOMPARE(nameless.address, quint8(3));
+    QCOMPARE(nameless.bleProtocol, 0);
+
+    // Both survive a restart as they were stored.
+    DeviceRegistry reloaded;
+    reloaded.loadDevices();
+    QCOMPARE(reloaded.devices().size(), 4);
+    QCOMPARE(reloaded.devices().at(2).mac, sylvac.mac);
+    QCOMPARE(reloaded.devices().at(3).type, int(ConnectionKind::Bluetooth));
 }
 
 void TestWorkspace::addingAModbusInstrument()

@@ -83,6 +83,57 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>BleDeviceScanDialog</name>
+        <message>
+            <source>Додавання Bluetooth-приладу</source>
+            <translation>Bluetooth-Gerät hinzufügen</translation>
+        </message>
+        <message>
+            <source>Пошук приладів...</source>
+            <translation>Suche nach Geräten...</translation>
+        </message>
+        <message>
+            <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
+            <translation>Klicken Sie auf ein Gerät, um es auszuwählen (es wird hervorgehoben). Grau dargestellte Geräte sind unbekannten Typs — sie können nicht hinzugefügt werden.</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Aktualisieren</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Hinzufügen</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>(без назви)</source>
+            <translation>(ohne Namen)</translation>
+        </message>
+        <message>
+            <source>Знайдено приладів: %1 (придатних: %2)</source>
+            <translation>Gefundene Geräte: %1 (verwendbar: %2)</translation>
+        </message>
+        <message>
+            <source>Помилка сканування: %1</source>
+            <translation>Suchfehler: %1</translation>
+        </message>
+        <message>
+            <source>Прилад невідомого типу — додати не можна</source>
+            <translation>Gerät unbekannten Typs — kann nicht hinzugefügt werden</translation>
+        </message>
+        <message>
+            <source>Обрано — клікніть ще раз, щоб зняти вибір</source>
+            <translation>Ausgewählt — erneut klicken, um die Auswahl aufzuheben</translation>
+        </message>
+        <message>
+            <source>Протокол: %1. Клікніть, щоб обрати цей прилад</source>
+            <translation>Protokoll: %1. Klicken, um dieses Gerät auszuwählen</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>

@@ -83,6 +83,57 @@ Please choose a different 'New address'.</translation>
         </message>
     </context>
     <context>
+        <name>BleDeviceScanDialog</name>
+        <message>
+            <source>Додавання Bluetooth-приладу</source>
+            <translation>Add a Bluetooth instrument</translation>
+        </message>
+        <message>
+            <source>Пошук приладів...</source>
+            <translation>Searching for instruments...</translation>
+        </message>
+        <message>
+            <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
+            <translation>Click an instrument to pick it (it is highlighted). Grey entries are devices of an unknown type — they cannot be added.</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Refresh</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>(без назви)</source>
+            <translation>(no name)</translation>
+        </message>
+        <message>
+            <source>Знайдено приладів: %1 (придатних: %2)</source>
+            <translation>Instruments found: %1 (usable: %2)</translation>
+        </message>
+        <message>
+            <source>Помилка сканування: %1</source>
+            <translation>Scan error: %1</translation>
+        </message>
+        <message>
+            <source>Прилад невідомого типу — додати не можна</source>
+            <translation>Instrument of an unknown type — cannot be added</translation>
+        </message>
+        <message>
+            <source>Обрано — клікніть ще раз, щоб зняти вибір</source>
+            <translation>Picked — click again to unpick</translation>
+        </message>
+        <message>
+            <source>Протокол: %1. Клікніть, щоб обрати цей прилад</source>
+            <translation>Protocol: %1. Click to pick this instrument</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>

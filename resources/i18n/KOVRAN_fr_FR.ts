@@ -83,6 +83,57 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>BleDeviceScanDialog</name>
+        <message>
+            <source>Додавання Bluetooth-приладу</source>
+            <translation>Ajouter un instrument Bluetooth</translation>
+        </message>
+        <message>
+            <source>Пошук приладів...</source>
+            <translation>Recherche d'instruments...</translation>
+        </message>
+        <message>
+            <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
+            <translation>Cliquez sur un instrument pour le choisir (il est mis en évidence). En gris, les appareils de type inconnu — ils ne peuvent pas être ajoutés.</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Actualiser</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Ajouter</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>(без назви)</source>
+            <translation>(sans nom)</translation>
+        </message>
+        <message>
+            <source>Знайдено приладів: %1 (придатних: %2)</source>
+            <translation>Instruments trouvés : %1 (utilisables : %2)</translation>
+        </message>
+        <message>
+            <source>Помилка сканування: %1</source>
+            <translation>Erreur de recherche : %1</translation>
+        </message>
+        <message>
+            <source>Прилад невідомого типу — додати не можна</source>
+            <translation>Instrument de type inconnu — impossible de l'ajouter</translation>
+        </message>
+        <message>
+            <source>Обрано — клікніть ще раз, щоб зняти вибір</source>
+            <translation>Choisi — cliquez de nouveau pour annuler le choix</translation>
+        </message>
+        <message>
+            <source>Протокол: %1. Клікніть, щоб обрати цей прилад</source>
+            <translation>Protocole : %1. Cliquez pour choisir cet instrument</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>

@@ -83,6 +83,57 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         </message>
     </context>
     <context>
+        <name>BleDeviceScanDialog</name>
+        <message>
+            <source>Додавання Bluetooth-приладу</source>
+            <translation>Aggiungi uno strumento Bluetooth</translation>
+        </message>
+        <message>
+            <source>Пошук приладів...</source>
+            <translation>Ricerca strumenti...</translation>
+        </message>
+        <message>
+            <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
+            <translation>Fare clic su uno strumento per sceglierlo (viene evidenziato). In grigio i dispositivi di tipo sconosciuto, che non si possono aggiungere.</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Aggiorna</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Aggiungi</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>(без назви)</source>
+            <translation>(senza nome)</translation>
+        </message>
+        <message>
+            <source>Знайдено приладів: %1 (придатних: %2)</source>
+            <translation>Strumenti trovati: %1 (utilizzabili: %2)</translation>
+        </message>
+        <message>
+            <source>Помилка сканування: %1</source>
+            <translation>Errore di scansione: %1</translation>
+        </message>
+        <message>
+            <source>Прилад невідомого типу — додати не можна</source>
+            <translation>Strumento di tipo sconosciuto — non si può aggiungere</translation>
+        </message>
+        <message>
+            <source>Обрано — клікніть ще раз, щоб зняти вибір</source>
+            <translation>Scelto — fare di nuovo clic per annullare la scelta</translation>
+        </message>
+        <message>
+            <source>Протокол: %1. Клікніть, щоб обрати цей прилад</source>
+            <translation>Protocollo: %1. Fare clic per scegliere questo strumento</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>

@@ -83,6 +83,57 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
     </context>
     <context>
+        <name>BleDeviceScanDialog</name>
+        <message>
+            <source>Додавання Bluetooth-приладу</source>
+            <translation>Dodawanie przyrządu Bluetooth</translation>
+        </message>
+        <message>
+            <source>Пошук приладів...</source>
+            <translation>Wyszukiwanie przyrządów...</translation>
+        </message>
+        <message>
+            <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
+            <translation>Kliknij przyrząd, aby go wybrać (zostanie podświetlony). Na szaro oznaczono urządzenia nieznanego typu — nie można ich dodać.</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Odśwież</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Dodaj</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>(без назви)</source>
+            <translation>(bez nazwy)</translation>
+        </message>
+        <message>
+            <source>Знайдено приладів: %1 (придатних: %2)</source>
+            <translation>Znaleziono przyrządów: %1 (przydatnych: %2)</translation>
+        </message>
+        <message>
+            <source>Помилка сканування: %1</source>
+            <translation>Błąd skanowania: %1</translation>
+        </message>
+        <message>
+            <source>Прилад невідомого типу — додати не можна</source>
+            <translation>Przyrząd nieznanego typu — nie można go dodać</translation>
+        </message>
+        <message>
+            <source>Обрано — клікніть ще раз, щоб зняти вибір</source>
+            <translation>Wybrano — kliknij ponownie, aby anulować wybór</translation>
+        </message>
+        <message>
+            <source>Протокол: %1. Клікніть, щоб обрати цей прилад</source>
+            <translation>Protokół: %1. Kliknij, aby wybrać ten przyrząd</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>

@@ -83,6 +83,57 @@
         </message>
     </context>
     <context>
+        <name>BleDeviceScanDialog</name>
+        <message>
+            <source>Додавання Bluetooth-приладу</source>
+            <translation>Додавання Bluetooth-приладу</translation>
+        </message>
+        <message>
+            <source>Пошук приладів...</source>
+            <translation>Пошук приладів...</translation>
+        </message>
+        <message>
+            <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
+            <translation>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Оновити</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Додати</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Скасувати</translation>
+        </message>
+        <message>
+            <source>(без назви)</source>
+            <translation>(без назви)</translation>
+        </message>
+        <message>
+            <source>Знайдено приладів: %1 (придатних: %2)</source>
+            <translation>Знайдено приладів: %1 (придатних: %2)</translation>
+        </message>
+        <message>
+            <source>Помилка сканування: %1</source>
+            <translation>Помилка сканування: %1</translation>
+        </message>
+        <message>
+            <source>Прилад невідомого типу — додати не можна</source>
+            <translation>Прилад невідомого типу — додати не можна</translation>
+        </message>
+        <message>
+            <source>Обрано — клікніть ще раз, щоб зняти вибір</source>
+            <translation>Обрано — клікніть ще раз, щоб зняти вибір</translation>
+        </message>
+        <message>
+            <source>Протокол: %1. Клікніть, щоб обрати цей прилад</source>
+            <translation>Протокол: %1. Клікніть, щоб обрати цей прилад</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>

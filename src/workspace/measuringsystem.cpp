@@ -3,7 +3,9 @@
 
 #include "app/settingsfolder.h"
 #include "common/indexrekey.h"
+#include "links/ble/bledevicescandialog.h"
 #include "links/ble/bleprotocol.h"
+#include "links/ble/blevelkormanager.h"
 #include "links/hid/instrumentline.h"
 #include "links/modbus/adddevicedialog.h"
 #include "links/modbus/modbusframe.h"
@@ -23,6 +25,8 @@
 #include "usersdialog.h"
 
 #include <QActionGroup>
+#include <QBluetoothAddress>
+#include <QBluetoothDeviceInfo>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QTime>
@@ -95,6 +99,13 @@ MeasuringSystem::MeasuringSystem(QWidget *parent)
     m_monoModel = new MonoTableModel(*m_store, this);
     m_multiModel = new MultiTableModel(*m_store, this);
     m_exporter = new TableExporter(this);
+    registerBleReadingMetaType();
+    BleVelkorManager *ble = BleVelkorManager::instance();
+    connect(ble, &BleVelkorManager::readingReceived, this, &MeasuringSystem::onBleReadingReceived);
+    connect(ble, &BleVelkorManager::connectionStateChanged, this, &MeasuringSystem::onBleConnectionStateChanged);
+    connect(ble, &BleVelkorManager::calibDateReceived, this, &MeasuringSystem::onBleCalibDateReceived);
+    connect(ble, &BleVelkorManager::batteryLevelChanged, this, &MeasuringSystem::onBleBatteryLevelChanged);
+    connect(ble, &BleVelkorManager::signalLevelChanged, this, &MeasuringSystem::onBleSignalLevelChanged);
     m_poller = new ModbusPoller(m_registry, this);
     connect(m_poller, &ModbusPoller::deviceValueChanged, this, &MeasuringSystem::onModbusValueChanged);
     loadAdapters();
@@ -276,6 +287,8 @@ void MeasuringSystem::loadDevices()
         Device_visual *card = createCard(record);
         m_cards.append(card);
         ui->cardsLayout->addWidget(card);
+        if (record.type == ConnectionKind::Bluetooth && !record.mac.isEmpty())
+            connectBleDevice(record);
     }
     m_poller->rebuildPollLists();
 }
@@ -429,9 +442,12 @@ void MeasuringSystem::onDeleteDevice(Device_visual *visual)
         QMessageBox::Yes)
         return;
 
-    devices().removeAt(index);
+    const DeviceRecord removed = devices().takeAt(index);
     m_cards.removeAt(index);
     m_store->removeDevice(index);
+    // A deleted Bluetooth instrument is let go, unless another entry still uses it.
+    if (removed.type == ConnectionKind::Bluetooth && findBleDevice(removed.mac) < 0)
+        BleVelkorManager::instance()->disconnectDevice(removed.mac);
     if (QTimer *timer = m_deviceTimers.take(index))
         timer->deleteLater();
     IndexRekey::removeKey(m_deviceTimers, index);
@@ -540,11 +556,58 @@ void MeasuringSystem::resetDeviceToZero(int deviceIndex)
     if (record.type == ConnectionKind::Modbus) {
         m_poller->sendFirst(record.portName, buildWriteCommand(record.address, ModbusRegister::Zero, 1));
     } else if (isBleKind(record.type)) {
-        // The Bluetooth links are not part of this build, so no instrument of theirs is on line.
-        qDebug().noquote() << "[BLE]" << record.mac << "обнулення не надіслано - прилад не на зв'язку";
+        // The dongle links are not part of this build: their instruments are never on line.
+        const bool sent = record.type == ConnectionKind::Bluetooth && BleVelkorManager::instance()->zero(record.mac);
+        if (!sent)
+            qDebug().noquote() << "[BLE]" << record.mac << "обнулення не надіслано - прилад не на зв'язку";
     } else if (record.type == ConnectionKind::SylvacCable) {
         qDebug().noquote() << "[Sylvac-провід]" << record.portName << "обнулення не надіслано - порт не відкритий";
     }
+}
+
+int MeasuringSystem::freeAddressFor(int type) const
+{
+    // Bluetooth kinds share one numbering; keyboard and cable instruments have their own.
+    const auto sameGroup = [type](int other) { return isBleKind(type) ? isBleKind(other) : other == type; };
+    for (int address = 1; address <= 255; ++address) {
+        const bool used = std::any_of(devices().cbegin(), devices().cend(), [&](const DeviceRecord &record) {
+            return sameGroup(record.type) && record.address == address;
+        });
+        if (!used)
+            return address;
+    }
+    return 0;
+}
+
+void MeasuringSystem::addBluetoothDevices(const QList<QBluetoothDeviceInfo> &found)
+{
+    if (found.isEmpty())
+        return;
+    for (const QBluetoothDeviceInfo &info : found) {
+        DeviceRecord record;
+        record.name = info.name().isEmpty() ? tr("DEVICE %1").arg(devices().size() + 1) : info.name();
+        record.type = ConnectionKind::Bluetooth;
+        record.portName = QStringLiteral("BLE");
+        record.address = quint8(freeAddressFor(ConnectionKind::Bluetooth));
+        record.mac = info.address().toString();
+        record.bleProtocol = bleProtocolFromName(info.name());
+        record.sensorKind = SensorKind::Linear;
+        record.unit = DeviceRegistry::globalUnitFor(record.sensorKind);
+        record.unitResolved = true;
+        devices().append(record);
+        Device_visual *card = createCard(record);
+        m_cards.append(card);
+        ui->cardsLayout->addWidget(card);
+        BleVelkorManager::instance()->connectDevice(info, record.bleProtocol);
+    }
+    saveDevices();
+}
+
+void MeasuringSystem::connectBleDevice(const DeviceRecord &record)
+{
+    QBluetoothDeviceInfo info(QBluetoothAddress(record.mac), record.name, 0);
+    info.setCoreConfigurations(QBluetoothDeviceInfo::LowEnergyCoreConfiguration);
+    BleVelkorManager::instance()->connectDevice(info, record.bleProtocol);
 }
 
 int MeasuringSystem::findBleDevice(const QString &address) const
@@ -721,8 +784,7 @@ void MeasuringSystem::downloadDeviceMemory(int deviceIndex)
 bool MeasuringSystem::sendMemoryDownload(const DeviceRecord &record)
 {
     // The dongle links are not part of this build: their instruments are never on line.
-    Q_UNUSED(record);
-    return false;
+    return record.type == ConnectionKind::Bluetooth && BleVelkorManager::instance()->downloadMemory(record.mac);
 }
 
 void MeasuringSystem::on_zero_all_Button_clicked()
@@ -767,6 +829,12 @@ void MeasuringSystem::on_AddButton_clicked()
         return;
     if (dialog.selectedType() == ConnectionKind::Modbus) {
         runModbusConnectDialog();
+        return;
+    }
+    if (dialog.selectedType() == ConnectionKind::Bluetooth) {
+        BleDeviceScanDialog scan(this);
+        if (scan.exec() == QDialog::Accepted)
+            addBluetoothDevices(scan.selectedDevices());
         return;
     }
     QMessageBox::information(this, tr("Додавання приладу"),

@@ -15,6 +15,7 @@ class MeasuringSystem;
 }
 
 class Device_visual;
+class QBluetoothDeviceInfo;
 class ModbusPoller;
 class MonoTableModel;
 class MultiTableModel;
@@ -77,6 +78,10 @@ public:
     bool isSyncTimerActive() const;
     int deviceTimerCount() const { return int(m_deviceTimers.size()); }
 
+    // The smallest address from 1 up that no device of the same group (Bluetooth kinds together) uses.
+    int freeAddressFor(int type) const;
+    // Instruments picked in the Bluetooth scan: one record and card each, connected at once.
+    void addBluetoothDevices(const QList<QBluetoothDeviceInfo> &found);
     // The first Bluetooth-kind device (direct or through a dongle) with this address; -1 when none.
     int findBleDevice(const QString &address) const;
     QString deviceKey(int index) const;
@@ -162,6 +167,7 @@ private:
     void applyRawValue(int index, double raw, int sourceUnit, bool showHeld);
     // Asks the device's link to start a memory download; false when the instrument is not on line.
     bool sendMemoryDownload(const DeviceRecord &record);
+    void connectBleDevice(const DeviceRecord &record);
     void setUpToolbar();
     void setUpLanguageActions();
     void setUpModeArea();
