@@ -3,6 +3,8 @@
 #include "virtualports.h"
 #include "links/modbus/modbuspoller.h"
 #include "links/ble/blereading.h"
+#include "recording/chartwidget.h"
+#include "recording/statisticsdialog.h"
 #include "settingssandbox.h"
 #include "workspace/device_visual.h"
 #include "workspace/deviceeditdialog.h"
@@ -146,6 +148,7 @@ private slots:
     void globalUnitsConvertAtOnceAndAskModbus();
     void linkReadingsReachTheirDevice();
     void addingBluetoothInstruments();
+    void statisticsAndChartFollowTheTables();
     void addingAModbusInstrument();
 
 private:
@@ -778,6 +781,32 @@ void TestWorkspace::addingBluetoothInstruments()
     QCOMPARE(reloaded.devices().size(), 4);
     QCOMPARE(reloaded.devices().at(2).mac, sylvac.mac);
     QCOMPARE(reloaded.devices().at(3).type, int(ConnectionKind::Bluetooth));
+}
+
+void TestWorkspace::statisticsAndChartFollowTheTables()
+{
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"), kSixDevices));
+    MeasuringSystem window;
+    DeviceRecord &record = window.devices()[0];
+    record.connected = true;
+    record.value = 1.5;
+    window.onDeviceDataClicked(0);
+
+    // The dialog is modeless, works on its own copy and goes away when closed.
+    window.openStatisticsFor(0);
+    auto *stats = window.findChild<StatisticsDialog *>();
+    QVERIFY(stats && !stats->isModal());
+    stats->close();
+    QTRY_VERIFY(!window.findChild<StatisticsDialog *>());
+
+    // While the chart page is shown, every recording reaches it.
+    QTest::mouseClick(child<QPushButton>(window, "GraphicButton"), Qt::LeftButton);
+    const auto *chart = window.findChild<ChartWidget *>();
+    QVERIFY(chart);
+    QCOMPARE(chart->series().value(0).values, QList<double>{1.5});
+    record.value = 2.5;
+    window.onDeviceDataClicked(0);
+    QTRY_COMPARE(chart->series().value(0).values, (QList<double>{1.5, 2.5}));
 }
 
 void TestWorkspace::addingAModbusInstrument()

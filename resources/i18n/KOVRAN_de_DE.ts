@@ -134,6 +134,49 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>ChartWidget</name>
+        <message>
+            <source>Усі прилади по Y</source>
+            <translation>Alle Geräte auf Y</translation>
+        </message>
+        <message>
+            <source>X–Y (два прилади)</source>
+            <translation>X–Y (zwei Geräte)</translation>
+        </message>
+        <message>
+            <source>X:</source>
+            <translation>X:</translation>
+        </message>
+        <message>
+            <source>Y:</source>
+            <translation>Y:</translation>
+        </message>
+        <message>
+            <source>Сітка</source>
+            <translation>Raster</translation>
+        </message>
+        <message>
+            <source>Тип:</source>
+            <translation>Typ:</translation>
+        </message>
+        <message>
+            <source>дані зі спільної таблиці</source>
+            <translation>Daten aus der gemeinsamen Tabelle</translation>
+        </message>
+        <message>
+            <source>дані з таблиць приладів</source>
+            <translation>Daten aus den Gerätetabellen</translation>
+        </message>
+        <message>
+            <source>Немає приладів</source>
+            <translation>Keine Geräte</translation>
+        </message>
+        <message>
+            <source>Порівнюється %1 пар; зайвих вимірів: %2</source>
+            <translation>%1 Paare verglichen; überzählige Messungen: %2</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -438,6 +481,19 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>HistogramWidget</name>
+        <message>
+            <source>%1 … %2 %3
+вимірів: %4</source>
+            <translation>%1 … %2 %3
+Messungen: %4</translation>
+        </message>
+        <message>
+            <source>Замало даних для гістограми</source>
+            <translation>Zu wenige Daten für ein Histogramm</translation>
+        </message>
+    </context>
+    <context>
         <name>KeyboardDeviceDialog</name>
         <message>
             <source>Міліметри (mm)</source>
@@ -584,10 +640,6 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         <message>
             <source>Права кнопка миші — розгорнута статистика</source>
             <translation>Rechte Maustaste — ausführliche Statistik</translation>
-        </message>
-        <message>
-            <source>Графік вимірів з'явиться в наступній версії програми.</source>
-            <translation>Das Messdiagramm folgt in der nächsten Programmversion.</translation>
         </message>
         <message>
             <source>Файл</source>
@@ -874,6 +926,162 @@ Diese Daten in den Tabellen wiederherstellen?</translation>
         </message>
     </context>
     <context>
+        <name>PlotCanvas</name>
+        <message>
+            <source>Межі осі</source>
+            <translation>Achsengrenzen</translation>
+        </message>
+        <message>
+            <source>Мінімум:</source>
+            <translation>Minimum:</translation>
+        </message>
+        <message>
+            <source>Максимум:</source>
+            <translation>Maximum:</translation>
+        </message>
+        <message>
+            <source>%1
+вимір №%2: %3 %4</source>
+            <translation>%1
+Messung Nr. %2: %3 %4</translation>
+        </message>
+        <message>
+            <source>вимір №%1
+%2: %3 %4
+%5: %6 %7</source>
+            <translation>Messung Nr. %1
+%2: %3 %4
+%5: %6 %7</translation>
+        </message>
+        <message>
+            <source>Автомасштаб %1</source>
+            <translation>Automatisch skalieren: %1</translation>
+        </message>
+        <message>
+            <source>Задати межі %1…</source>
+            <translation>Grenzen für %1 festlegen…</translation>
+        </message>
+        <message>
+            <source>Автомасштаб обох осей</source>
+            <translation>Beide Achsen automatisch skalieren</translation>
+        </message>
+        <message>
+            <source>Сітка</source>
+            <translation>Raster</translation>
+        </message>
+        <message>
+            <source>Немає даних для побудови</source>
+            <translation>Keine Daten zum Darstellen</translation>
+        </message>
+        <message>
+            <source>№ виміру</source>
+            <translation>Messung Nr.</translation>
+        </message>
+        <message>
+            <source>%1 (X) — %2 (Y)</source>
+            <translation>%1 (X) — %2 (Y)</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatisticsDialog</name>
+        <message>
+            <source>Статистика</source>
+            <translation>Statistik</translation>
+        </message>
+        <message>
+            <source>Рахувати за:</source>
+            <translation>Berechnen aus:</translation>
+        </message>
+        <message>
+            <source>Кількість</source>
+            <translation>Anzahl</translation>
+        </message>
+        <message>
+            <source>Середнє</source>
+            <translation>Mittelwert</translation>
+        </message>
+        <message>
+            <source>Мінімум</source>
+            <translation>Minimum</translation>
+        </message>
+        <message>
+            <source>Максимум</source>
+            <translation>Maximum</translation>
+        </message>
+        <message>
+            <source>Розмах</source>
+            <translation>Spannweite</translation>
+        </message>
+        <message>
+            <source>Ст. відхилення</source>
+            <translation>Standardabw.</translation>
+        </message>
+        <message>
+            <source>У допуску</source>
+            <translation>In Toleranz</translation>
+        </message>
+        <message>
+            <source>Поза допуском</source>
+            <translation>Außer Toleranz</translation>
+        </message>
+        <message>
+            <source>Придатних, %</source>
+            <translation>Gutteile, %</translation>
+        </message>
+        <message>
+            <source>Закрити</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Розподіл значень</source>
+            <translation>Werteverteilung</translation>
+        </message>
+        <message>
+            <source>Тренд за порядком вимірювання</source>
+            <translation>Trend in Messreihenfolge</translation>
+        </message>
+        <message>
+            <source>дані зі спільної таблиці</source>
+            <translation>Daten aus der gemeinsamen Tabelle</translation>
+        </message>
+        <message>
+            <source>дані з таблиці приладу</source>
+            <translation>Daten aus der Gerätetabelle</translation>
+        </message>
+        <message>
+            <source>Немає приладів</source>
+            <translation>Keine Geräte</translation>
+        </message>
+        <message>
+            <source>усією таблицею (%1)</source>
+            <translation>der ganzen Tabelle (%1)</translation>
+        </message>
+        <message>
+            <source>виділеними рядками (%1)</source>
+            <translation>den markierten Zeilen (%1)</translation>
+        </message>
+        <message>
+            <source>Для цього приладу допуски не задані, тож придатність не оцінюється. Задайте режим вимірювання з допусками в налаштуваннях приладу.</source>
+            <translation>Für dieses Gerät ist keine Toleranz festgelegt, daher wird die Konformität nicht bewertet. Wählen Sie in den Geräteeinstellungen einen Messmodus mit Grenzen.</translation>
+        </message>
+        <message>
+            <source>Допуск: від %1 до %2 %3</source>
+            <translation>Toleranz: von %1 bis %2 %3</translation>
+        </message>
+        <message>
+            <source>Допуск: не більше %1 %2</source>
+            <translation>Toleranz: höchstens %1 %2</translation>
+        </message>
+        <message>
+            <source>Допуск: не менше %1 %2</source>
+            <translation>Toleranz: mindestens %1 %2</translation>
+        </message>
+        <message>
+            <source>Тренд: %1%2 %3 за вимір</source>
+            <translation>Trend: %1%2 %3 pro Messung</translation>
+        </message>
+    </context>
+    <context>
         <name>TimerSettingsDialog</name>
         <message>
             <source>Налаштування таймера запису</source>
@@ -918,6 +1126,31 @@ Diese Daten in den Tabellen wiederherstellen?</translation>
         <message>
             <source>Скасувати</source>
             <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrendWidget</name>
+        <message>
+            <source>вимір №%1
+%2 %3</source>
+            <translation>Messung Nr. %1
+%2 %3</translation>
+        </message>
+        <message>
+            <source>Замало даних для тренду</source>
+            <translation>Zu wenige Daten für einen Trend</translation>
+        </message>
+        <message>
+            <source>нижня межа</source>
+            <translation>untere Grenze</translation>
+        </message>
+        <message>
+            <source>верхня межа</source>
+            <translation>obere Grenze</translation>
+        </message>
+        <message>
+            <source>тренд</source>
+            <translation>Trend</translation>
         </message>
     </context>
     <context>

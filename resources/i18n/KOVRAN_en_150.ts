@@ -134,6 +134,49 @@ Please choose a different 'New address'.</translation>
         </message>
     </context>
     <context>
+        <name>ChartWidget</name>
+        <message>
+            <source>Усі прилади по Y</source>
+            <translation>All instruments on Y</translation>
+        </message>
+        <message>
+            <source>X–Y (два прилади)</source>
+            <translation>X–Y (two instruments)</translation>
+        </message>
+        <message>
+            <source>X:</source>
+            <translation>X:</translation>
+        </message>
+        <message>
+            <source>Y:</source>
+            <translation>Y:</translation>
+        </message>
+        <message>
+            <source>Сітка</source>
+            <translation>Grid</translation>
+        </message>
+        <message>
+            <source>Тип:</source>
+            <translation>Type:</translation>
+        </message>
+        <message>
+            <source>дані зі спільної таблиці</source>
+            <translation>data from the shared table</translation>
+        </message>
+        <message>
+            <source>дані з таблиць приладів</source>
+            <translation>data from the instrument tables</translation>
+        </message>
+        <message>
+            <source>Немає приладів</source>
+            <translation>No instruments</translation>
+        </message>
+        <message>
+            <source>Порівнюється %1 пар; зайвих вимірів: %2</source>
+            <translation>%1 pairs compared; extra measurements: %2</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -438,6 +481,19 @@ Please choose a different 'New address'.</translation>
         </message>
     </context>
     <context>
+        <name>HistogramWidget</name>
+        <message>
+            <source>%1 … %2 %3
+вимірів: %4</source>
+            <translation>%1 … %2 %3
+measurements: %4</translation>
+        </message>
+        <message>
+            <source>Замало даних для гістограми</source>
+            <translation>Too little data for a histogram</translation>
+        </message>
+    </context>
+    <context>
         <name>KeyboardDeviceDialog</name>
         <message>
             <source>Міліметри (mm)</source>
@@ -584,10 +640,6 @@ Please choose a different 'New address'.</translation>
         <message>
             <source>Права кнопка миші — розгорнута статистика</source>
             <translation>Right mouse button — detailed statistics</translation>
-        </message>
-        <message>
-            <source>Графік вимірів з'явиться в наступній версії програми.</source>
-            <translation>The measurement chart arrives in the next version of the program.</translation>
         </message>
         <message>
             <source>Файл</source>
@@ -874,6 +926,162 @@ Restore this data into the tables?</translation>
         </message>
     </context>
     <context>
+        <name>PlotCanvas</name>
+        <message>
+            <source>Межі осі</source>
+            <translation>Axis limits</translation>
+        </message>
+        <message>
+            <source>Мінімум:</source>
+            <translation>Minimum:</translation>
+        </message>
+        <message>
+            <source>Максимум:</source>
+            <translation>Maximum:</translation>
+        </message>
+        <message>
+            <source>%1
+вимір №%2: %3 %4</source>
+            <translation>%1
+measurement no. %2: %3 %4</translation>
+        </message>
+        <message>
+            <source>вимір №%1
+%2: %3 %4
+%5: %6 %7</source>
+            <translation>measurement no. %1
+%2: %3 %4
+%5: %6 %7</translation>
+        </message>
+        <message>
+            <source>Автомасштаб %1</source>
+            <translation>Autoscale %1</translation>
+        </message>
+        <message>
+            <source>Задати межі %1…</source>
+            <translation>Set limits of %1…</translation>
+        </message>
+        <message>
+            <source>Автомасштаб обох осей</source>
+            <translation>Autoscale both axes</translation>
+        </message>
+        <message>
+            <source>Сітка</source>
+            <translation>Grid</translation>
+        </message>
+        <message>
+            <source>Немає даних для побудови</source>
+            <translation>No data to plot</translation>
+        </message>
+        <message>
+            <source>№ виміру</source>
+            <translation>Measurement no.</translation>
+        </message>
+        <message>
+            <source>%1 (X) — %2 (Y)</source>
+            <translation>%1 (X) — %2 (Y)</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatisticsDialog</name>
+        <message>
+            <source>Статистика</source>
+            <translation>Statistics</translation>
+        </message>
+        <message>
+            <source>Рахувати за:</source>
+            <translation>Calculate from:</translation>
+        </message>
+        <message>
+            <source>Кількість</source>
+            <translation>Count</translation>
+        </message>
+        <message>
+            <source>Середнє</source>
+            <translation>Mean</translation>
+        </message>
+        <message>
+            <source>Мінімум</source>
+            <translation>Minimum</translation>
+        </message>
+        <message>
+            <source>Максимум</source>
+            <translation>Maximum</translation>
+        </message>
+        <message>
+            <source>Розмах</source>
+            <translation>Range</translation>
+        </message>
+        <message>
+            <source>Ст. відхилення</source>
+            <translation>Std. deviation</translation>
+        </message>
+        <message>
+            <source>У допуску</source>
+            <translation>In tolerance</translation>
+        </message>
+        <message>
+            <source>Поза допуском</source>
+            <translation>Out of tolerance</translation>
+        </message>
+        <message>
+            <source>Придатних, %</source>
+            <translation>Conforming, %</translation>
+        </message>
+        <message>
+            <source>Закрити</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Розподіл значень</source>
+            <translation>Distribution of values</translation>
+        </message>
+        <message>
+            <source>Тренд за порядком вимірювання</source>
+            <translation>Trend in measurement order</translation>
+        </message>
+        <message>
+            <source>дані зі спільної таблиці</source>
+            <translation>data from the shared table</translation>
+        </message>
+        <message>
+            <source>дані з таблиці приладу</source>
+            <translation>data from the instrument table</translation>
+        </message>
+        <message>
+            <source>Немає приладів</source>
+            <translation>No instruments</translation>
+        </message>
+        <message>
+            <source>усією таблицею (%1)</source>
+            <translation>the whole table (%1)</translation>
+        </message>
+        <message>
+            <source>виділеними рядками (%1)</source>
+            <translation>the selected rows (%1)</translation>
+        </message>
+        <message>
+            <source>Для цього приладу допуски не задані, тож придатність не оцінюється. Задайте режим вимірювання з допусками в налаштуваннях приладу.</source>
+            <translation>No tolerance is set for this instrument, so conformity is not judged. Choose a measuring mode with limits in the instrument's settings.</translation>
+        </message>
+        <message>
+            <source>Допуск: від %1 до %2 %3</source>
+            <translation>Tolerance: from %1 to %2 %3</translation>
+        </message>
+        <message>
+            <source>Допуск: не більше %1 %2</source>
+            <translation>Tolerance: at most %1 %2</translation>
+        </message>
+        <message>
+            <source>Допуск: не менше %1 %2</source>
+            <translation>Tolerance: at least %1 %2</translation>
+        </message>
+        <message>
+            <source>Тренд: %1%2 %3 за вимір</source>
+            <translation>Trend: %1%2 %3 per measurement</translation>
+        </message>
+    </context>
+    <context>
         <name>TimerSettingsDialog</name>
         <message>
             <source>Налаштування таймера запису</source>
@@ -918,6 +1126,31 @@ Restore this data into the tables?</translation>
         <message>
             <source>Скасувати</source>
             <translation>Cancel</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrendWidget</name>
+        <message>
+            <source>вимір №%1
+%2 %3</source>
+            <translation>measurement no. %1
+%2 %3</translation>
+        </message>
+        <message>
+            <source>Замало даних для тренду</source>
+            <translation>Too little data for a trend</translation>
+        </message>
+        <message>
+            <source>нижня межа</source>
+            <translation>lower limit</translation>
+        </message>
+        <message>
+            <source>верхня межа</source>
+            <translation>upper limit</translation>
+        </message>
+        <message>
+            <source>тренд</source>
+            <translation>trend</translation>
         </message>
     </context>
     <context>

@@ -134,6 +134,49 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>ChartWidget</name>
+        <message>
+            <source>Усі прилади по Y</source>
+            <translation>Tous les instruments sur Y</translation>
+        </message>
+        <message>
+            <source>X–Y (два прилади)</source>
+            <translation>X–Y (deux instruments)</translation>
+        </message>
+        <message>
+            <source>X:</source>
+            <translation>X:</translation>
+        </message>
+        <message>
+            <source>Y:</source>
+            <translation>Y:</translation>
+        </message>
+        <message>
+            <source>Сітка</source>
+            <translation>Grille</translation>
+        </message>
+        <message>
+            <source>Тип:</source>
+            <translation>Type :</translation>
+        </message>
+        <message>
+            <source>дані зі спільної таблиці</source>
+            <translation>données du tableau commun</translation>
+        </message>
+        <message>
+            <source>дані з таблиць приладів</source>
+            <translation>données des tableaux des instruments</translation>
+        </message>
+        <message>
+            <source>Немає приладів</source>
+            <translation>Aucun instrument</translation>
+        </message>
+        <message>
+            <source>Порівнюється %1 пар; зайвих вимірів: %2</source>
+            <translation>%1 paires comparées ; mesures en trop : %2</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -438,6 +481,19 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>HistogramWidget</name>
+        <message>
+            <source>%1 … %2 %3
+вимірів: %4</source>
+            <translation>%1 … %2 %3
+mesures: %4</translation>
+        </message>
+        <message>
+            <source>Замало даних для гістограми</source>
+            <translation>Trop peu de données pour un histogramme</translation>
+        </message>
+    </context>
+    <context>
         <name>KeyboardDeviceDialog</name>
         <message>
             <source>Міліметри (mm)</source>
@@ -584,10 +640,6 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         <message>
             <source>Права кнопка миші — розгорнута статистика</source>
             <translation>Clic droit — statistiques détaillées</translation>
-        </message>
-        <message>
-            <source>Графік вимірів з'явиться в наступній версії програми.</source>
-            <translation>Le graphique des mesures arrive dans la prochaine version du programme.</translation>
         </message>
         <message>
             <source>Файл</source>
@@ -874,6 +926,162 @@ Restaurer ces données dans les tableaux ?</translation>
         </message>
     </context>
     <context>
+        <name>PlotCanvas</name>
+        <message>
+            <source>Межі осі</source>
+            <translation>Limites de l'axe</translation>
+        </message>
+        <message>
+            <source>Мінімум:</source>
+            <translation>Minimum :</translation>
+        </message>
+        <message>
+            <source>Максимум:</source>
+            <translation>Maximum :</translation>
+        </message>
+        <message>
+            <source>%1
+вимір №%2: %3 %4</source>
+            <translation>%1
+mesure n° %2: %3 %4</translation>
+        </message>
+        <message>
+            <source>вимір №%1
+%2: %3 %4
+%5: %6 %7</source>
+            <translation>mesure n° %1
+%2: %3 %4
+%5: %6 %7</translation>
+        </message>
+        <message>
+            <source>Автомасштаб %1</source>
+            <translation>Échelle automatique %1</translation>
+        </message>
+        <message>
+            <source>Задати межі %1…</source>
+            <translation>Définir les limites %1…</translation>
+        </message>
+        <message>
+            <source>Автомасштаб обох осей</source>
+            <translation>Échelle automatique des deux axes</translation>
+        </message>
+        <message>
+            <source>Сітка</source>
+            <translation>Grille</translation>
+        </message>
+        <message>
+            <source>Немає даних для побудови</source>
+            <translation>Aucune donnée à tracer</translation>
+        </message>
+        <message>
+            <source>№ виміру</source>
+            <translation>N° de mesure</translation>
+        </message>
+        <message>
+            <source>%1 (X) — %2 (Y)</source>
+            <translation>%1 (X) — %2 (Y)</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatisticsDialog</name>
+        <message>
+            <source>Статистика</source>
+            <translation>Statistiques</translation>
+        </message>
+        <message>
+            <source>Рахувати за:</source>
+            <translation>Calculer sur :</translation>
+        </message>
+        <message>
+            <source>Кількість</source>
+            <translation>Nombre</translation>
+        </message>
+        <message>
+            <source>Середнє</source>
+            <translation>Moyenne</translation>
+        </message>
+        <message>
+            <source>Мінімум</source>
+            <translation>Minimum</translation>
+        </message>
+        <message>
+            <source>Максимум</source>
+            <translation>Maximum</translation>
+        </message>
+        <message>
+            <source>Розмах</source>
+            <translation>Étendue</translation>
+        </message>
+        <message>
+            <source>Ст. відхилення</source>
+            <translation>Écart type</translation>
+        </message>
+        <message>
+            <source>У допуску</source>
+            <translation>Dans la tolérance</translation>
+        </message>
+        <message>
+            <source>Поза допуском</source>
+            <translation>Hors tolérance</translation>
+        </message>
+        <message>
+            <source>Придатних, %</source>
+            <translation>Conformes, %</translation>
+        </message>
+        <message>
+            <source>Закрити</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Розподіл значень</source>
+            <translation>Répartition des valeurs</translation>
+        </message>
+        <message>
+            <source>Тренд за порядком вимірювання</source>
+            <translation>Tendance dans l'ordre des mesures</translation>
+        </message>
+        <message>
+            <source>дані зі спільної таблиці</source>
+            <translation>données du tableau commun</translation>
+        </message>
+        <message>
+            <source>дані з таблиці приладу</source>
+            <translation>données du tableau de l'instrument</translation>
+        </message>
+        <message>
+            <source>Немає приладів</source>
+            <translation>Aucun instrument</translation>
+        </message>
+        <message>
+            <source>усією таблицею (%1)</source>
+            <translation>tout le tableau (%1)</translation>
+        </message>
+        <message>
+            <source>виділеними рядками (%1)</source>
+            <translation>les lignes sélectionnées (%1)</translation>
+        </message>
+        <message>
+            <source>Для цього приладу допуски не задані, тож придатність не оцінюється. Задайте режим вимірювання з допусками в налаштуваннях приладу.</source>
+            <translation>Aucune tolérance n'est définie pour cet instrument, la conformité n'est donc pas évaluée. Choisissez un mode de mesure avec limites dans les réglages de l'instrument.</translation>
+        </message>
+        <message>
+            <source>Допуск: від %1 до %2 %3</source>
+            <translation>Tolérance : de %1 à %2 %3</translation>
+        </message>
+        <message>
+            <source>Допуск: не більше %1 %2</source>
+            <translation>Tolérance : au plus %1 %2</translation>
+        </message>
+        <message>
+            <source>Допуск: не менше %1 %2</source>
+            <translation>Tolérance : au moins %1 %2</translation>
+        </message>
+        <message>
+            <source>Тренд: %1%2 %3 за вимір</source>
+            <translation>Tendance : %1%2 %3 par mesure</translation>
+        </message>
+    </context>
+    <context>
         <name>TimerSettingsDialog</name>
         <message>
             <source>Налаштування таймера запису</source>
@@ -918,6 +1126,31 @@ Restaurer ces données dans les tableaux ?</translation>
         <message>
             <source>Скасувати</source>
             <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrendWidget</name>
+        <message>
+            <source>вимір №%1
+%2 %3</source>
+            <translation>mesure n° %1
+%2 %3</translation>
+        </message>
+        <message>
+            <source>Замало даних для тренду</source>
+            <translation>Trop peu de données pour une tendance</translation>
+        </message>
+        <message>
+            <source>нижня межа</source>
+            <translation>limite inférieure</translation>
+        </message>
+        <message>
+            <source>верхня межа</source>
+            <translation>limite supérieure</translation>
+        </message>
+        <message>
+            <source>тренд</source>
+            <translation>tendance</translation>
         </message>
     </context>
     <context>

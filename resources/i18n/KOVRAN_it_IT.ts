@@ -134,6 +134,49 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         </message>
     </context>
     <context>
+        <name>ChartWidget</name>
+        <message>
+            <source>Усі прилади по Y</source>
+            <translation>Tutti gli strumenti su Y</translation>
+        </message>
+        <message>
+            <source>X–Y (два прилади)</source>
+            <translation>X–Y (due strumenti)</translation>
+        </message>
+        <message>
+            <source>X:</source>
+            <translation>X:</translation>
+        </message>
+        <message>
+            <source>Y:</source>
+            <translation>Y:</translation>
+        </message>
+        <message>
+            <source>Сітка</source>
+            <translation>Griglia</translation>
+        </message>
+        <message>
+            <source>Тип:</source>
+            <translation>Tipo:</translation>
+        </message>
+        <message>
+            <source>дані зі спільної таблиці</source>
+            <translation>dati dalla tabella comune</translation>
+        </message>
+        <message>
+            <source>дані з таблиць приладів</source>
+            <translation>dati dalle tabelle degli strumenti</translation>
+        </message>
+        <message>
+            <source>Немає приладів</source>
+            <translation>Nessuno strumento</translation>
+        </message>
+        <message>
+            <source>Порівнюється %1 пар; зайвих вимірів: %2</source>
+            <translation>%1 coppie confrontate; misure in eccesso: %2</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -438,6 +481,19 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         </message>
     </context>
     <context>
+        <name>HistogramWidget</name>
+        <message>
+            <source>%1 … %2 %3
+вимірів: %4</source>
+            <translation>%1 … %2 %3
+misure: %4</translation>
+        </message>
+        <message>
+            <source>Замало даних для гістограми</source>
+            <translation>Dati insufficienti per un istogramma</translation>
+        </message>
+    </context>
+    <context>
         <name>KeyboardDeviceDialog</name>
         <message>
             <source>Міліметри (mm)</source>
@@ -584,10 +640,6 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         <message>
             <source>Права кнопка миші — розгорнута статистика</source>
             <translation>Tasto destro del mouse — statistiche dettagliate</translation>
-        </message>
-        <message>
-            <source>Графік вимірів з'явиться в наступній версії програми.</source>
-            <translation>Il grafico delle misure arriverà nella prossima versione del programma.</translation>
         </message>
         <message>
             <source>Файл</source>
@@ -874,6 +926,162 @@ Ripristinare questi dati nelle tabelle?</translation>
         </message>
     </context>
     <context>
+        <name>PlotCanvas</name>
+        <message>
+            <source>Межі осі</source>
+            <translation>Limiti dell'asse</translation>
+        </message>
+        <message>
+            <source>Мінімум:</source>
+            <translation>Minimo:</translation>
+        </message>
+        <message>
+            <source>Максимум:</source>
+            <translation>Massimo:</translation>
+        </message>
+        <message>
+            <source>%1
+вимір №%2: %3 %4</source>
+            <translation>%1
+misura n. %2: %3 %4</translation>
+        </message>
+        <message>
+            <source>вимір №%1
+%2: %3 %4
+%5: %6 %7</source>
+            <translation>misura n. %1
+%2: %3 %4
+%5: %6 %7</translation>
+        </message>
+        <message>
+            <source>Автомасштаб %1</source>
+            <translation>Scala automatica %1</translation>
+        </message>
+        <message>
+            <source>Задати межі %1…</source>
+            <translation>Imposta limiti %1…</translation>
+        </message>
+        <message>
+            <source>Автомасштаб обох осей</source>
+            <translation>Scala automatica di entrambi gli assi</translation>
+        </message>
+        <message>
+            <source>Сітка</source>
+            <translation>Griglia</translation>
+        </message>
+        <message>
+            <source>Немає даних для побудови</source>
+            <translation>Nessun dato da tracciare</translation>
+        </message>
+        <message>
+            <source>№ виміру</source>
+            <translation>N. misura</translation>
+        </message>
+        <message>
+            <source>%1 (X) — %2 (Y)</source>
+            <translation>%1 (X) — %2 (Y)</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatisticsDialog</name>
+        <message>
+            <source>Статистика</source>
+            <translation>Statistiche</translation>
+        </message>
+        <message>
+            <source>Рахувати за:</source>
+            <translation>Calcola su:</translation>
+        </message>
+        <message>
+            <source>Кількість</source>
+            <translation>Numero</translation>
+        </message>
+        <message>
+            <source>Середнє</source>
+            <translation>Media</translation>
+        </message>
+        <message>
+            <source>Мінімум</source>
+            <translation>Minimo</translation>
+        </message>
+        <message>
+            <source>Максимум</source>
+            <translation>Massimo</translation>
+        </message>
+        <message>
+            <source>Розмах</source>
+            <translation>Intervallo</translation>
+        </message>
+        <message>
+            <source>Ст. відхилення</source>
+            <translation>Dev. standard</translation>
+        </message>
+        <message>
+            <source>У допуску</source>
+            <translation>In tolleranza</translation>
+        </message>
+        <message>
+            <source>Поза допуском</source>
+            <translation>Fuori tolleranza</translation>
+        </message>
+        <message>
+            <source>Придатних, %</source>
+            <translation>Conformi, %</translation>
+        </message>
+        <message>
+            <source>Закрити</source>
+            <translation>Chiudi</translation>
+        </message>
+        <message>
+            <source>Розподіл значень</source>
+            <translation>Distribuzione dei valori</translation>
+        </message>
+        <message>
+            <source>Тренд за порядком вимірювання</source>
+            <translation>Andamento nell'ordine di misura</translation>
+        </message>
+        <message>
+            <source>дані зі спільної таблиці</source>
+            <translation>dati dalla tabella comune</translation>
+        </message>
+        <message>
+            <source>дані з таблиці приладу</source>
+            <translation>dati dalla tabella dello strumento</translation>
+        </message>
+        <message>
+            <source>Немає приладів</source>
+            <translation>Nessuno strumento</translation>
+        </message>
+        <message>
+            <source>усією таблицею (%1)</source>
+            <translation>l'intera tabella (%1)</translation>
+        </message>
+        <message>
+            <source>виділеними рядками (%1)</source>
+            <translation>le righe selezionate (%1)</translation>
+        </message>
+        <message>
+            <source>Для цього приладу допуски не задані, тож придатність не оцінюється. Задайте режим вимірювання з допусками в налаштуваннях приладу.</source>
+            <translation>Per questo strumento non sono impostate tolleranze, quindi la conformità non viene valutata. Scegliere una modalità di misura con limiti nelle impostazioni dello strumento.</translation>
+        </message>
+        <message>
+            <source>Допуск: від %1 до %2 %3</source>
+            <translation>Tolleranza: da %1 a %2 %3</translation>
+        </message>
+        <message>
+            <source>Допуск: не більше %1 %2</source>
+            <translation>Tolleranza: al massimo %1 %2</translation>
+        </message>
+        <message>
+            <source>Допуск: не менше %1 %2</source>
+            <translation>Tolleranza: almeno %1 %2</translation>
+        </message>
+        <message>
+            <source>Тренд: %1%2 %3 за вимір</source>
+            <translation>Andamento: %1%2 %3 per misura</translation>
+        </message>
+    </context>
+    <context>
         <name>TimerSettingsDialog</name>
         <message>
             <source>Налаштування таймера запису</source>
@@ -918,6 +1126,31 @@ Ripristinare questi dati nelle tabelle?</translation>
         <message>
             <source>Скасувати</source>
             <translation>Annulla</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrendWidget</name>
+        <message>
+            <source>вимір №%1
+%2 %3</source>
+            <translation>misura n. %1
+%2 %3</translation>
+        </message>
+        <message>
+            <source>Замало даних для тренду</source>
+            <translation>Dati insufficienti per un andamento</translation>
+        </message>
+        <message>
+            <source>нижня межа</source>
+            <translation>limite inferiore</translation>
+        </message>
+        <message>
+            <source>верхня межа</source>
+            <translation>limite superiore</translation>
+        </message>
+        <message>
+            <source>тренд</source>
+            <translation>andamento</translation>
         </message>
     </context>
     <context>

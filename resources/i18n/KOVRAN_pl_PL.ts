@@ -134,6 +134,49 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
     </context>
     <context>
+        <name>ChartWidget</name>
+        <message>
+            <source>Усі прилади по Y</source>
+            <translation>Wszystkie przyrządy na Y</translation>
+        </message>
+        <message>
+            <source>X–Y (два прилади)</source>
+            <translation>X–Y (dwa przyrządy)</translation>
+        </message>
+        <message>
+            <source>X:</source>
+            <translation>X:</translation>
+        </message>
+        <message>
+            <source>Y:</source>
+            <translation>Y:</translation>
+        </message>
+        <message>
+            <source>Сітка</source>
+            <translation>Siatka</translation>
+        </message>
+        <message>
+            <source>Тип:</source>
+            <translation>Typ:</translation>
+        </message>
+        <message>
+            <source>дані зі спільної таблиці</source>
+            <translation>dane ze wspólnej tabeli</translation>
+        </message>
+        <message>
+            <source>дані з таблиць приладів</source>
+            <translation>dane z tabel przyrządów</translation>
+        </message>
+        <message>
+            <source>Немає приладів</source>
+            <translation>Brak przyrządów</translation>
+        </message>
+        <message>
+            <source>Порівнюється %1 пар; зайвих вимірів: %2</source>
+            <translation>Porównywane pary: %1; nadmiarowe pomiary: %2</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -438,6 +481,19 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
     </context>
     <context>
+        <name>HistogramWidget</name>
+        <message>
+            <source>%1 … %2 %3
+вимірів: %4</source>
+            <translation>%1 … %2 %3
+pomiarów: %4</translation>
+        </message>
+        <message>
+            <source>Замало даних для гістограми</source>
+            <translation>Za mało danych dla histogramu</translation>
+        </message>
+    </context>
+    <context>
         <name>KeyboardDeviceDialog</name>
         <message>
             <source>Міліметри (mm)</source>
@@ -584,10 +640,6 @@ Wybierz inny 'Nowy adres'.</translation>
         <message>
             <source>Права кнопка миші — розгорнута статистика</source>
             <translation>Prawy przycisk myszy — szczegółowe statystyki</translation>
-        </message>
-        <message>
-            <source>Графік вимірів з'явиться в наступній версії програми.</source>
-            <translation>Wykres pomiarów pojawi się w następnej wersji programu.</translation>
         </message>
         <message>
             <source>Файл</source>
@@ -874,6 +926,162 @@ Przywrócić te dane do tabel?</translation>
         </message>
     </context>
     <context>
+        <name>PlotCanvas</name>
+        <message>
+            <source>Межі осі</source>
+            <translation>Zakres osi</translation>
+        </message>
+        <message>
+            <source>Мінімум:</source>
+            <translation>Minimum:</translation>
+        </message>
+        <message>
+            <source>Максимум:</source>
+            <translation>Maksimum:</translation>
+        </message>
+        <message>
+            <source>%1
+вимір №%2: %3 %4</source>
+            <translation>%1
+pomiar nr %2: %3 %4</translation>
+        </message>
+        <message>
+            <source>вимір №%1
+%2: %3 %4
+%5: %6 %7</source>
+            <translation>pomiar nr %1
+%2: %3 %4
+%5: %6 %7</translation>
+        </message>
+        <message>
+            <source>Автомасштаб %1</source>
+            <translation>Autoskalowanie %1</translation>
+        </message>
+        <message>
+            <source>Задати межі %1…</source>
+            <translation>Ustaw zakres %1…</translation>
+        </message>
+        <message>
+            <source>Автомасштаб обох осей</source>
+            <translation>Autoskalowanie obu osi</translation>
+        </message>
+        <message>
+            <source>Сітка</source>
+            <translation>Siatka</translation>
+        </message>
+        <message>
+            <source>Немає даних для побудови</source>
+            <translation>Brak danych do wykresu</translation>
+        </message>
+        <message>
+            <source>№ виміру</source>
+            <translation>Nr pomiaru</translation>
+        </message>
+        <message>
+            <source>%1 (X) — %2 (Y)</source>
+            <translation>%1 (X) — %2 (Y)</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatisticsDialog</name>
+        <message>
+            <source>Статистика</source>
+            <translation>Statystyka</translation>
+        </message>
+        <message>
+            <source>Рахувати за:</source>
+            <translation>Licz według:</translation>
+        </message>
+        <message>
+            <source>Кількість</source>
+            <translation>Liczba</translation>
+        </message>
+        <message>
+            <source>Середнє</source>
+            <translation>Średnia</translation>
+        </message>
+        <message>
+            <source>Мінімум</source>
+            <translation>Minimum</translation>
+        </message>
+        <message>
+            <source>Максимум</source>
+            <translation>Maksimum</translation>
+        </message>
+        <message>
+            <source>Розмах</source>
+            <translation>Rozstęp</translation>
+        </message>
+        <message>
+            <source>Ст. відхилення</source>
+            <translation>Odch. std.</translation>
+        </message>
+        <message>
+            <source>У допуску</source>
+            <translation>W tolerancji</translation>
+        </message>
+        <message>
+            <source>Поза допуском</source>
+            <translation>Poza tolerancją</translation>
+        </message>
+        <message>
+            <source>Придатних, %</source>
+            <translation>Zgodnych, %</translation>
+        </message>
+        <message>
+            <source>Закрити</source>
+            <translation>Zamknij</translation>
+        </message>
+        <message>
+            <source>Розподіл значень</source>
+            <translation>Rozkład wartości</translation>
+        </message>
+        <message>
+            <source>Тренд за порядком вимірювання</source>
+            <translation>Trend w kolejności pomiarów</translation>
+        </message>
+        <message>
+            <source>дані зі спільної таблиці</source>
+            <translation>dane ze wspólnej tabeli</translation>
+        </message>
+        <message>
+            <source>дані з таблиці приладу</source>
+            <translation>dane z tabeli przyrządu</translation>
+        </message>
+        <message>
+            <source>Немає приладів</source>
+            <translation>Brak przyrządów</translation>
+        </message>
+        <message>
+            <source>усією таблицею (%1)</source>
+            <translation>całej tabeli (%1)</translation>
+        </message>
+        <message>
+            <source>виділеними рядками (%1)</source>
+            <translation>zaznaczonych wierszy (%1)</translation>
+        </message>
+        <message>
+            <source>Для цього приладу допуски не задані, тож придатність не оцінюється. Задайте режим вимірювання з допусками в налаштуваннях приладу.</source>
+            <translation>Dla tego przyrządu nie ustawiono tolerancji, więc zgodność nie jest oceniana. Wybierz tryb pomiaru z granicami w ustawieniach przyrządu.</translation>
+        </message>
+        <message>
+            <source>Допуск: від %1 до %2 %3</source>
+            <translation>Tolerancja: od %1 do %2 %3</translation>
+        </message>
+        <message>
+            <source>Допуск: не більше %1 %2</source>
+            <translation>Tolerancja: nie więcej niż %1 %2</translation>
+        </message>
+        <message>
+            <source>Допуск: не менше %1 %2</source>
+            <translation>Tolerancja: nie mniej niż %1 %2</translation>
+        </message>
+        <message>
+            <source>Тренд: %1%2 %3 за вимір</source>
+            <translation>Trend: %1%2 %3 na pomiar</translation>
+        </message>
+    </context>
+    <context>
         <name>TimerSettingsDialog</name>
         <message>
             <source>Налаштування таймера запису</source>
@@ -918,6 +1126,31 @@ Przywrócić te dane do tabel?</translation>
         <message>
             <source>Скасувати</source>
             <translation>Anuluj</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrendWidget</name>
+        <message>
+            <source>вимір №%1
+%2 %3</source>
+            <translation>pomiar nr %1
+%2 %3</translation>
+        </message>
+        <message>
+            <source>Замало даних для тренду</source>
+            <translation>Za mało danych dla trendu</translation>
+        </message>
+        <message>
+            <source>нижня межа</source>
+            <translation>dolna granica</translation>
+        </message>
+        <message>
+            <source>верхня межа</source>
+            <translation>górna granica</translation>
+        </message>
+        <message>
+            <source>тренд</source>
+            <translation>trend</translation>
         </message>
     </context>
     <context>

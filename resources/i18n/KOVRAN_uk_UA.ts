@@ -134,6 +134,49 @@
         </message>
     </context>
     <context>
+        <name>ChartWidget</name>
+        <message>
+            <source>Усі прилади по Y</source>
+            <translation>Усі прилади по Y</translation>
+        </message>
+        <message>
+            <source>X–Y (два прилади)</source>
+            <translation>X–Y (два прилади)</translation>
+        </message>
+        <message>
+            <source>X:</source>
+            <translation>X:</translation>
+        </message>
+        <message>
+            <source>Y:</source>
+            <translation>Y:</translation>
+        </message>
+        <message>
+            <source>Сітка</source>
+            <translation>Сітка</translation>
+        </message>
+        <message>
+            <source>Тип:</source>
+            <translation>Тип:</translation>
+        </message>
+        <message>
+            <source>дані зі спільної таблиці</source>
+            <translation>дані зі спільної таблиці</translation>
+        </message>
+        <message>
+            <source>дані з таблиць приладів</source>
+            <translation>дані з таблиць приладів</translation>
+        </message>
+        <message>
+            <source>Немає приладів</source>
+            <translation>Немає приладів</translation>
+        </message>
+        <message>
+            <source>Порівнюється %1 пар; зайвих вимірів: %2</source>
+            <translation>Порівнюється %1 пар; зайвих вимірів: %2</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -438,6 +481,19 @@
         </message>
     </context>
     <context>
+        <name>HistogramWidget</name>
+        <message>
+            <source>%1 … %2 %3
+вимірів: %4</source>
+            <translation>%1 … %2 %3
+вимірів: %4</translation>
+        </message>
+        <message>
+            <source>Замало даних для гістограми</source>
+            <translation>Замало даних для гістограми</translation>
+        </message>
+    </context>
+    <context>
         <name>KeyboardDeviceDialog</name>
         <message>
             <source>Міліметри (mm)</source>
@@ -584,10 +640,6 @@
         <message>
             <source>Права кнопка миші — розгорнута статистика</source>
             <translation>Права кнопка миші — розгорнута статистика</translation>
-        </message>
-        <message>
-            <source>Графік вимірів з'явиться в наступній версії програми.</source>
-            <translation>Графік вимірів з'явиться в наступній версії програми.</translation>
         </message>
         <message>
             <source>Файл</source>
@@ -874,6 +926,162 @@ avg: %3</translation>
         </message>
     </context>
     <context>
+        <name>PlotCanvas</name>
+        <message>
+            <source>Межі осі</source>
+            <translation>Межі осі</translation>
+        </message>
+        <message>
+            <source>Мінімум:</source>
+            <translation>Мінімум:</translation>
+        </message>
+        <message>
+            <source>Максимум:</source>
+            <translation>Максимум:</translation>
+        </message>
+        <message>
+            <source>%1
+вимір №%2: %3 %4</source>
+            <translation>%1
+вимір №%2: %3 %4</translation>
+        </message>
+        <message>
+            <source>вимір №%1
+%2: %3 %4
+%5: %6 %7</source>
+            <translation>вимір №%1
+%2: %3 %4
+%5: %6 %7</translation>
+        </message>
+        <message>
+            <source>Автомасштаб %1</source>
+            <translation>Автомасштаб %1</translation>
+        </message>
+        <message>
+            <source>Задати межі %1…</source>
+            <translation>Задати межі %1…</translation>
+        </message>
+        <message>
+            <source>Автомасштаб обох осей</source>
+            <translation>Автомасштаб обох осей</translation>
+        </message>
+        <message>
+            <source>Сітка</source>
+            <translation>Сітка</translation>
+        </message>
+        <message>
+            <source>Немає даних для побудови</source>
+            <translation>Немає даних для побудови</translation>
+        </message>
+        <message>
+            <source>№ виміру</source>
+            <translation>№ виміру</translation>
+        </message>
+        <message>
+            <source>%1 (X) — %2 (Y)</source>
+            <translation>%1 (X) — %2 (Y)</translation>
+        </message>
+    </context>
+    <context>
+        <name>StatisticsDialog</name>
+        <message>
+            <source>Статистика</source>
+            <translation>Статистика</translation>
+        </message>
+        <message>
+            <source>Рахувати за:</source>
+            <translation>Рахувати за:</translation>
+        </message>
+        <message>
+            <source>Кількість</source>
+            <translation>Кількість</translation>
+        </message>
+        <message>
+            <source>Середнє</source>
+            <translation>Середнє</translation>
+        </message>
+        <message>
+            <source>Мінімум</source>
+            <translation>Мінімум</translation>
+        </message>
+        <message>
+            <source>Максимум</source>
+            <translation>Максимум</translation>
+        </message>
+        <message>
+            <source>Розмах</source>
+            <translation>Розмах</translation>
+        </message>
+        <message>
+            <source>Ст. відхилення</source>
+            <translation>Ст. відхилення</translation>
+        </message>
+        <message>
+            <source>У допуску</source>
+            <translation>У допуску</translation>
+        </message>
+        <message>
+            <source>Поза допуском</source>
+            <translation>Поза допуском</translation>
+        </message>
+        <message>
+            <source>Придатних, %</source>
+            <translation>Придатних, %</translation>
+        </message>
+        <message>
+            <source>Закрити</source>
+            <translation>Закрити</translation>
+        </message>
+        <message>
+            <source>Розподіл значень</source>
+            <translation>Розподіл значень</translation>
+        </message>
+        <message>
+            <source>Тренд за порядком вимірювання</source>
+            <translation>Тренд за порядком вимірювання</translation>
+        </message>
+        <message>
+            <source>дані зі спільної таблиці</source>
+            <translation>дані зі спільної таблиці</translation>
+        </message>
+        <message>
+            <source>дані з таблиці приладу</source>
+            <translation>дані з таблиці приладу</translation>
+        </message>
+        <message>
+            <source>Немає приладів</source>
+            <translation>Немає приладів</translation>
+        </message>
+        <message>
+            <source>усією таблицею (%1)</source>
+            <translation>усією таблицею (%1)</translation>
+        </message>
+        <message>
+            <source>виділеними рядками (%1)</source>
+            <translation>виділеними рядками (%1)</translation>
+        </message>
+        <message>
+            <source>Для цього приладу допуски не задані, тож придатність не оцінюється. Задайте режим вимірювання з допусками в налаштуваннях приладу.</source>
+            <translation>Для цього приладу допуски не задані, тож придатність не оцінюється. Задайте режим вимірювання з допусками в налаштуваннях приладу.</translation>
+        </message>
+        <message>
+            <source>Допуск: від %1 до %2 %3</source>
+            <translation>Допуск: від %1 до %2 %3</translation>
+        </message>
+        <message>
+            <source>Допуск: не більше %1 %2</source>
+            <translation>Допуск: не більше %1 %2</translation>
+        </message>
+        <message>
+            <source>Допуск: не менше %1 %2</source>
+            <translation>Допуск: не менше %1 %2</translation>
+        </message>
+        <message>
+            <source>Тренд: %1%2 %3 за вимір</source>
+            <translation>Тренд: %1%2 %3 за вимір</translation>
+        </message>
+    </context>
+    <context>
         <name>TimerSettingsDialog</name>
         <message>
             <source>Налаштування таймера запису</source>
@@ -918,6 +1126,31 @@ avg: %3</translation>
         <message>
             <source>Скасувати</source>
             <translation>Скасувати</translation>
+        </message>
+    </context>
+    <context>
+        <name>TrendWidget</name>
+        <message>
+            <source>вимір №%1
+%2 %3</source>
+            <translation>вимір №%1
+%2 %3</translation>
+        </message>
+        <message>
+            <source>Замало даних для тренду</source>
+            <translation>Замало даних для тренду</translation>
+        </message>
+        <message>
+            <source>нижня межа</source>
+            <translation>нижня межа</translation>
+        </message>
+        <message>
+            <source>верхня межа</source>
+            <translation>верхня межа</translation>
+        </message>
+        <message>
+            <source>тренд</source>
+            <translation>тренд</translation>
         </message>
     </context>
     <context>

@@ -11,10 +11,12 @@
 #include "links/modbus/modbusframe.h"
 #include "links/modbus/modbuspoller.h"
 #include "links/modbus/modbussettingsdialog.h"
+#include "recording/chartwidget.h"
 #include "recording/keyboardemulation.h"
 #include "recording/keyboardemulatordialog.h"
 #include "recording/monotablemodel.h"
 #include "recording/multitablemodel.h"
+#include "recording/statisticsdialog.h"
 #include "recording/tableexporter.h"
 #include "recording/timersettingsdialog.h"
 #include "device_visual.h"
@@ -251,7 +253,15 @@ void MeasuringSystem::setUpModeArea()
         QStringLiteral("QLabel { color: #111111; font-size: %1px; font-weight: bold; }").arg(scaledPx(m_scale, 36)));
     ui->monoSummaryLabel->setStyleSheet(
         QStringLiteral("QLabel { color: #333333; font-size: %1px; }").arg(scaledPx(m_scale, 16)));
-    ui->chartPendingLabel->setStyleSheet(QStringLiteral("QLabel { color: #666666; }"));
+    // The chart follows the tables while it is shown: one redraw per turn of the event loop, however many
+    // records arrived in it.
+    m_chart = new ChartWidget(ui->chartPage);
+    ui->chartLayout->addWidget(m_chart);
+    connect(m_store, &RecordingStore::monoAppended, this, &MeasuringSystem::scheduleChartRefresh);
+    connect(m_store, &RecordingStore::monoChanged, this, &MeasuringSystem::scheduleChartRefresh);
+    connect(m_store, &RecordingStore::snapshotAppended, this, &MeasuringSystem::scheduleChartRefresh);
+    connect(m_store, &RecordingStore::snapshotsChanged, this, &MeasuringSystem::scheduleChartRefresh);
+    connect(m_store, &RecordingStore::devicesRekeyed, this, &MeasuringSystem::scheduleChartRefresh);
 
     ui->modeStack->setCurrentIndex(MonoPage);
     refreshMonoTable();
@@ -859,8 +869,29 @@ void MeasuringSystem::on_Multi_Button_clicked()
     updateModeButtons();
 }
 
+void MeasuringSystem::refreshChartSeries()
+{
+    m_chartRefreshPending = false;
+    const bool multi = m_mode == MultiMode;
+    m_chart->setSourceText(ChartWidget::sourceTextFor(multi));
+    m_chart->setSeries(buildChartSeries(*m_store, devices(), multi));
+}
+
+void MeasuringSystem::scheduleChartRefresh()
+{
+    if (m_chartRefreshPending || ui->modeStack->currentIndex() != ChartPage)
+        return;
+    m_chartRefreshPending = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_chartRefreshPending && ui->modeStack->currentIndex() == ChartPage)
+            refreshChartSeries();
+        m_chartRefreshPending = false;
+    });
+}
+
 void MeasuringSystem::on_GraphicButton_clicked()
 {
+    refreshChartSeries();
     ui->modeStack->setCurrentIndex(ChartPage);
     updateModeButtons();
 }
@@ -1199,8 +1230,24 @@ bool MeasuringSystem::isSyncTimerActive() const
 
 void MeasuringSystem::openStatisticsFor(int index)
 {
-    Q_UNUSED(index)
-    showNotInThisBuild(); // the statistics dialog arrives with a later version
+    if (devices().isEmpty())
+        return;
+    const bool multi = m_mode == MultiMode;
+    const QTableView *table = multi ? ui->multiTable : ui->monoTable;
+    QList<int> rows;
+    for (const QModelIndex &row : table->selectionModel()->selectedRows())
+        rows.append(row.row());
+    std::sort(rows.begin(), rows.end());
+    // A copy taken now: later recordings do not reach an open dialog.
+    auto *dialog = new StatisticsDialog(buildDeviceStats(*m_store, devices(), multi, m_selectedDevice, rows), index,
+                                        StatisticsDialog::sourceText(multi), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+void MeasuringSystem::openMonoStatistics()
+{
+    openStatisticsFor(m_selectedDevice);
 }
 
 void MeasuringSystem::onMonoTableContextMenu(const QPoint &pos)

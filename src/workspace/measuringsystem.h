@@ -14,6 +14,7 @@ namespace Ui {
 class MeasuringSystem;
 }
 
+class ChartWidget;
 class Device_visual;
 class QBluetoothDeviceInfo;
 class ModbusPoller;
@@ -127,6 +128,9 @@ public slots:
     void onSylvacSerialUnit(const QString &portName, bool isInch);
     void onSylvacSerialPortState(const QString &portName, bool open);
     void downloadDeviceMemory(int deviceIndex);
+    void refreshChartSeries();
+    void openStatisticsFor(int index);
+    void openMonoStatistics();
     void onSyncRecordTimerTimeout();
     void typeSnapshotOnKeyboard(MultiSnapshot snap);
     void onMonoTableContextMenu(const QPoint &pos);
@@ -165,6 +169,7 @@ private:
     // The common part of every new reading: global unit, converted value, card value and tolerance colour.
     // `showHeld`: peak modes show the held value (the Bluetooth path).
     void applyRawValue(int index, double raw, int sourceUnit, bool showHeld);
+    void scheduleChartRefresh();
     // Asks the device's link to start a memory download; false when the instrument is not on line.
     bool sendMemoryDownload(const DeviceRecord &record);
     void connectBleDevice(const DeviceRecord &record);
@@ -187,7 +192,6 @@ private:
     void updateMonoSummary();
     void onMonoRowsInserted();
     const QAbstractItemModel *exportSourceTable();
-    void openStatisticsFor(int index);
     void refreshMonoTable();
     void rebuildMultiColumns();
     void refreshMultiTable();
@@ -210,6 +214,8 @@ private:
     QTimer *m_portWatchdogTimer = nullptr;
     QTimer *m_syncRecordTimer = nullptr;
     ModbusPoller *m_poller = nullptr;
+    ChartWidget *m_chart = nullptr;
+    bool m_chartRefreshPending = false;
     RecordingStore *m_store = nullptr;
     MonoTableModel *m_monoModel = nullptr;
     MultiTableModel *m_multiModel = nullptr;

@@ -1,0 +1,180 @@
+#include "recording/trendwidget.h"
+
+#include "recording/statistics.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygonF>
+#include <QToolTip>
+
+#include <cmath>
+#include <utility>
+
+namespace {
+
+QFont smallerFont(QFont font)
+{
+    if (font.pointSizeF() > 1.0)
+        font.setPointSizeF(font.pointSizeF() - 1.0);
+    else if (font.pixelSize() > 1)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+} // namespace
+
+TrendWidget::TrendWidget(QWidget *parent)
+    : QWidget(parent)
+{
+    setMouseTracking(true);
+    setMinimumHeight(220);
+}
+
+void TrendWidget::setData(const QList<double> &values, int precision, const QString &unit, int measuringType,
+                          double limitMin, double limitMax)
+{
+    m_values = values;
+    m_precision = precision;
+    m_unit = unit;
+    m_measuringType = measuringType;
+    m_limitMin = limitMin;
+    m_limitMax = limitMax;
+    const Statistics::Summary summary = Statistics::summarize(values);
+    m_min = summary.min;
+    m_max = summary.max;
+    m_mean = summary.mean;
+    m_slope = Statistics::trendSlope(values, summary.mean);
+    update();
+}
+
+QRectF TrendWidget::plotArea() const
+{
+    return QRectF(68, 12, width() - 82, height() - 34);
+}
+
+QString TrendWidget::toolTipAt(const QPointF &pos) const
+{
+    const QRectF area = plotArea();
+    const int n = int(m_values.size());
+    if (n < 2 || area.width() <= 0 || !area.contains(pos))
+        return QString();
+    const int i = Statistics::nearestPoint(pos.x() - area.left(), area.width(), n);
+    return tr("вимір №%1\n%2 %3").arg(i + 1).arg(Statistics::fixed(m_values.at(i), m_precision), m_unit);
+}
+
+void TrendWidget::paintEvent(QPaintEvent *)
+{
+    using namespace Statistics;
+    QPainter p(this);
+    p.fillRect(rect(), QColor(Colour::Background));
+    const QRectF area = plotArea();
+    const int n = int(m_values.size());
+    if (n < 2 || area.width() <= 0) {
+        p.setPen(QColor(Colour::Secondary));
+        p.drawText(rect(), Qt::AlignCenter, tr("Замало даних для тренду"));
+        return;
+    }
+
+    const Range range = trendRange(m_min, m_max, m_measuringType, m_limitMin, m_limitMax);
+    const double span = range.hi - range.lo;
+    const auto yOf = [&](double v) { return area.bottom() - (v - range.lo) / span * area.height(); };
+    const auto xOf = [&](double i) { return area.left() + i * area.width() / (n - 1); };
+
+    p.setFont(smallerFont(font()));
+    for (int i = 0; i <= 4; ++i) {
+        const double v = range.lo + i * span / 4.0;
+        const double y = std::round(yOf(v)) + 0.5;
+        p.setPen(QColor(Colour::Grid));
+        p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+        p.setPen(QColor(Colour::Secondary));
+        p.drawText(QRectF(0, y - 9, 62, 18), Qt::AlignRight | Qt::AlignVCenter,
+                   Statistics::fixed(v, m_precision));
+    }
+
+    if (m_measuringType >= 5) {
+        QPen dashed(QColor(Colour::Limit), 1, Qt::DashLine);
+        const auto limitLine = [&](double value, const QString &label) {
+            const double y = std::round(yOf(value)) + 0.5;
+            if (y < area.top() || y > area.bottom())
+                return;
+            p.setPen(dashed);
+            p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+            p.drawText(QRectF(area.left() + 4, y - 18, area.width() - 8, 16), Qt::AlignLeft | Qt::AlignBottom,
+                       label);
+        };
+        if (m_measuringType != 6)
+            limitLine(m_limitMin, tr("нижня межа"));
+        if (m_measuringType != 5)
+            limitLine(m_limitMax, tr("верхня межа"));
+    }
+
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor series(Colour::Series);
+    const int columns = int(area.width());
+    if (n <= columns) {
+        QPolygonF line;
+        line.reserve(n);
+        for (int i = 0; i < n; ++i)
+            line.append(QPointF(xOf(i), yOf(m_values.at(i))));
+        p.setPen(QPen(series, 2));
+        p.drawPolyline(line);
+        p.setPen(QPen(Qt::white, 2));
+        p.setBrush(series);
+        for (const QPointF &point : std::as_const(line))
+            p.drawEllipse(point, 4, 4);
+    } else {
+        // More points than pixel columns: each column shows the span its points cover, joined to the
+        // next column, which is what the full polyline would paint there at a fraction of the cost.
+        // One 2-pixel bar per column from the lowest to the highest point that falls into it, stretched to
+        // meet the previous column so the band stays connected like the polyline it stands for.
+        const QList<Envelope> envelope = columnEnvelope(m_values, columns + 1);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        double previousMin = kNaN;
+        double previousMax = kNaN;
+        for (int c = 0; c < envelope.size(); ++c) {
+            const Envelope &e = envelope.at(c);
+            if (std::isnan(e.min))
+                continue;
+            double top = yOf(e.max);
+            double bottom = yOf(e.min);
+            if (!std::isnan(previousMin)) {
+                top = std::min(top, yOf(previousMin));
+                bottom = std::max(bottom, yOf(previousMax));
+            }
+            previousMin = e.min;
+            previousMax = e.max;
+            const int x = int(std::lround(area.left() + c * area.width() / columns)) - 1;
+            const int y0 = int(std::floor(top - 1.0));
+            const int y1 = int(std::ceil(bottom + 1.0));
+            p.fillRect(QRect(x, y0, 2, y1 - y0), series);
+        }
+        p.setRenderHint(QPainter::Antialiasing);
+    }
+
+    if (!std::isnan(m_slope)) {
+        const double half = (n - 1) / 2.0;
+        const QPointF first(xOf(0), yOf(m_mean - m_slope * half));
+        const QPointF last(xOf(n - 1), yOf(m_mean + m_slope * half));
+        const QColor trend(Colour::Trend);
+        p.setPen(QPen(trend, 2, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(first, last);
+        p.setPen(trend);
+        p.drawText(QRectF(area.right() - 2 - 88, last.y() - 20, 88, 18), Qt::AlignRight | Qt::AlignVCenter,
+                   tr("тренд"));
+    }
+}
+
+void TrendWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    const QString text = toolTipAt(event->position());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPosition().toPoint(), text, this);
+}
+
+void TrendWidget::leaveEvent(QEvent *)
+{
+    QToolTip::hideText();
+}
