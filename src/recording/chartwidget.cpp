@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -32,20 +33,35 @@ QList<ChartSeries> buildChartSeries(const RecordingStore &store, const QList<Dev
     return series;
 }
 
+void ChartWidget::retranslate()
+{
+    m_typeBox->setItemText(0, tr("Усі прилади по Y"));
+    m_typeBox->setItemText(1, tr("X–Y (два прилади)"));
+    m_typeLabel->setText(tr("Тип:"));
+    m_gridBox->setText(tr("Сітка"));
+}
+
+void ChartWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
 ChartWidget::ChartWidget(QWidget *parent)
     : QWidget(parent)
 {
     m_typeBox = new QComboBox(this);
     m_typeBox->setObjectName(QStringLiteral("chartTypeBox"));
-    m_typeBox->addItem(tr("Усі прилади по Y"), int(AllOnY));
-    m_typeBox->addItem(tr("X–Y (два прилади)"), int(XyPair));
+    m_typeBox->addItem(QString(), int(AllOnY));
+    m_typeBox->addItem(QString(), int(XyPair));
     m_xLabel = new QLabel(tr("X:"), this);
     m_xBox = new QComboBox(this);
     m_xBox->setObjectName(QStringLiteral("chartXBox"));
     m_yLabel = new QLabel(tr("Y:"), this);
     m_yBox = new QComboBox(this);
     m_yBox->setObjectName(QStringLiteral("chartYBox"));
-    m_gridBox = new QCheckBox(tr("Сітка"), this);
+    m_gridBox = new QCheckBox(this);
     m_gridBox->setObjectName(QStringLiteral("chartGridBox"));
     m_gridBox->setChecked(true);
     m_infoLabel = new QLabel(this);
@@ -59,7 +75,8 @@ ChartWidget::ChartWidget(QWidget *parent)
     m_canvas->setMinimumHeight(260);
 
     auto *controls = new QHBoxLayout;
-    controls->addWidget(new QLabel(tr("Тип:"), this));
+    m_typeLabel = new QLabel(this);
+    controls->addWidget(m_typeLabel);
     controls->addWidget(m_typeBox);
     controls->addWidget(m_xLabel);
     controls->addWidget(m_xBox);
@@ -72,6 +89,7 @@ ChartWidget::ChartWidget(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addWidget(m_canvas, 1);
+    retranslate();
 
     connect(m_typeBox, &QComboBox::currentIndexChanged, this, [this] {
         updateDeviceBoxesVisible();

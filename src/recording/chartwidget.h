@@ -45,7 +45,12 @@ public:
 public slots:
     void rebuild();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+    QLabel *m_typeLabel = nullptr;
     void refillDeviceBoxes();
     void updateDeviceBoxesVisible();
 

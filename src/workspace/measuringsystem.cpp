@@ -1464,6 +1464,8 @@ void MeasuringSystem::setLanguage(const QString &code)
 
 void MeasuringSystem::retranslateTexts()
 {
+    if (ui->modeStack->currentIndex() == ChartPage)
+        scheduleChartRefresh(); // the source text is the window's
     ui->retranslateUi(this);
     if (QAction *none = ui->menuExtensions->findChild<QAction *>(QStringLiteral("actionNoExtensions")))
         none->setText(tr("Модулі розширення ще не встановлено"));
