@@ -39,7 +39,7 @@ HistogramWidget::HistogramWidget(QWidget *parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
-    setMinimumHeight(200);
+    setMinimumHeight(150);
 }
 
 void HistogramWidget::setData(const QList<double> &values, int precision, const QString &unit)

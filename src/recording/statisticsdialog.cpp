@@ -103,6 +103,8 @@ StatisticsDialog::StatisticsDialog(const QList<DeviceStats> &devices, int initia
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_list);
     layout->addLayout(right, 1);
+    // The fixed minimum overrides the layout's own; open tall enough that nothing overlaps.
+    resize(minimumSizeHint().expandedTo(minimumSize()));
 
     connect(m_list, &QListWidget::currentRowChanged, this, &StatisticsDialog::showDevice);
     connect(m_valueSet, &QComboBox::currentIndexChanged, this, &StatisticsDialog::recompute);

@@ -27,7 +27,7 @@ TrendWidget::TrendWidget(QWidget *parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
-    setMinimumHeight(220);
+    setMinimumHeight(160);
 }
 
 void TrendWidget::setData(const QList<double> &values, int precision, const QString &unit, int measuringType,
