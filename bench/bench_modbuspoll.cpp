@@ -7,7 +7,7 @@
 #include "modbuspeer.h"
 #include "settingssandbox.h"
 #include "virtualports.h"
-#include "workspace/deviceregistry.h"
+#include "devices/deviceregistry.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

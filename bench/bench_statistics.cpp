@@ -8,7 +8,7 @@
 #include "recording/statistics.h"
 #include "recording/statisticsdialog.h"
 #include "recording/trendwidget.h"
-#include "workspace/devicerecord.h"
+#include "devices/devicerecord.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -2,7 +2,7 @@
 #include "recording/chartwidget.h"
 #include "recording/plotcanvas.h"
 #include "recording/recordingstore.h"
-#include "workspace/devicerecord.h"
+#include "devices/devicerecord.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,5 +1,5 @@
 #include "workspace/device_visual.h"
-#include "workspace/devicerecord.h"
+#include "devices/devicerecord.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "workspace/devicerecord.h"
+#include "devices/devicerecord.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 #include "settingssandbox.h"
-#include "workspace/deviceregistry.h"
+#include "devices/deviceregistry.h"
 
 #include <QDir>
 #include <QRegularExpression>

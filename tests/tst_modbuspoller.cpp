@@ -4,7 +4,7 @@
 #include "ptypair.h"
 #include "settingssandbox.h"
 #include "virtualports.h"
-#include "workspace/deviceregistry.h"
+#include "devices/deviceregistry.h"
 
 #include <QRegularExpression>
 #include <QSettings>

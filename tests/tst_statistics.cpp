@@ -3,7 +3,7 @@
 #include "recording/statistics.h"
 #include "recording/statisticsdialog.h"
 #include "recording/trendwidget.h"
-#include "workspace/devicerecord.h"
+#include "devices/devicerecord.h"
 
 #include <QComboBox>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "app/settingsfolder.h"
 #include "modalanswerer.h"
 #include "settingssandbox.h"
-#include "workspace/deviceregistry.h"
+#include "devices/deviceregistry.h"
 #include "workspace/usereditdialog.h"
 #include "workspace/usermanager.h"
 #include "workspace/usersdialog.h"

@@ -2,7 +2,7 @@
 
 #include "recording/plotcanvas.h"
 #include "recording/recordingstore.h"
-#include "workspace/devicerecord.h"
+#include "devices/devicerecord.h"
 
 #include <QCheckBox>
 #include <QComboBox>

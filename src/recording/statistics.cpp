@@ -1,7 +1,7 @@
 #include "recording/statistics.h"
 
 #include "recording/recordingstore.h"
-#include "workspace/devicerecord.h"
+#include "devices/devicerecord.h"
 
 #include <QtGlobal>
 
@@ -114,28 +114,14 @@ Summary summarize(const QList<double> &values)
 
 bool hasTolerance(int measuringType)
 {
-    return measuringType >= 5 && measuringType <= 7;
-}
-
-bool withinTolerance(double value, int measuringType, double limitMin, double limitMax)
-{
-    switch (measuringType) {
-    case 5:
-        return value >= limitMin;
-    case 6:
-        return value <= limitMax;
-    case 7:
-        return value >= limitMin && value <= limitMax;
-    default:
-        return false;
-    }
+    return judgeTolerance(0.0, measuringType, 0.0, 0.0) != ToleranceVerdict::NotJudged;
 }
 
 int countWithinTolerance(const QList<double> &values, int measuringType, double limitMin, double limitMax)
 {
     int within = 0;
     for (double x : values)
-        within += withinTolerance(x, measuringType, limitMin, limitMax) ? 1 : 0;
+        within += judgeTolerance(x, measuringType, limitMin, limitMax) == ToleranceVerdict::Go ? 1 : 0;
     return within;
 }
 

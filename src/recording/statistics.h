@@ -65,9 +65,8 @@ struct Summary
 // Two passes, so a large common offset (1000.0001 +- 0.0001) costs no precision.
 Summary summarize(const QList<double> &values);
 
-// Tolerance verdict of one value for modes 5-7 (limits inclusive); other modes judge nothing.
+// Whether the mode judges values against limits (modes 5-7), and how many values pass.
 bool hasTolerance(int measuringType);
-bool withinTolerance(double value, int measuringType, double limitMin, double limitMax);
 int countWithinTolerance(const QList<double> &values, int measuringType, double limitMin, double limitMax);
 
 // Least-squares trend per measurement with x = 0..n-1; NaN below two values.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/devicerecord.h"
+#include "devices/devicerecord.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,7 +1,7 @@
 #include "device_visual.h"
 
 #include "links/ble/bleprotocol.h"
-#include "workspace/devicerecord.h"
+#include "devices/devicerecord.h"
 
 #include <QAction>
 #include <QApplication>
@@ -271,22 +271,23 @@ int Device_visual::scaledFontPx(int base)
 Device_visual::DisplayMode Device_visual::displayModeFor(double value, int measuringType, double limitMin,
                                                          double limitMax)
 {
+    switch (judgeTolerance(value, measuringType, limitMin, limitMax)) {
+    case ToleranceVerdict::Go:
+        return Go;
+    case ToleranceVerdict::NoGo:
+        return NoGo;
+    case ToleranceVerdict::NotJudged:
+        break;
+    }
     switch (measuringType) {
-    case MeasuringMode::Disable:
-        return Normal;
     case MeasuringMode::MinPeek:
     case MeasuringMode::RangePeek:
     case MeasuringMode::ModulePeek:
         return Min;
     case MeasuringMode::MaxPeek:
         return Max;
-    case MeasuringMode::MinLimits:
-        return value >= limitMin ? Go : NoGo;
-    case MeasuringMode::MaxLimits:
-        return limitMax >= value ? Go : NoGo;
-    case MeasuringMode::RangeLimits:
-        return limitMin <= value && value <= limitMax ? Go : NoGo;
     default:
+        // Codes past the last mode light up as passing, as the card always did.
         return measuringType > MeasuringMode::RangeLimits ? Go : Normal;
     }
 }

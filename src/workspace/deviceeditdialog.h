@@ -1,6 +1,6 @@
 #pragma once
 
-#include "devicerecord.h"
+#include "devices/devicerecord.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #include "devicetypedialog.h"
 
-#include "devicerecord.h"
+#include "devices/devicerecord.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

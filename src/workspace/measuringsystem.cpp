@@ -77,11 +77,6 @@ QString currentTimeText()
     return last;
 }
 
-bool holdsPeak(const DeviceRecord &record)
-{
-    return record.measuringType >= MeasuringMode::MinPeek && record.measuringType <= MeasuringMode::ModulePeek;
-}
-
 } // namespace
 
 MeasuringSystem::MeasuringSystem(QWidget *parent)
@@ -651,9 +646,7 @@ void MeasuringSystem::applyRawValue(int index, double raw, int sourceUnit, bool 
     if (index >= m_cards.size())
         return;
     Device_visual *card = m_cards.at(index);
-    const bool peakMode =
-        record.measuringType >= MeasuringMode::MinPeek && record.measuringType <= MeasuringMode::ModulePeek;
-    card->setValue(showHeld && peakMode ? record.heldValue : record.value);
+    card->setValue(showHeld && holdsPeak(record.measuringType) ? record.heldValue : record.value);
     card->setTolerance(record.value, record.measuringType, record.limitMin, record.limitMax);
 }
 
@@ -1086,11 +1079,11 @@ QString MeasuringSystem::evaluateTolerance(const DeviceRecord &record, double va
     case MeasuringMode::ModulePeek:
         return tr("MODULE");
     case MeasuringMode::MinLimits:
-        return value >= record.limitMin ? tr("Go") : tr("No Go");
     case MeasuringMode::MaxLimits:
-        return value <= record.limitMax ? tr("Go") : tr("No Go");
     case MeasuringMode::RangeLimits:
-        return value >= record.limitMin && value <= record.limitMax ? tr("Go") : tr("No Go");
+        return judgeTolerance(value, record.measuringType, record.limitMin, record.limitMax) == ToleranceVerdict::Go
+                   ? tr("Go")
+                   : tr("No Go");
     default:
         return QString();
     }
@@ -1121,7 +1114,7 @@ void MeasuringSystem::onDeviceDataClicked(int index)
             typeSnapshotOnKeyboard(snap);
         }
     }
-    if (holdsPeak(devices()[index]))
+    if (holdsPeak(devices()[index].measuringType))
         devices()[index].heldValid = false;
 }
 
@@ -1144,7 +1137,7 @@ MultiSnapshot MeasuringSystem::captureAllDevices(const QString &timeStr, bool *h
             if (hasSyncData)
                 *hasSyncData = true;
         }
-        if (holdsPeak(record))
+        if (holdsPeak(record.measuringType))
             record.heldValid = false;
     }
     return snap;

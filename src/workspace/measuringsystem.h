@@ -1,6 +1,6 @@
 #pragma once
 
-#include "deviceregistry.h"
+#include "devices/deviceregistry.h"
 #include "links/ble/blereading.h"
 #include "recording/measurementjournal.h"
 #include "recording/recordingstore.h"

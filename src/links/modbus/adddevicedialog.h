@@ -1,7 +1,7 @@
 #pragma once
 
-#include "workspace/devicerecord.h"
-#include "workspace/deviceregistry.h"
+#include "devices/devicerecord.h"
+#include "devices/deviceregistry.h"
 
 #include <QByteArray>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "modbusdecode.h"
 
-#include "workspace/devicerecord.h"
+#include "devices/devicerecord.h"
 
 #include <algorithm>
 #include <cmath>

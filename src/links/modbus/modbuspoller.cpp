@@ -2,7 +2,7 @@
 
 #include "common/serialportcatalogue.h"
 #include "modbusdecode.h"
-#include "workspace/deviceregistry.h"
+#include "devices/deviceregistry.h"
 
 #include <QDebug>
 #include <QTimer>

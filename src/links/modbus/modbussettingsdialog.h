@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/deviceregistry.h"
+#include "devices/deviceregistry.h"
 
 #include <QDialog>
 #include <QList>

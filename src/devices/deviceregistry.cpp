@@ -172,10 +172,11 @@ int DeviceRegistry::nextFreeAddress(int kind) const
         if (group(record.type) == group(kind))
             used.insert(record.address);
     }
-    int address = 1;
-    while (used.contains(address))
-        ++address;
-    return address;
+    for (int address = 1; address <= 255; ++address) {
+        if (!used.contains(address))
+            return address;
+    }
+    return 0;
 }
 
 int DeviceRegistry::findBleDevice(const QString &mac) const

@@ -1,6 +1,4 @@
-#include "devicerecord.h"
-
-#include <cmath>
+#include "units.h"
 
 namespace {
 
@@ -28,12 +26,6 @@ Category categoryOf(int unit)
 }
 
 } // namespace
-
-bool isBleKind(int type)
-{
-    return type == ConnectionKind::Bluetooth || type == ConnectionKind::NrfDongle ||
-           type == ConnectionKind::Bled112Dongle;
-}
 
 double convertUnit(double value, int fromUnit, int toUnit)
 {
@@ -90,27 +82,4 @@ quint16 sensorKindForHidUnit(int hidUnit)
     default:
         return SensorKind::Linear;
     }
-}
-
-double displayValue(const DeviceRecord &record)
-{
-    const bool live =
-        record.measuringType == MeasuringMode::Disable || record.measuringType >= MeasuringMode::MinLimits;
-    return live ? record.value : record.heldValue;
-}
-
-bool hasReading(const DeviceRecord &record)
-{
-    if (isBleKind(record.type))
-        return record.bleHasValue;
-    if (record.type == ConnectionKind::HidKeyboard)
-        return record.hidHasValue;
-    if (record.type == ConnectionKind::SylvacCable)
-        return record.sylvacHasValue;
-    return true;
-}
-
-int precisionDigits(int precision)
-{
-    return precision >= 0 && precision <= 6 ? precision : 2;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "devices/tolerance.h"
+#include "devices/units.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -14,41 +17,6 @@ enum : int {
     SylvacCable = 5,
 };
 } // namespace ConnectionKind
-
-// Unit codes of `unit`, `hidUnit` and the global display units.
-namespace UnitCode {
-enum : int {
-    Millimetre = 0,
-    Inch = 1,
-    Newton = 2,
-    PoundForce = 3,
-    Degree = 4,
-    Radian = 5,
-};
-} // namespace UnitCode
-
-// `sensorKind`: any value other than these two is a linear instrument.
-namespace SensorKind {
-enum : quint16 {
-    Linear = 0,
-    AngleMeter = 9,
-    Dynamometer = 10,
-};
-} // namespace SensorKind
-
-// `measuringType`: 1-4 hold a peak, 5-7 judge the value against the limits.
-namespace MeasuringMode {
-enum : int {
-    Disable = 0,
-    MinPeek = 1,
-    MaxPeek = 2,
-    RangePeek = 3,
-    ModulePeek = 4,
-    MinLimits = 5,
-    MaxLimits = 6,
-    RangeLimits = 7,
-};
-} // namespace MeasuringMode
 
 // One configured instrument. A value type: the workspace keeps them in a list whose order is the order of
 // the cards and of the multi-table columns. Fields without a file key are runtime state and start at
@@ -102,16 +70,6 @@ struct DeviceRecord
 
 // Direct Bluetooth and both dongle kinds share one reading path.
 bool isBleKind(int type);
-
-// Converts between units of one category (length, force, angle); across categories the value is returned
-// unchanged.
-double convertUnit(double value, int fromUnit, int toUnit);
-
-// "mm", "inch", "N", "lbf", "°", "rad"; any unknown code reads "mm".
-QString unitShortText(int unit);
-
-// The sensor kind a keyboard instrument gets from the unit it types in.
-quint16 sensorKindForHidUnit(int hidUnit);
 
 // The value shown and recorded: the held peak in modes 1-4, the live value otherwise.
 double displayValue(const DeviceRecord &record);
