@@ -7,6 +7,7 @@
 #include "recording/measurementjournal.h"
 #include "workspace/device_visual.h"
 #include "workspace/measuringsystem.h"
+#include "workspace/recordingcontroller.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -115,7 +116,7 @@ int main(int argc, char *argv[])
         });
         const QString line = MeasurementJournal::monoRecordLine(QStringLiteral("COM1:1"), QStringLiteral("12:00:00"),
                                                                 12.345, QStringLiteral("Go"));
-        const double journal = timeEach(2000, [&] { window.journal().append(line); });
+        const double journal = timeEach(2000, [&] { window.recording().journal().append(line); });
 
         out << qSetFieldWidth(8) << existing << qSetFieldWidth(11) << monoAlone << qSetFieldWidth(18) << mono
             << qSetFieldWidth(19) << multi << qSetFieldWidth(17) << journal << qSetFieldWidth(19) << perMono << qSetFieldWidth(16) << perSnapshot

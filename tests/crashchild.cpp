@@ -5,6 +5,7 @@
 
 #include "app/logfile.h"
 #include "workspace/measuringsystem.h"
+#include "workspace/recordingcontroller.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -40,7 +41,7 @@ int main(int argc, char *argv[])
             const RecordingStore &store = window.recordings();
             for (auto it = store.mono().cbegin(); it != store.mono().cend(); ++it) {
                 for (int i = 0; i < it->values.size(); ++i)
-                    out << "M\t" << window.deviceKey(it.key()) << '\t' << it->times.at(i) << '\t'
+                    out << "M\t" << window.recording().deviceKey(it.key()) << '\t' << it->times.at(i) << '\t'
                         << QString::number(it->values.at(i), 'g', 17) << '\n';
             }
             out << "snapshots\t" << store.snapshots().size() << Qt::endl;

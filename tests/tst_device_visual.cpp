@@ -1,14 +1,16 @@
-#include "workspace/device_visual.h"
 #include "devices/devicerecord.h"
+#include "workspace/device_visual.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDataStream>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -103,42 +105,48 @@ private slots:
     {
         QTest::addColumn<int>("measuringType");
         QTest::addColumn<double>("value");
-        QTest::addColumn<double>("limitMin");
-        QTest::addColumn<double>("limitMax");
         QTest::addColumn<int>("mode");
-
-        const int go = Device_visual::Go, noGo = Device_visual::NoGo;
-        QTest::newRow("0 disabled") << 0 << 5.0 << 1.0 << 2.0 << int(Device_visual::Normal);
-        QTest::newRow("3 range peak shows min") << 3 << 5.0 << 1.0 << 2.0 << int(Device_visual::Min);
-        QTest::newRow("2 max peak") << 2 << 5.0 << 1.0 << 2.0 << int(Device_visual::Max);
-        QTest::newRow("5 equal to min") << 5 << 1.0 << 1.0 << 0.0 << go;
-        QTest::newRow("5 below min") << 5 << 0.999 << 1.0 << 0.0 << noGo;
-        QTest::newRow("6 equal to max") << 6 << 2.0 << 0.0 << 2.0 << go;
-        QTest::newRow("6 above max") << 6 << 2.001 << 0.0 << 2.0 << noGo;
-        QTest::newRow("7 equal to min") << 7 << 1.0 << 1.0 << 2.0 << go;
-        QTest::newRow("7 equal to max") << 7 << 2.0 << 1.0 << 2.0 << go;
-        QTest::newRow("7 below") << 7 << 0.999 << 1.0 << 2.0 << noGo;
-        QTest::newRow("7 above") << 7 << 2.001 << 1.0 << 2.0 << noGo;
-        QTest::newRow("8 always go") << 8 << 100.0 << 1.0 << 2.0 << go;
+        // Limits 1.0 .. 2.0; the limit rule itself has its own table with the device record.
+        QTest::newRow("0 disabled") << 0 << 5.0 << int(Device_visual::Normal);
+        QTest::newRow("1 min peak") << 1 << 5.0 << int(Device_visual::Min);
+        QTest::newRow("2 max peak") << 2 << 5.0 << int(Device_visual::Max);
+        QTest::newRow("3 range peak shows min") << 3 << 5.0 << int(Device_visual::Min);
+        QTest::newRow("4 module peak shows min") << 4 << 5.0 << int(Device_visual::Min);
+        QTest::newRow("7 inside") << 7 << 1.5 << int(Device_visual::Go);
+        QTest::newRow("7 outside") << 7 << 2.5 << int(Device_visual::NoGo);
+        QTest::newRow("8 always go") << 8 << 100.0 << int(Device_visual::Go);
     }
 
     void displayMode()
     {
         QFETCH(int, measuringType);
         QFETCH(double, value);
-        QFETCH(double, limitMin);
-        QFETCH(double, limitMax);
         QFETCH(int, mode);
-
-        QCOMPARE(int(Device_visual::displayModeFor(value, measuringType, limitMin, limitMax)), mode);
         // Start from the opposite colouring so a missed restyle shows.
         Device_visual *card = addCard();
         auto *button = card->findChild<QPushButton *>("valueButton");
         card->setTolerance(mode == Device_visual::NoGo ? 1.5 : 0.0, 7, 1.0, 2.0);
         const QString before = button->styleSheet();
-        card->setTolerance(value, measuringType, limitMin, limitMax);
+        card->setTolerance(value, measuringType, 1.0, 2.0);
         QCOMPARE(int(card->displayMode()), mode);
         QVERIFY(button->styleSheet() != before);
+    }
+
+    void tickedSyncBoxShowsItsTick()
+    {
+        auto *box = addCard()->findChild<QCheckBox *>("syncCheckBox");
+        box->setChecked(true);
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+        const QImage image = box->grab().toImage();
+        // The ticked box is dark: only a drawn tick puts light pixels inside it.
+        int light = 0;
+        for (int y = indicator.top() + 3; y <= indicator.bottom() - 3; ++y) {
+            for (int x = indicator.left() + 3; x <= indicator.right() - 3; ++x)
+                light += qGray(image.pixel(x, y)) > 192 ? 1 : 0;
+        }
+        QVERIFY2(light >= 10, qPrintable(QString::number(light)));
     }
 
     void valueText_data()
@@ -291,17 +299,6 @@ private slots:
 
         QCOMPARE(clicked.count(), clicks);
         QCOMPARE(card->dragsStarted, drags);
-    }
-
-    void scaleRestylesLiveCards()
-    {
-        Device_visual *card = addCard();
-        auto *value = card->findChild<QWidget *>("valueButton");
-        // A card built before the scale changed follows it: 30 px value font at 1.8.
-        Device_visual::setScale(1.8);
-        QVERIFY(value->styleSheet().contains("font-size: 54px;"));
-        Device_visual::setScale(0.01);
-        QCOMPARE(Device_visual::scaledFontPx(30), 1); // never below 1 px
     }
 
     void contextMenu_data()

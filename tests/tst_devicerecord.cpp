@@ -16,7 +16,8 @@ private slots:
     void displayValueFollowsMeasuringMode_data();
     void displayValueFollowsMeasuringMode();
     void precisionDigits();
-    void newRecordDefaults();
+    void toleranceRule_data();
+    void toleranceRule();
 };
 
 void TestDeviceRecord::convertUnit_data()
@@ -62,8 +63,8 @@ void TestDeviceRecord::roundTripsWithinEachCategory()
 
 void TestDeviceRecord::unitTextsAndSensorKinds()
 {
-    const QStringList texts = {QStringLiteral("mm"), QStringLiteral("inch"), QStringLiteral("N"),
-                               QStringLiteral("lbf"), QStringLiteral("°"), QStringLiteral("rad")};
+    const QStringList texts = {QStringLiteral("mm"),  QStringLiteral("inch"), QStringLiteral("N"),
+                               QStringLiteral("lbf"), QStringLiteral("°"),    QStringLiteral("rad")};
     for (int code = 0; code < texts.size(); ++code)
         QCOMPARE(unitShortText(code), texts.at(code));
     QCOMPARE(unitShortText(17), QStringLiteral("mm"));
@@ -109,17 +110,37 @@ void TestDeviceRecord::precisionDigits()
     QCOMPARE(::precisionDigits(-1), 2);
 }
 
-void TestDeviceRecord::newRecordDefaults()
+void TestDeviceRecord::toleranceRule_data()
 {
-    const DeviceRecord record;
-    QCOMPARE(record.precision, 2);
-    QCOMPARE(record.hidDecimals, 2);
-    QCOMPARE(record.timerIntervalMs, 100);
-    QCOMPARE(record.batteryPercent, -1);
-    QCOMPARE(record.rssiDbm, 0);
-    QCOMPARE(record.address, quint8(0));
-    QVERIFY(!record.connected && !record.heldValid && !record.infoValid);
-    QVERIFY(!record.bleHasValue && !record.hidHasValue && !record.sylvacHasValue);
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("verdict");
+    const int none = int(ToleranceVerdict::NotJudged);
+    const int go = int(ToleranceVerdict::Go);
+    const int noGo = int(ToleranceVerdict::NoGo);
+    // Limits 1.0 .. 2.0 throughout.
+    QTest::newRow("0 judges nothing") << 0 << 5.0 << none;
+    QTest::newRow("4 module peak judges nothing") << 4 << 5.0 << none;
+    QTest::newRow("5 at the lower limit") << 5 << 1.0 << go;
+    QTest::newRow("5 just below") << 5 << 0.9999 << noGo;
+    QTest::newRow("5 ignores the upper limit") << 5 << 100.0 << go;
+    QTest::newRow("6 at the upper limit") << 6 << 2.0 << go;
+    QTest::newRow("6 just above") << 6 << 2.0005 << noGo;
+    QTest::newRow("6 ignores the lower limit") << 6 << -100.0 << go;
+    QTest::newRow("7 at the lower limit") << 7 << 1.0 << go;
+    QTest::newRow("7 at the upper limit") << 7 << 2.0 << go;
+    QTest::newRow("7 below") << 7 << 0.9999 << noGo;
+    QTest::newRow("7 above") << 7 << 2.0001 << noGo;
+    QTest::newRow("7 not a number") << 7 << std::nan("") << noGo;
+    QTest::newRow("8 unknown judges nothing") << 8 << 1.5 << none;
+}
+
+void TestDeviceRecord::toleranceRule()
+{
+    QFETCH(int, mode);
+    QFETCH(double, value);
+    QFETCH(int, verdict);
+    QCOMPARE(int(judgeTolerance(value, mode, 1.0, 2.0)), verdict);
 }
 
 QTEST_APPLESS_MAIN(TestDeviceRecord)

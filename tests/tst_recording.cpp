@@ -1,38 +1,34 @@
-#include "modalanswerer.h"
+#include "devices/deviceregistry.h"
+#include "recording/keyboardemulation.h"
 #include "recordingkeystrokesink.h"
 #include "settingssandbox.h"
-#include "recording/keyboardemulation.h"
-#include "recording/monotablemodel.h"
-#include "recording/multitablemodel.h"
-#include "workspace/device_visual.h"
-#include "workspace/measuringsystem.h"
-#include "workspace/usermanager.h"
+#include "workspace/recordingcontroller.h"
 
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
+#include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
 
 namespace {
 
-// Four Modbus instruments (never refused) and one Bluetooth caliper that has sent nothing yet.
-const QByteArray kDevices = "[Devices]\nsize=5\n"
-                            "1\\name=A\n1\\portName=COM1\n1\\address=1\n1\\precision=3\n"
-                            "1\\measuringType=7\n1\\limitMin=1\n1\\limitMax=2\n"
-                            "2\\name=B\n2\\portName=COM1\n2\\address=2\n2\\measuringType=2\n"
-                            "3\\name=C\n3\\portName=COM1\n3\\address=3\n"
-                            "4\\name=Caliper\n4\\portName=BLE\n4\\address=1\n4\\type=1\n4\\mac=AA:BB:CC:DD:EE:01\n"
-                            "5\\name=D\n5\\portName=COM1\n5\\address=4\n5\\precision=0\n";
-
-QString cell(const QAbstractItemModel *model, int row, int column)
+DeviceRecord modbus(const char *name, int address, double value, int precision = 3)
 {
-    return model->index(row, column).data().toString();
+    DeviceRecord record;
+    record.name = QString::fromLatin1(name);
+    record.portName = QStringLiteral("COM1");
+    record.address = quint8(address);
+    record.precision = precision;
+    record.connected = record.modbusHasValue = true;
+    record.value = record.heldValue = value;
+    return record;
 }
 
 } // namespace
 
+// The recording rules without a window: which device is recorded when, into which table, what is typed
+// and what reaches the journal. The cards' sync boxes are a set here.
 class TestRecording : public QObject
 {
     Q_OBJECT
@@ -41,265 +37,215 @@ private slots:
     void init();
     void cleanup();
 
-    void toleranceVerdicts_data();
-    void toleranceVerdicts();
-    void monoRecordingRefusalAndPeakHold();
-    void multiSnapshotsWithMissingValues();
+    void monoRecordsAreJudgedTypedAndJournaled();
+    void newPeakAfterEveryRecording_data();
+    void newPeakAfterEveryRecording();
+    void offLineOrSilentInstrumentsAreNeverRecorded();
+    void multiSnapshotHoldsOnlyCheckedDevicesWithValues();
     void syncTimerFillsMonoTablesAndTypesNothing();
     void deviceTimersFollowTheirDevice();
-    void deletingADeviceDropsItsRecords();
-    void journalMirrorsTheTablesAndIsRestored();
-    void normalCloseLeavesNoJournal();
-    void exportNeedsRowsInTheActiveMode();
+    void journalFollowsDeletesAndRestores();
 
 private:
-    std::unique_ptr<MeasuringSystem> openWindow();
+    RecordingStore &store() { return m_recording->store(); }
 
     std::unique_ptr<SettingsSandbox> m_sandbox;
+    std::unique_ptr<DeviceRegistry> m_registry;
+    std::unique_ptr<RecordingController> m_recording;
+    QSet<int> m_sync;
     RecordingKeystrokeSink *m_keys = nullptr;
 };
 
 void TestRecording::init()
 {
     m_sandbox = std::make_unique<SettingsSandbox>();
-    QVERIFY(m_sandbox->writeFile(QStringLiteral("settings.ini"), "[General]\nLanguage=uk_UA\n"));
     QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"),
-                                 kDevices + "[KeyboardEmulation]\nenabled=true\nseparator=1\nterminator=3\n"));
-    UserManager::instance()->reload();
+                                 "[KeyboardEmulation]\nenabled=true\nseparator=1\nterminator=3\n"));
     reloadKeyboardEmulationSettings();
-    auto sink = std::make_unique<RecordingKeystrokeSink>();
-    m_keys = sink.get();
-    setKeystrokeSink(std::move(sink));
+    m_keys = RecordingKeystrokeSink::install();
+    m_registry = std::make_unique<DeviceRegistry>();
+    // A judged indicator, a peak-hold one, a plain one, a caliper that has sent nothing, and one with
+    // no decimals.
+    DeviceRecord judged = modbus("A", 1, 1.5);
+    judged.measuringType = MeasuringMode::RangeLimits;
+    judged.limitMin = 1.0;
+    judged.limitMax = 2.0;
+    DeviceRecord caliper;
+    caliper.type = ConnectionKind::Bluetooth;
+    caliper.portName = QStringLiteral("BLE");
+    caliper.address = 1;
+    caliper.connected = true;
+    m_registry->devices() = {judged, modbus("B", 2, 3.5, 2), modbus("C", 3, 4.5, 2), caliper,
+                             modbus("D", 4, 6.0, 0)};
+    m_registry->devices()[1].measuringType = MeasuringMode::MaxPeek;
+    m_sync.clear();
+    m_recording = std::make_unique<RecordingController>(*m_registry,
+                                                        [this](int index) { return m_sync.contains(index); });
+    m_recording->startJournal();
 }
 
 void TestRecording::cleanup()
 {
+    m_recording.reset();
     m_sandbox.reset();
 }
 
-std::unique_ptr<MeasuringSystem> TestRecording::openWindow()
+void TestRecording::monoRecordsAreJudgedTypedAndJournaled()
 {
-    auto window = std::make_unique<MeasuringSystem>();
-    for (int i : {0, 1, 2, 4}) {
-        window->devices()[i].connected = true;
-        window->devices()[i].value = window->devices()[i].heldValue = 1.5 + i;
-    }
-    return window;
+    m_recording->record(0);
+    m_registry->devices()[0].value = 2.5;
+    m_recording->record(0);
+    m_recording->record(17); // outside the list
+    QCOMPARE(store().records(0).values, (QList<double>{1.5, 2.5}));
+    QCOMPARE(store().records(0).statuses, (QStringList{QStringLiteral("Go"), QStringLiteral("No Go")}));
+    QCOMPARE(m_keys->keys().join(QString()), QStringLiteral("1.500<Enter>2.500<Enter>"));
+    const QByteArray journal = m_sandbox->readFile(QStringLiteral("recovery_journal.log"));
+    QVERIFY(journal.contains("M\tCOM1:1\t"));
+    QVERIFY(journal.endsWith("\t2.5\tNo Go\n"));
 }
 
-void TestRecording::toleranceVerdicts_data()
+void TestRecording::newPeakAfterEveryRecording_data()
 {
     QTest::addColumn<int>("mode");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("verdict");
-    QTest::newRow("0 nothing") << 0 << 5.0 << QString();
-    QTest::newRow("3 range peak") << 3 << 5.0 << QStringLiteral("RANGE");
-    QTest::newRow("5 at the lower limit") << 5 << 1.0 << QStringLiteral("Go");
-    QTest::newRow("5 below") << 5 << 0.9999 << QStringLiteral("No Go");
-    QTest::newRow("6 just above the upper limit") << 6 << 1.0005 << QStringLiteral("No Go");
-    QTest::newRow("6 at the upper limit") << 6 << 1.0 << QStringLiteral("Go");
-    QTest::newRow("7 inside") << 7 << 1.0 << QStringLiteral("Go");
-    QTest::newRow("7 above") << 7 << 1.0001 << QStringLiteral("No Go");
-    QTest::newRow("9 unknown") << 9 << 1.0 << QString();
+    QTest::addColumn<bool>("multi");
+    QTest::addColumn<QString>("status");
+    const char *names[] = {"MIN", "MAX", "RANGE", "MODULE"};
+    for (int mode = MeasuringMode::MinPeek; mode <= MeasuringMode::ModulePeek; ++mode) {
+        QTest::addRow("%s, mono", names[mode - 1]) << mode << false << QString::fromLatin1(names[mode - 1]);
+        // In multi mode the device is not sync-checked: the capture still takes its peak.
+        QTest::addRow("%s, multi capture", names[mode - 1])
+            << mode << true << QString::fromLatin1(names[mode - 1]);
+    }
 }
 
-void TestRecording::toleranceVerdicts()
+void TestRecording::newPeakAfterEveryRecording()
 {
     QFETCH(int, mode);
-    QFETCH(double, value);
-    QFETCH(QString, verdict);
-    const auto window = openWindow();
-    DeviceRecord record;
-    record.measuringType = mode;
-    record.limitMin = mode == 7 ? 0.5 : 1.0;
-    record.limitMax = 1.0;
-    QCOMPARE(window->evaluateTolerance(record, value), verdict);
+    QFETCH(bool, multi);
+    QFETCH(QString, status);
+    DeviceRecord &peak = m_registry->devices()[2];
+    peak.measuringType = mode;
+    peak.value = 0.5;
+    peak.heldValue = 9.25;
+    peak.heldValid = true;
+    m_recording->setMultiMode(multi);
+    m_sync = {0};
+    m_recording->record(multi ? 0 : 2);
+    QCOMPARE(store().records(2).values, QList<double>{9.25}); // the held peak, not the live value
+    QCOMPARE(store().records(2).statuses, QStringList{status});
+    QVERIFY(!peak.heldValid);
 }
 
-void TestRecording::monoRecordingRefusalAndPeakHold()
+void TestRecording::offLineOrSilentInstrumentsAreNeverRecorded()
 {
-    const auto window = openWindow();
-    window->onDeviceCardClicked(0);
-    window->onDeviceDataClicked(0);
-    window->devices()[0].value = 2.5;
-    window->onDeviceDataClicked(0);
-    const QAbstractItemModel *table = window->monoModel();
-    QCOMPARE(table->rowCount(), 2);
-    QCOMPARE(cell(table, 0, 2), QStringLiteral("1.500"));
-    QCOMPARE(cell(table, 0, 3), QStringLiteral("Go"));
-    QCOMPARE(cell(table, 1, 2), QStringLiteral("2.500"));
-    QCOMPARE(cell(table, 1, 3), QStringLiteral("No Go"));
-    QCOMPARE(table->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Значення (mm)"));
-    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("monoSummaryLabel"))->text(),
-             QStringLiteral("min: 1.500\nmax: 2.500\navg: 2.000"));
-    QCOMPARE(m_keys->keys().join(QString()), QStringLiteral("1.500<Enter>2.500<Enter>"));
+    // B went off line holding its last value; D was just added and has not answered yet.
+    m_registry->devices()[1].connected = false;
+    m_registry->devices()[4].modbusHasValue = false;
+    m_sync = {0, 1, 4};
 
-    // A Bluetooth caliper that has sent nothing is refused; so is an index outside the list.
-    window->onDeviceDataClicked(3);
-    window->onDeviceDataClicked(17);
-    QCOMPARE(window->recordings().recordCount(3), 0);
+    for (int index : {1, 3, 4})
+        m_recording->record(index); // clicks on the card or the big value
+    m_recording->onSyncTimerTimeout();
+    m_recording->setMultiMode(true);
+    m_recording->record(1); // a sync-checked trigger that is off line starts no snapshot
+    QCOMPARE(store().snapshots().size(), 0);
+    m_recording->setMultiMode(false);
+    m_recording->applyTimerSettings(false, 0, {{1, 5}, {2, 5}});
+    QTRY_VERIFY(store().recordCount(2) >= 3);
 
-    // Peak hold: the held value is recorded and invalidated afterwards.
-    window->devices()[1].heldValid = true;
-    window->devices()[1].heldValue = 9.25;
-    window->onDeviceDataClicked(1);
-    QCOMPARE(window->recordings().records(1).values, QList<double>{9.25});
-    QCOMPARE(window->recordings().records(1).statuses, QStringList{QStringLiteral("MAX")});
-    QVERIFY(!window->devices()[1].heldValid);
+    for (int index : {1, 3, 4})
+        QCOMPARE(store().recordCount(index), 0);
+    QCOMPARE(store().recordCount(0), 1);
 }
 
-void TestRecording::multiSnapshotsWithMissingValues()
+void TestRecording::multiSnapshotHoldsOnlyCheckedDevicesWithValues()
 {
-    const auto window = openWindow();
-    window->cards().at(0)->setSyncChecked(true);
-    window->cards().at(2)->setSyncChecked(true);
-    window->cards().at(3)->setSyncChecked(true); // the caliper: no value yet
-    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Multi_Button")), Qt::LeftButton);
-    const qsizetype typedBefore = m_keys->keys().size();
+    m_recording->setMultiMode(true);
+    m_sync = {0, 2, 3};
+    m_recording->record(1); // not sync-checked: nothing at all, not even mono rows
+    QCOMPARE(store().snapshots().size(), 0);
+    QCOMPARE(store().recordCount(1), 0);
 
-    window->onDeviceDataClicked(1); // not sync-checked: nothing at all, not even mono rows
-    QCOMPARE(window->recordings().snapshots().size(), 0);
-    QCOMPARE(window->recordings().recordCount(1), 0);
-
-    window->devices()[1].heldValid = true;
-    window->onDeviceDataClicked(2);
-    const QAbstractItemModel *table = window->multiModel();
-    QCOMPARE(table->rowCount(), 1);
-    QCOMPARE(table->columnCount(), 5);
-    QCOMPARE(table->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Caliper (mm)"));
-    QCOMPARE(cell(table, 0, 2), QStringLiteral("1.500"));
-    QCOMPARE(cell(table, 0, 3), QStringLiteral("3.50"));
-    QCOMPARE(cell(table, 0, 4), QStringLiteral("—"));
-    QCOMPARE(table->index(0, 4).data(Qt::ForegroundRole).value<QColor>(), QColor(0xbb, 0xbb, 0xbb));
-    // Every capture also records a mono row for each device with a value, checked or not.
-    QCOMPARE(window->recordings().recordCount(1), 1);
-    QVERIFY(!window->devices()[1].heldValid); // a captured peak hold starts afresh
-    QCOMPARE(m_keys->keys().mid(typedBefore).join(QString()), QStringLiteral("1.500<Tab>3.50<Enter>"));
-
-    QCOMPARE(window->multiColumnToDeviceIndex(3), 2);
-    QCOMPARE(window->multiColumnToDeviceIndex(4), 3);
-    QCOMPARE(window->multiColumnToDeviceIndex(1), 0);
-
-    // Unchecking removes the column; the values stay in the snapshots.
-    window->cards().at(2)->setSyncChecked(false);
-    QCOMPARE(table->columnCount(), 4);
-    window->cards().at(2)->setSyncChecked(true);
-    QCOMPARE(cell(table, 0, 3), QStringLiteral("3.50"));
+    m_recording->record(2);
+    QCOMPARE(store().snapshots().size(), 1);
+    const MultiSnapshot &snap = store().snapshots().first();
+    QCOMPARE(snap.values, (DeviceValues{{0, 1.5}, {2, 4.5}})); // the caliper has no value to give
+    // Every capture records a mono row for each device with a value, checked or not.
+    for (int index : {0, 1, 2, 4})
+        QCOMPARE(store().recordCount(index), 1);
+    QCOMPARE(m_keys->keys().join(QString()), QStringLiteral("1.500<Tab>4.50<Enter>"));
+    QVERIFY(
+        m_sandbox->readFile(QStringLiteral("recovery_journal.log")).contains("\tCOM1:1=1.5|COM1:3=4.5\n"));
 }
 
 void TestRecording::syncTimerFillsMonoTablesAndTypesNothing()
 {
-    const auto window = openWindow();
-    window->onDeviceCardClicked(4);
-    const qsizetype typedBefore = m_keys->keys().size();
-    window->applyTimerSettings(true, 100, {});
-    QVERIFY(window->isSyncTimerActive());
-    window->onSyncRecordTimerTimeout();
-    window->onSyncRecordTimerTimeout();
-    for (int i : {0, 1, 2, 4})
-        QCOMPARE(window->recordings().recordCount(i), 2);
-    QCOMPARE(window->recordings().recordCount(3), 0);
-    QCOMPARE(window->monoModel()->rowCount(), 2);
-    QCOMPARE(cell(window->monoModel(), 1, 2), QStringLiteral("6")); // precision 0: no decimal sign
-    QCOMPARE(m_keys->keys().size(), typedBefore);
+    QSignalSpy timers(m_recording.get(), &RecordingController::timersChanged);
+    m_recording->applyTimerSettings(true, 100, {});
+    QVERIFY(m_recording->isSyncTimerActive() && m_recording->anyTimerActive());
+    QCOMPARE(timers.count(), 1);
+    m_recording->onSyncTimerTimeout();
+    m_recording->onSyncTimerTimeout();
+    for (int index : {0, 1, 2, 4})
+        QCOMPARE(store().recordCount(index), 2);
+    QVERIFY(store().snapshots().isEmpty());
+    QVERIFY(m_keys->keys().isEmpty());
 
-    window->applyTimerSettings(true, 0, {});
-    QVERIFY(!window->isSyncTimerActive());
+    m_recording->setMultiMode(true);
+    m_sync = {4};
+    m_recording->onSyncTimerTimeout();
+    QCOMPARE(store().snapshots().size(), 1);
+    QCOMPARE(m_keys->keys().join(QString()), QStringLiteral("6<Enter>")); // precision 0: no decimal sign
+
+    m_recording->applyTimerSettings(true, 0, {});
+    QVERIFY(!m_recording->anyTimerActive());
 }
 
 void TestRecording::deviceTimersFollowTheirDevice()
 {
-    const auto window = openWindow();
-    window->applyTimerSettings(false, 0, {{0, 0}, {1, 3600000}, {2, 250}, {9, 100}});
-    QCOMPARE(window->deviceTimerCount(), 2); // 0 ms makes no timer, rows past the list are ignored
-    QCOMPARE(window->devices().at(2).timerIntervalMs, 250);
+    m_recording->applyTimerSettings(false, 0, {{0, 0}, {1, 5}, {2, 5}, {9, 100}});
+    QCOMPARE(m_recording->deviceTimerCount(), 2); // 0 ms makes no timer, rows past the list are ignored
+    QCOMPARE(m_registry->devices().at(2).timerIntervalMs, 5);
 
-    // After moving device 2 to the front its timer still records device "C".
-    window->onDeviceReorder(window->cards().at(2), window->cards().at(0));
-    QTRY_VERIFY(window->recordings().recordCount(0) >= 1);
-    QCOMPARE(window->devices().at(0).name, QStringLiteral("C"));
-    QCOMPARE(window->recordings().recordCount(1), 0);
+    // C moves to the front and B one down: each timer keeps recording its own device.
+    m_registry->devices().move(2, 0);
+    m_recording->moveDevice(2, 0);
+    QTRY_VERIFY(store().recordCount(0) >= 2 && store().recordCount(2) >= 2);
+    QCOMPARE(store().recordCount(1), 0);
+
+    // C is deleted: its timer goes, B's follows B down to index 1.
+    m_registry->devices().removeAt(0);
+    m_recording->removeDevice(0);
+    QCOMPARE(m_recording->deviceTimerCount(), 1);
+    const int before = store().recordCount(1);
+    QTRY_VERIFY(store().recordCount(1) > before);
+    QCOMPARE(store().recordCount(0), 0);
 }
 
-void TestRecording::deletingADeviceDropsItsRecords()
+void TestRecording::journalFollowsDeletesAndRestores()
 {
-    const auto window = openWindow();
-    window->onDeviceCardClicked(0);
-    window->onDeviceDataClicked(0);
-    window->onDeviceDataClicked(2);
-    window->onDeviceDataClicked(4);
-    window->onDeviceCardClicked(2);
-    ModalAnswerer yes(QMessageBox::Yes);
-    window->onDeleteDevice(window->cards().at(1));
-    QCOMPARE(window->selectedDevice(), 1);
-    QCOMPARE(window->recordings().recordCount(0), 1);
-    QCOMPARE(window->recordings().recordCount(1), 1); // C moved down
-    QCOMPARE(window->recordings().recordCount(3), 1); // D moved down
-    QCOMPARE(window->monoModel()->rowCount(), 1);
-}
+    const QString path = m_sandbox->filePath(QStringLiteral("recovery_journal.log"));
+    m_recording->record(0);
+    m_recording->record(2);
+    m_registry->devices().removeAt(0);
+    m_recording->removeDevice(0);
+    QByteArray journal = m_sandbox->readFile(QStringLiteral("recovery_journal.log"));
+    QVERIFY(!journal.contains("COM1:1") && journal.contains("COM1:3"));
+    const QStringList lines = m_recording->recoveryLines();
+    QCOMPARE(lines.size(), 1);
 
-void TestRecording::journalMirrorsTheTablesAndIsRestored()
-{
-    {
-        const auto window = openWindow();
-        window->onDeviceCardClicked(0);
-        window->devices()[0].value = 0.1;
-        window->onDeviceDataClicked(0);
-        window->cards().at(0)->setSyncChecked(true);
-        QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Multi_Button")), Qt::LeftButton);
-        window->onDeviceDataClicked(0);
-        const QByteArray journal = m_sandbox->readFile(QStringLiteral("recovery_journal.log"));
-        QVERIFY(journal.contains("M\tCOM1:1\t"));
-        QVERIFY(journal.contains("\t0.10000000000000001\tNo Go\n"));
-        QVERIFY(journal.contains("S\t"));
-        QVERIFY(journal.contains("\tCOM1:1=0.10000000000000001\n"));
+    store().clearMono(1);
+    m_recording->rewriteJournal();
+    QVERIFY(!QFile::exists(path)); // nothing recorded: nothing to recover
 
-        // Deleting the last rows rewrites the file; nothing left deletes it.
-        window->recordings().removeSnapshot(0);
-        for (int i = 0; i < 5; ++i)
-            window->recordings().clearMono(i);
-        window->rewriteJournal();
-        QVERIFY(!QFile::exists(m_sandbox->filePath(QStringLiteral("recovery_journal.log"))));
-        window->onDeviceDataClicked(0);
-        window->onDeviceDataClicked(1);
-    } // no close: as after a crash
-
-    ModalAnswerer yes(QMessageBox::Yes);
-    const auto next = openWindow();
-    QVERIFY(yes.waitAnswered());
-    QCOMPARE(yes.title(), QStringLiteral("Відновлення даних"));
-    QVERIFY(yes.text().contains(QStringLiteral("(записів: 5)")));
-    QCOMPARE(next->recordings().snapshots().size(), 1);
-    QCOMPARE(next->recordings().recordCount(0), 1);
-    QCOMPARE(next->recordings().recordCount(2), 1);
-    QCOMPARE(next->recordings().records(0).values.first(), 0.1);
-}
-
-void TestRecording::normalCloseLeavesNoJournal()
-{
-    {
-        const auto window = openWindow();
-        window->onDeviceDataClicked(0);
-        QVERIFY(QFile::exists(m_sandbox->filePath(QStringLiteral("recovery_journal.log"))));
-        window->close();
-    }
-    QVERIFY(!QFile::exists(m_sandbox->filePath(QStringLiteral("recovery_journal.log"))));
-    ModalAnswerer never(QMessageBox::Yes);
-    const auto next = openWindow();
-    QTest::qWait(500);
-    QVERIFY(!never.answered());
-}
-
-void TestRecording::exportNeedsRowsInTheActiveMode()
-{
-    const auto window = openWindow();
-    window->onDeviceCardClicked(0);
-    window->onDeviceDataClicked(0);
-    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("Multi_Button")), Qt::LeftButton);
-    ModalAnswerer warning(QMessageBox::Ok);
-    window->findChild<QAction *>(QStringLiteral("actionExportCsv"))->trigger();
-    QVERIFY(warning.answered());
-    QCOMPARE(warning.text(), QStringLiteral("Немає даних для експорту."));
+    // A restart puts the lines back under the devices' present indexes.
+    m_recording->startJournal(lines);
+    QCOMPARE(store().records(1).values, QList<double>{4.5});
+    QVERIFY(QFile::exists(path));
+    m_recording->endJournal();
+    QVERIFY(!QFile::exists(path));
+    m_recording->record(1); // a closed journal writes nothing more
+    QVERIFY(!QFile::exists(path));
 }
 
 QTEST_MAIN(TestRecording)

@@ -678,14 +678,6 @@ Messungen: %4</translation>
             <translation>Tastaturausgabe</translation>
         </message>
         <message>
-            <source>KOVRAN</source>
-            <translation>KOVRAN</translation>
-        </message>
-        <message>
-            <source>Ця функція з'явиться в наступній версії програми.</source>
-            <translation>Diese Funktion folgt in der nächsten Programmversion.</translation>
-        </message>
-        <message>
             <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
             <translation>Möchten Sie das Gerät &lt;b&gt;%1&lt;/b&gt; wirklich löschen?</translation>
         </message>

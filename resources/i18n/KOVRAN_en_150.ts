@@ -678,14 +678,6 @@ measurements: %4</translation>
             <translation>Keyboard output</translation>
         </message>
         <message>
-            <source>KOVRAN</source>
-            <translation>KOVRAN</translation>
-        </message>
-        <message>
-            <source>Ця функція з'явиться в наступній версії програми.</source>
-            <translation>This function arrives in the next version of the program.</translation>
-        </message>
-        <message>
             <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
             <translation>Are you sure you want to delete the device &lt;b&gt;%1&lt;/b&gt;?</translation>
         </message>

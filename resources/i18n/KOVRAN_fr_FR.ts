@@ -678,14 +678,6 @@ mesures: %4</translation>
             <translation>Sortie clavier</translation>
         </message>
         <message>
-            <source>KOVRAN</source>
-            <translation>KOVRAN</translation>
-        </message>
-        <message>
-            <source>Ця функція з'явиться в наступній версії програми.</source>
-            <translation>Cette fonction arrive dans la prochaine version du programme.</translation>
-        </message>
-        <message>
             <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
             <translation>Voulez-vous vraiment supprimer l'appareil &lt;b&gt;%1&lt;/b&gt; ?</translation>
         </message>

@@ -678,14 +678,6 @@ misure: %4</translation>
             <translation>Uscita da tastiera</translation>
         </message>
         <message>
-            <source>KOVRAN</source>
-            <translation>KOVRAN</translation>
-        </message>
-        <message>
-            <source>Ця функція з'явиться в наступній версії програми.</source>
-            <translation>Questa funzione arriverà nella prossima versione del programma.</translation>
-        </message>
-        <message>
             <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
             <translation>Eliminare davvero il dispositivo &lt;b&gt;%1&lt;/b&gt;?</translation>
         </message>

@@ -678,14 +678,6 @@ pomiarów: %4</translation>
             <translation>Wyjście klawiatury</translation>
         </message>
         <message>
-            <source>KOVRAN</source>
-            <translation>KOVRAN</translation>
-        </message>
-        <message>
-            <source>Ця функція з'явиться в наступній версії програми.</source>
-            <translation>Ta funkcja pojawi się w następnej wersji programu.</translation>
-        </message>
-        <message>
             <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
             <translation>Czy na pewno usunąć urządzenie &lt;b&gt;%1&lt;/b&gt;?</translation>
         </message>

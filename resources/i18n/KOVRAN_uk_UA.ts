@@ -678,14 +678,6 @@
             <translation>Дублювання клавіатури</translation>
         </message>
         <message>
-            <source>KOVRAN</source>
-            <translation>KOVRAN</translation>
-        </message>
-        <message>
-            <source>Ця функція з'явиться в наступній версії програми.</source>
-            <translation>Ця функція з'явиться в наступній версії програми.</translation>
-        </message>
-        <message>
             <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
             <translation>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</translation>
         </message>

@@ -21,7 +21,7 @@ bool hasReading(const DeviceRecord &record)
         return record.hidHasValue;
     if (record.type == ConnectionKind::SylvacCable)
         return record.sylvacHasValue;
-    return true;
+    return record.modbusHasValue;
 }
 
 int precisionDigits(int precision)

@@ -40,6 +40,7 @@ struct DeviceRecord
     int timerIntervalMs = 100;
     QString userId;
     int missedReplies = 0;
+    bool modbusHasValue = false; // a Modbus answer has carried a value since the record exists
     int unitRetries = 0;
     double heldValue = 0.0;
     double peakMin = 0.0;
@@ -74,7 +75,7 @@ bool isBleKind(int type);
 // The value shown and recorded: the held peak in modes 1-4, the live value otherwise.
 double displayValue(const DeviceRecord &record);
 
-// Whether the instrument has delivered a value yet. Modbus values are polled, so they always count.
+// Whether the instrument's link has delivered a value yet.
 bool hasReading(const DeviceRecord &record);
 
 // Decimals shown for a precision code: 0-6 as given, anything else 2.

@@ -37,9 +37,9 @@ public:
     void loadAdapters();
     bool saveAdapters() const;
 
-    // The smallest address from 1 to 255 that no device of the same group uses; 0 when all are taken. Bluetooth kinds share one
-    // group (their port name is only a label), keyboard instruments and Sylvac cables have one each; the
-    // pair port name + address is what tells stored devices apart.
+    // The smallest address from 1 to 255 that no device of the same group uses; 0 when all are taken.
+    // Bluetooth kinds share one group (their port name is only a label), keyboard instruments and Sylvac
+    // cables have one each; the pair port name + address is what tells stored devices apart.
     int nextFreeAddress(int kind) const;
 
     // Index of the first Bluetooth-kind device with this address, or -1.

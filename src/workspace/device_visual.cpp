@@ -1,7 +1,7 @@
 #include "device_visual.h"
 
-#include "links/ble/bleprotocol.h"
 #include "devices/devicerecord.h"
+#include "links/ble/bleprotocol.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,6 +54,7 @@ const char *const kSyncStyle = "QCheckBox::indicator {"
                                "QCheckBox::indicator:checked {"
                                "   background-color: #2b2b2b;"
                                "   border-color: #111111;"
+                               "   image: url(:/images/images/check.png);"
                                "}";
 
 const char *const kDotStyle = "background-color: %1; border-radius: 4px;";
@@ -65,6 +66,15 @@ const char *const kInfoStyle = "QPushButton {"
                                "}"
                                "QPushButton:hover { background-color: #bbbbbb; }"
                                "QPushButton:pressed { background-color: #aaaaaa; }";
+
+// The card the mono page shows: framed in the highlight yellow of the active mode button.
+const char *const kInfoSelectedStyle = "QPushButton {"
+                                       "   background-color: #fff6b0;"
+                                       "   border: 2px solid #e6cf00;"
+                                       "   border-radius: 6px;"
+                                       "}"
+                                       "QPushButton:hover { background-color: #fff09a; }"
+                                       "QPushButton:pressed { background-color: #f5e680; }";
 
 const char *const kNameStyle = "QLabel {"
                                "   color: #111111;"
@@ -393,6 +403,19 @@ void Device_visual::setZeroEnabled(bool enabled)
 bool Device_visual::isZeroEnabled() const
 {
     return m_zeroButton->isEnabled();
+}
+
+void Device_visual::setSelected(bool selected)
+{
+    if (selected == m_selected)
+        return;
+    m_selected = selected;
+    m_infoButton->setStyleSheet(QString::fromLatin1(selected ? kInfoSelectedStyle : kInfoStyle));
+}
+
+bool Device_visual::isSelected() const
+{
+    return m_selected;
 }
 
 void Device_visual::setConnected(bool connected)

@@ -54,6 +54,9 @@ public:
     bool isSyncChecked() const;
     void setZeroEnabled(bool enabled);
     bool isZeroEnabled() const;
+    // Marks the card whose records the mono page shows.
+    void setSelected(bool selected);
+    bool isSelected() const;
     void setConnected(bool connected);
     bool isConnectedShown() const;
     void setValue(double value);
@@ -105,6 +108,7 @@ private:
 
     const int m_kind;
     bool m_connectedShown = false;
+    bool m_selected = false;
     double m_value = kNoValue;
     DisplayMode m_displayMode = Normal;
     int m_precision = 2;
