@@ -1,17 +1,19 @@
+#include "devices/devicerecord.h"
 #include "recording/chartgeometry.h"
 #include "recording/chartwidget.h"
 #include "recording/plotcanvas.h"
 #include "recording/recordingstore.h"
-#include "devices/devicerecord.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QInputDialog>
+#include <QMenu>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTimer>
 
-#include <numeric>
+#include <functional>
 
 namespace {
 
@@ -20,10 +22,11 @@ ChartSeries series(const QString &name, const QList<double> &values, int precisi
     return ChartSeries{name, values, precision, QStringLiteral("mm")};
 }
 
-QList<double> ramp(int count, double start = 0.0)
+QList<double> ramp(int count, double start = 0.0, double step = 1.0)
 {
-    QList<double> values(count);
-    std::iota(values.begin(), values.end(), start);
+    QList<double> values;
+    for (int i = 0; i < count; ++i)
+        values.append(start + i * step);
     return values;
 }
 
@@ -50,21 +53,51 @@ double coverage(const QImage &image, int x0, int x1, double y, const QColor &c)
     return double(hits) / (x1 - x0);
 }
 
-// Types the given numbers into the next input dialogs, one per dialog; NaN cancels.
-void answerInputDialogs(QList<double> answers)
+// Hands each popup or modal window that comes up to `answer` until it returns false.
+void answerWindows(std::function<bool(QWidget *)> answer)
 {
     auto *timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, answers]() mutable {
-        auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        const double value = answers.takeFirst();
-        dialog->setDoubleValue(value);
-        std::isnan(value) ? dialog->reject() : dialog->accept();
-        if (answers.isEmpty())
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        QWidget *window = QApplication::activePopupWidget();
+        if (!window)
+            window = QApplication::activeModalWidget();
+        if (window && !answer(window))
             timer->deleteLater();
     });
     timer->start(10);
+}
+
+// Types the given numbers into the next input dialogs, one per dialog; NaN cancels.
+void answerInputDialogs(QList<double> answers)
+{
+    answerWindows([answers](QWidget *window) mutable {
+        auto *dialog = qobject_cast<QInputDialog *>(window);
+        if (!dialog)
+            return true;
+        const double value = answers.takeFirst();
+        dialog->setDoubleValue(value);
+        std::isnan(value) ? dialog->reject() : dialog->accept();
+        return !answers.isEmpty();
+    });
+}
+
+// Opens the chart menu over the plot and picks its grid entry, the one checkable entry.
+void pickGridInMenu(PlotCanvas *canvas)
+{
+    answerWindows([](QWidget *window) {
+        auto *menu = qobject_cast<QMenu *>(window);
+        for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
+            if (action->isCheckable()) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return false;
+            }
+        }
+        return true;
+    });
+    const QPoint inside = canvas->plotArea().center().toPoint();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, inside, canvas->mapToGlobal(inside));
+    QApplication::sendEvent(canvas, &event);
 }
 
 } // namespace
@@ -74,30 +107,34 @@ class TestChart : public QObject
     Q_OBJECT
 
 private slots:
-    void niceSteps_data()
+    // All-on-Y counts measurements, so its ticks are whole numbers and no label repeats its neighbour.
+    // X-Y ticks follow the 1-2-5 steps from the first multiple at or above the minimum.
+    void xAxisTicks_data()
     {
-        QTest::addColumn<double>("span");
-        QTest::addColumn<int>("target");
-        QTest::addColumn<double>("step");
-        QTest::newRow("empty span") << 0.0 << 6 << 1.0;
-        QTest::newRow("ratio 1.5 keeps the power") << 9.0 << 6 << 1.0;
-        QTest::newRow("ratio 2 doubles") << 12.0 << 6 << 2.0;
-        QTest::newRow("ratio 4 gives 5") << 24.0 << 6 << 5.0;
-        QTest::newRow("ratio 8 gives 10") << 64.0 << 8 << 10.0;
-        QTest::newRow("small span") << 0.03 << 6 << 0.005;
+        QTest::addColumn<bool>("xy");
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<QList<double>>("ticks");
+        QTest::newRow("two measurements") << false << 1.0 << 2.0 << ramp(2, 1);
+        QTest::newRow("three measurements") << false << 1.0 << 3.0 << ramp(3, 1);
+        QTest::newRow("five measurements") << false << 1.0 << 5.0 << ramp(5, 1);
+        QTest::newRow("fixed limits between measurements") << false << 2.5 << 4.75 << ramp(2, 3);
+        QTest::newRow("fifteen measurements") << false << 1.0 << 15.0 << ramp(7, 2, 2);
+        QTest::newRow("a million measurements") << false << 1.0 << 1e6 << ramp(10, 1e5, 1e5);
+        QTest::newRow("X-Y empty span") << true << 3.0 << 3.0 << QList<double>{3};
+        QTest::newRow("X-Y ratio 1.5 keeps the power") << true << 0.0 << 12.0 << ramp(13);
+        QTest::newRow("X-Y ratio 2 doubles") << true << 0.0 << 16.0 << ramp(9, 0, 2);
+        QTest::newRow("X-Y ratio 4 gives 5") << true << 0.0 << 32.0 << ramp(7, 0, 5);
+        QTest::newRow("X-Y ratio 8 gives 10") << true << 0.0 << 64.0 << ramp(7, 0, 10);
+        QTest::newRow("X-Y fractions") << true << 0.0 << 4.0 << ramp(9, 0, 0.5);
+        QTest::newRow("X-Y from the first multiple") << true << -0.64 << 8.64 << ramp(9);
     }
-    void niceSteps()
+    void xAxisTicks()
     {
-        QFETCH(double, span);
-        QFETCH(int, target);
-        QTEST(niceStep(span, target), "step");
-    }
-
-    void ticksStartAtFirstMultiple()
-    {
-        QCOMPARE(axisTicks(-0.64, 8.64, 2.0), (QList<double>{0, 2, 4, 6, 8}));
-        QCOMPARE(axisTicks(-1.0, 1.0, 0.5), (QList<double>{-1, -0.5, 0, 0.5, 1}));
-        QVERIFY(axisTicks(-1e9, 1e9, 1e-3).size() <= 1000);
+        QFETCH(bool, xy);
+        QFETCH(double, min);
+        QFETCH(double, max);
+        QTEST(::xAxisTicks(PlotRanges{min, max, 0.0, 1.0, true, true}, xy), "ticks");
     }
 
     void rangesFollowTheData()
@@ -200,12 +237,10 @@ private slots:
         auto *yBox = chart.findChild<QComboBox *>(QStringLiteral("chartYBox"));
         QCOMPARE(chart.infoText(), QStringLiteral("Немає приладів"));
         chart.setSeries({series("A", ramp(12)), series("B", ramp(9, 100)), series("C", ramp(12))});
-        QVERIFY(chart.infoText().isEmpty());
         QVERIFY(!xBox->isVisible() && !chart.canvas()->xyMode());
         type->setCurrentIndex(1);
-        QVERIFY(xBox->isVisible() && yBox->isVisible());
+        QVERIFY(xBox->isVisible() && yBox->isVisible() && chart.canvas()->xyMode());
         QCOMPARE(xBox->currentText() + yBox->currentText(), QStringLiteral("AB"));
-        QVERIFY(chart.canvas()->xyMode());
         QCOMPARE(chart.infoText(), QStringLiteral("Порівнюється 9 пар; зайвих вимірів: 3"));
         QCOMPARE(chart.canvas()->ranges().xMax, 8.0 + 0.64); // only the first 9 X values
         yBox->setCurrentIndex(2);
@@ -222,9 +257,7 @@ private slots:
     {
         RecordingStore store;
         QList<DeviceRecord> devices(2);
-        devices[0].name = QStringLiteral("A");
         devices[0].precision = 4;
-        devices[1].name = QStringLiteral("B");
         devices[1].unit = 2;
         store.appendMono(1, 5.0, QStringLiteral("10:00:00"), QString());
         store.appendSnapshot(MultiSnapshot{QStringLiteral("10:00:01"), DeviceValues{{0, 1.0}, {1, 2.0}}});
@@ -237,62 +270,77 @@ private slots:
         QCOMPARE(multi[0].values + QList<double>{-1} + multi[1].values, (QList<double>{1.0, -1, 2.0, 3.0}));
     }
 
-    void drawsColoursDashesAndGrid()
+    // Either switch hides and shows the grid lines, and the other one follows.
+    void gridSwitches_data()
+    {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("check box") << false;
+        QTest::newRow("chart menu") << true;
+    }
+    void gridSwitches()
+    {
+        QFETCH(bool, fromMenu);
+        ChartWidget chart;
+        chart.resize(800, 500);
+        chart.show();
+        chart.setSeries({series("A", {0.0, 10.0})});
+        auto *box = chart.findChild<QCheckBox *>();
+        for (bool on : {false, true}) {
+            fromMenu ? pickGridInMenu(chart.canvas()) : box->click();
+            QCOMPARE(box->isChecked(), on);
+            // The rows of the grid lines at 4, 6, 8 and 10, left of the data; the grid columns of
+            // measurements 1 and 2 are the area's edges, so no grey crosses the row of 3 inside.
+            const PlotMapping map = mappingOf(*chart.canvas());
+            const QImage image = chart.canvas()->grab().toImage();
+            int rows = 0, columns = 0;
+            for (int y = int(map.area.top()) + 1; y < int(map.toY(3)); ++y)
+                rows += image.pixelColor(85, y).red() < 250 ? 1 : 0;
+            for (int x = int(map.area.left()) + 2; x < int(map.area.right()) - 2; ++x) {
+                const QColor pixel = image.pixelColor(x, int(map.toY(3)));
+                columns += pixel.red() < 250 && pixel.red() == pixel.blue() ? 1 : 0;
+            }
+            QCOMPARE(rows >= 4, on);
+            QCOMPARE(columns, 0);
+        }
+    }
+
+    void drawing()
     {
         PlotCanvas canvas;
-        canvas.resize(800, 500);
+        canvas.resize(1000, 500);
         QList<ChartSeries> nine;
         for (int i = 0; i < 9; ++i)
             nine.append(series(QStringLiteral("S%1").arg(i), {double(i), double(i)}));
         canvas.setSeriesList(nine);
         canvas.recomputeRanges();
         QImage image = canvas.grab().toImage();
-        const PlotMapping map = mappingOf(canvas);
+        PlotMapping map = mappingOf(canvas);
         const int x0 = int(map.toX(1)) + 10, x1 = int(map.area.center().x());
         // The first and the ninth line share a colour; the ninth is dashed.
-        QCOMPARE(coverage(image, x0, x1, map.toY(0), QColor(0x0072B2)), 1.0);
-        QCOMPARE(coverage(image, x0, x1, map.toY(1), QColor(0xD55E00)), 1.0);
-        const double dashed = coverage(image, x0, x1, map.toY(8), QColor(0x0072B2));
+        QCOMPARE(coverage(image, x0, x1, map.toY(0), PlotCanvas::seriesColor(0)), 1.0);
+        QCOMPARE(coverage(image, x0, x1, map.toY(1), PlotCanvas::seriesColor(1)), 1.0);
+        const double dashed = coverage(image, x0, x1, map.toY(8), PlotCanvas::seriesColor(0));
         QVERIFY2(dashed > 0.4 && dashed < 0.9, qPrintable(QString::number(dashed)));
-        // Grid lines only while the grid is on.
-        canvas.setSeriesList({series("A", {0.0, 10.0})});
-        canvas.recomputeRanges();
-        const PlotMapping single = mappingOf(canvas);
-        auto gridRows = [&] {
-            const QImage shot = canvas.grab().toImage();
-            int rows = 0;
-            for (int y = int(single.area.top()) + 1; y < int(single.toY(3)); ++y)
-                rows += shot.pixelColor(85, y).red() < 250 ? 1 : 0;
-            return rows;
-        };
-        QVERIFY(gridRows() >= 4);
-        canvas.setGridVisible(false);
-        QCOMPARE(gridRows(), 0);
-    }
 
-    void drawsAMillionValuesAsEnvelope()
-    {
-        PlotCanvas canvas;
-        canvas.resize(1000, 500);
+        // A million values: the line is there, the single spike too.
         QList<double> values(1000000, 1.0);
         values[500000] = 2.0;
         canvas.setSeriesList({series("A", values)});
         canvas.recomputeRanges();
-        const QImage image = canvas.grab().toImage();
-        const PlotMapping map = mappingOf(canvas);
-        // The line is there, the single spike too.
-        QCOMPARE(coverage(image, 100, 400, map.toY(1.0), QColor(0x0072B2)), 1.0);
+        image = canvas.grab().toImage();
+        map = mappingOf(canvas);
+        QCOMPARE(coverage(image, 100, 400, map.toY(1.0), PlotCanvas::seriesColor(0)), 1.0);
         const int spike = int(map.toX(500001));
-        QVERIFY(coverage(image, spike - 1, spike + 2, map.toY(1.9), QColor(0x0072B2)) > 0);
+        QVERIFY(coverage(image, spike - 1, spike + 2, map.toY(1.9), PlotCanvas::seriesColor(0)) > 0);
         // X-Y: a million pairs on one spot still show as a dot.
         canvas.setXySeries(series("X", values), series("Y", values));
         canvas.setXyMode(true);
         canvas.recomputeRanges();
-        const QImage xy = canvas.grab().toImage();
-        const PlotMapping xyMap = mappingOf(canvas);
-        const int dot = int(xyMap.toX(1.0));
-        QCOMPARE(coverage(xy, dot, dot + 1, xyMap.toY(1.0), QColor(0x0072B2)), 1.0);
-        QVERIFY(!canvas.toolTipAt(QPointF(xyMap.toX(2.0), xyMap.toY(2.0))).isEmpty());
+        image = canvas.grab().toImage();
+        map = mappingOf(canvas);
+        const int dot = int(map.toX(1.0));
+        QCOMPARE(coverage(image, dot, dot + 1, map.toY(1.0), PlotCanvas::seriesColor(0)), 1.0);
+        QVERIFY(!canvas.toolTipAt(QPointF(map.toX(2.0), map.toY(2.0))).isEmpty());
     }
 };
 

@@ -57,155 +57,129 @@ class TestExport : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void csvBytes();
-    void pdfReadsBack();
-    void noDataToExport();
-    void formatQuestion_data();
-    void formatQuestion();
-    void fileDialogOutcome_data();
-    void fileDialogOutcome();
-    void timerDialog();
-
-private:
     QTemporaryDir m_dir;
+
+private slots:
+    void csvBytes()
+    {
+        // Quotes doubled, commas kept inside the quotes, a column without a header item left empty.
+        const auto model =
+            table({"№", QString(), "Калібр \"A\", 2 (mm)"}, {{"1", "", "—"}, {"say \"hi\"", "x", "1,5"}});
+        const QString path = m_dir.filePath(QStringLiteral("table.csv"));
+        QVERIFY(TableExporter::writeCsv(*model, path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\"№\",,\"Калібр \"\"A\"\", 2 (mm)\"\n"
+                                            "\"1\",\"\",\"—\"\n\"say \"\"hi\"\"\",\"x\",\"1,5\"\n"));
+    }
+
+    void pdfReadsBack()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("report.pdf"));
+        QVERIFY(TableExporter::writePdf(*table({"№", "A<B> & C (mm)"}, {{"1", "—"}, {"x<y", "7.25"}}), path,
+                                        TableExporter::reportTitle()));
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(10000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        for (const char *expected : {"Звіт про вимірювання (Kovran)", "A<B> & C (mm)", "—", "x<y", "7.25"})
+            QVERIFY2(text.contains(QString::fromUtf8(expected)), qPrintable(text));
+    }
+
+    void formatQuestion_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QByteArray>("start"); // of the written file; empty: none written
+        QTest::newRow("PDF") << "PDF" << QByteArray("%PDF");
+        QTest::newRow("CSV") << "CSV" << QByteArray("\"№\"\n\"1\"");
+        QTest::newRow("cancel") << "Відміна" << QByteArray();
+    }
+
+    void formatQuestion()
+    {
+        QFETCH(QString, choice);
+        QFETCH(QByteArray, start);
+        const QString path = m_dir.filePath(QStringLiteral("chosen"));
+        QFile::remove(path);
+        TableExporter exporter(nullptr);
+        std::unique_ptr<ModalAnswerer> successBox;
+        exporter.setFileNameProvider([&](const QString &, const QString &) {
+            successBox = std::make_unique<ModalAnswerer>(QMessageBox::Ok);
+            return path;
+        });
+        clickOnNextBox(choice);
+        exporter.askAndExport(*table({"№"}, {{"1"}}));
+
+        QFile file(path);
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.read(start.size()) : QByteArray(), start);
+        QCOMPARE(successBox && successBox->answered(), !start.isEmpty());
+    }
+
+    // Nothing is written and, but for a failed write or an empty table, no box is shown.
+    void exportFailsOrIsCancelled_data()
+    {
+        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("warning");
+        const QString missingFolder = m_dir.filePath(QStringLiteral("missing/out"));
+        const QString failed = QStringLiteral("Не вдалося відкрити файл для запису.");
+        const QString empty = QStringLiteral("Немає даних для експорту.");
+        QTest::newRow("CSV dialog cancelled") << false << 1 << QString() << QString();
+        QTest::newRow("PDF dialog cancelled") << true << 1 << QString() << QString();
+        QTest::newRow("CSV into a missing folder") << false << 1 << missingFolder << failed;
+        QTest::newRow("PDF into a missing folder") << true << 1 << missingFolder << failed;
+        QTest::newRow("CSV of an empty table, no file dialog") << false << 0 << missingFolder << empty;
+        QTest::newRow("PDF of an empty table, no file dialog") << true << 0 << missingFolder << empty;
+    }
+
+    void exportFailsOrIsCancelled()
+    {
+        QFETCH(bool, pdf);
+        QFETCH(int, rows);
+        QFETCH(QString, answer);
+        QFETCH(QString, warning);
+        TableExporter exporter(nullptr);
+        exporter.setFileNameProvider([&](const QString &, const QString &) { return answer; });
+        const QStringList before = QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+
+        ModalAnswerer answerer(QMessageBox::Ok);
+        const auto model = table({"№"}, Rows(rows, {"1"}));
+        pdf ? exporter.exportPdf(*model) : exporter.exportCsv(*model);
+        QCOMPARE(answerer.text(), warning); // empty: no box at all
+        QCOMPARE(answerer.icon(), warning.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Warning);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
+    }
+
+    void timerDialog()
+    {
+        DeviceRecord first;
+        first.timerIntervalMs = 100;
+        DeviceRecord second = first;
+        second.timerIntervalMs = 2500;
+        TimerSettingsDialog dialog(false, 700, {first, second});
+        auto *mode = dialog.findChild<QComboBox *>(QStringLiteral("modeCombo"));
+        auto *interval = dialog.findChild<QSpinBox *>(QStringLiteral("intervalSpin"));
+        auto *devices = dialog.findChild<QTableWidget *>(QStringLiteral("deviceTable"));
+        QCOMPARE(mode->currentIndex(), 1);
+        QVERIFY(!interval->isEnabled() && devices->isEnabled());
+        QCOMPARE(dialog.rowIntervals(), (QMap<int, int>{{0, 100}, {1, 2500}}));
+        mode->setCurrentIndex(0);
+        QVERIFY(interval->isEnabled() && !devices->isEnabled());
+
+        dialog.show();
+        dialog.findChild<QPushButton *>(QStringLiteral("resetButton"))->click();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.interval(), 0);
+        QCOMPARE(dialog.rowIntervals(), (QMap<int, int>{{0, 0}, {1, 0}}));
+
+        qobject_cast<QSpinBox *>(devices->cellWidget(1, 1))->setValue(800);
+        dialog.findChild<QPushButton *>(QStringLiteral("okButton"))->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.isSynchronous());
+        QCOMPARE(dialog.rowIntervals(), (QMap<int, int>{{0, 0}, {1, 800}}));
+    }
 };
-
-void TestExport::csvBytes()
-{
-    // Quotes doubled, commas kept inside the quotes, a column without a header item left empty.
-    const auto model =
-        table({"№", QString(), "Калібр \"A\", 2 (mm)"}, {{"1", "", "—"}, {"say \"hi\"", "x", "1,5"}});
-    const QString path = m_dir.filePath(QStringLiteral("table.csv"));
-    QVERIFY(TableExporter::writeCsv(*model, path));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("\"№\",,\"Калібр \"\"A\"\", 2 (mm)\"\n"
-                                        "\"1\",\"\",\"—\"\n\"say \"\"hi\"\"\",\"x\",\"1,5\"\n"));
-}
-
-void TestExport::pdfReadsBack()
-{
-    const QString path = m_dir.filePath(QStringLiteral("report.pdf"));
-    QVERIFY(TableExporter::writePdf(*table({"№", "A<B> & C (mm)"}, {{"1", "—"}, {"x<y", "7.25"}}), path,
-                                    TableExporter::reportTitle()));
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    QVERIFY(pdftotext.waitForFinished(10000));
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    for (const char *expected : {"Звіт про вимірювання (Kovran)", "A<B> & C (mm)", "—", "x<y", "7.25"})
-        QVERIFY2(text.contains(QString::fromUtf8(expected)), qPrintable(text));
-}
-
-void TestExport::noDataToExport()
-{
-    TableExporter exporter(nullptr);
-    bool asked = false;
-    exporter.setFileNameProvider([&](const QString &, const QString &) {
-        asked = true;
-        return QString();
-    });
-    ModalAnswerer answerer(QMessageBox::Ok);
-    exporter.askAndExport(*table({"№"}, {})); // warns before the format question
-    QCOMPARE(answerer.icon(), QMessageBox::Warning);
-    QCOMPARE(answerer.title(), QStringLiteral("Помилка"));
-    QCOMPARE(answerer.text(), QStringLiteral("Немає даних для експорту."));
-    QVERIFY(!asked);
-}
-
-void TestExport::formatQuestion_data()
-{
-    QTest::addColumn<QString>("choice");
-    QTest::addColumn<QStringList>("dialog");
-    QTest::addColumn<QString>("success");
-    QTest::newRow("PDF") << "PDF" << QStringList{"Експорт в PDF", "PDF Files (*.pdf)"}
-                         << "Дані успішно експортовано в PDF.";
-    QTest::newRow("CSV") << "CSV" << QStringList{"Експорт в CSV", "CSV Files (*.csv)"}
-                         << "Дані успішно експортовано в CSV.";
-    QTest::newRow("cancel") << "Відміна" << QStringList() << QString();
-}
-
-void TestExport::formatQuestion()
-{
-    QFETCH(QString, choice);
-    QFETCH(QStringList, dialog);
-    QFETCH(QString, success);
-    const QString path = m_dir.filePath(QStringLiteral("chosen"));
-    QFile::remove(path);
-    TableExporter exporter(nullptr);
-    QStringList asked;
-    std::unique_ptr<ModalAnswerer> successBox;
-    exporter.setFileNameProvider([&](const QString &caption, const QString &filter) {
-        asked << caption << filter;
-        successBox = std::make_unique<ModalAnswerer>(QMessageBox::Ok);
-        return path;
-    });
-    clickOnNextBox(choice);
-    exporter.askAndExport(*table({"№"}, {{"1"}}));
-
-    QCOMPARE(asked, dialog);
-    QCOMPARE(QFileInfo(path).size() > 0, !success.isEmpty());
-    QCOMPARE(successBox ? successBox->text() : QString(), success);
-}
-
-void TestExport::fileDialogOutcome_data()
-{
-    QTest::addColumn<bool>("pdf");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("warning");
-    const QString missingFolder = m_dir.filePath(QStringLiteral("missing/out"));
-    const QString failed = QStringLiteral("Не вдалося відкрити файл для запису.");
-    QTest::newRow("CSV dialog cancelled") << false << QString() << QString();
-    QTest::newRow("PDF dialog cancelled") << true << QString() << QString();
-    QTest::newRow("CSV into a missing folder") << false << missingFolder << failed;
-    QTest::newRow("PDF into a missing folder") << true << missingFolder << failed;
-}
-
-void TestExport::fileDialogOutcome()
-{
-    QFETCH(bool, pdf);
-    QFETCH(QString, answer);
-    QFETCH(QString, warning);
-    TableExporter exporter(nullptr);
-    exporter.setFileNameProvider([&](const QString &, const QString &) { return answer; });
-    const QStringList before = QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-
-    ModalAnswerer answerer(QMessageBox::Ok);
-    const auto model = table({"№"}, {{"1"}});
-    pdf ? exporter.exportPdf(*model) : exporter.exportCsv(*model);
-    QCOMPARE(answerer.text(), warning); // empty: no box at all
-    QCOMPARE(answerer.icon(), warning.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Warning);
-    QCOMPARE(QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
-}
-
-void TestExport::timerDialog()
-{
-    DeviceRecord first;
-    first.timerIntervalMs = 100;
-    DeviceRecord second = first;
-    second.timerIntervalMs = 2500;
-    TimerSettingsDialog dialog(false, 700, {first, second});
-    auto *mode = dialog.findChild<QComboBox *>(QStringLiteral("modeCombo"));
-    auto *interval = dialog.findChild<QSpinBox *>(QStringLiteral("intervalSpin"));
-    auto *devices = dialog.findChild<QTableWidget *>(QStringLiteral("deviceTable"));
-    QCOMPARE(mode->currentIndex(), 1);
-    QVERIFY(!interval->isEnabled() && devices->isEnabled());
-    QCOMPARE(dialog.rowIntervals(), (QMap<int, int>{{0, 100}, {1, 2500}}));
-    mode->setCurrentIndex(0);
-    QVERIFY(interval->isEnabled() && !devices->isEnabled());
-
-    dialog.show();
-    dialog.findChild<QPushButton *>(QStringLiteral("resetButton"))->click();
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.interval(), 0);
-    QCOMPARE(dialog.rowIntervals(), (QMap<int, int>{{0, 0}, {1, 0}}));
-
-    qobject_cast<QSpinBox *>(devices->cellWidget(1, 1))->setValue(800);
-    dialog.findChild<QPushButton *>(QStringLiteral("okButton"))->click();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(dialog.isSynchronous());
-    QCOMPARE(dialog.rowIntervals(), (QMap<int, int>{{0, 0}, {1, 800}}));
-}
 
 QTEST_MAIN(TestExport)
 #include "tst_export.moc"

@@ -48,18 +48,6 @@ private slots:
         m_sandbox.reset(); // before the next one, which would otherwise inherit its folder
     }
 
-    // The store-driven cases (0.1, exponents, empty verdicts, missing keys) are in appendRewriteAndRestore.
-    void exampleLines()
-    {
-        using J = MeasurementJournal;
-        QCOMPARE(J::deviceKey("", 7), ":7");
-        QCOMPARE(J::monoRecordLine(J::deviceKey("COM5", 3), "14:02:11", 12.5, "Go"),
-                 "M\tCOM5:3\t14:02:11\t12.5\tGo");
-        const auto key = [](int i) { return QStringLiteral("COM%1:%2").arg(i).arg(i == 5 ? 3 : 1); };
-        QCOMPARE(J::snapshotLine({"14:02:15", {{6, 0.25}, {5, 12.5}}}, key),
-                 "S\t14:02:15\tCOM5:3=12.5|COM6:1=0.25");
-    }
-
     void appendRewriteAndRestore()
     {
         m_journal->setEnabled(false);

@@ -19,25 +19,15 @@
 
 namespace {
 
-// Starts Xvfb on a display number it picks itself; returns ":N", or an empty array with `error` set.
-QByteArray startXvfb(QProcess &xvfb, QString *error)
+// Starts Xvfb on a display number it picks itself; returns ":N", or nothing when it could not.
+QByteArray startXvfb(QProcess &xvfb)
 {
-    xvfb.setProgram(QStringLiteral("Xvfb"));
-    xvfb.setArguments(QStringList{"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "800x600x24"});
     xvfb.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); }); // dies with a killed test
-    xvfb.start();
-    if (!xvfb.waitForStarted(10000)) {
-        *error = QStringLiteral("cannot start Xvfb (package xvfb): ") + xvfb.errorString();
-        return {};
-    }
+    xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "800x600x24"});
     // -displayfd: the number is written once the server accepts connections.
-    while (!xvfb.canReadLine()) {
-        if (!xvfb.waitForReadyRead(20000)) {
-            *error = QStringLiteral("Xvfb gave no display number: ") + xvfb.readAllStandardError();
-            return {};
-        }
+    while (xvfb.waitForStarted(10000) && !xvfb.canReadLine() && xvfb.waitForReadyRead(20000)) {
     }
-    return ':' + xvfb.readLine().trimmed();
+    return xvfb.canReadLine() ? ':' + xvfb.readLine().trimmed() : QByteArray();
 }
 
 bool activate(QWidget *window)
@@ -124,10 +114,10 @@ private slots:
 int main(int argc, char **argv)
 {
     QProcess xvfb;
-    QString error;
-    const QByteArray display = startXvfb(xvfb, &error);
+    const QByteArray display = startXvfb(xvfb);
     if (display.isEmpty()) {
-        qCritical("FAIL: no X server for the keystroke round trip: %s", qPrintable(error));
+        qCritical("FAIL: no X server (package xvfb) for the keystroke round trip: %s %s",
+                  qPrintable(xvfb.errorString()), xvfb.readAllStandardError().constData());
         return 1;
     }
     qputenv("DISPLAY", display);

@@ -75,6 +75,13 @@ QList<double> axisTicks(double min, double max, double step)
     return ticks;
 }
 
+QList<double> xAxisTicks(const PlotRanges &ranges, bool xyMode)
+{
+    const double step = niceStep(ranges.xMax - ranges.xMin, 8);
+    // 1-2-5 steps of one or more are whole, and so are their multiples.
+    return axisTicks(ranges.xMin, ranges.xMax, xyMode ? step : std::max(step, 1.0));
+}
+
 PlotRanges recomputedRanges(const PlotRanges &current, bool xyMode, const QList<ChartSeries> &series,
                             const ChartSeries &xSeries, const ChartSeries &ySeries)
 {

@@ -45,6 +45,10 @@ double niceStep(double span, int target);
 // range cannot ask for millions of grid lines.
 QList<double> axisTicks(double min, double max, double step);
 
+// Ticks of the X axis, about eight. All-on-Y counts measurements, so its step is at least one and every
+// tick a whole measurement number; X-Y keeps finer steps.
+QList<double> xAxisTicks(const PlotRanges &ranges, bool xyMode);
+
 // The automatic parts of `current` recomputed from the data; the fixed parts are kept. All-on-Y mode
 // reads `series`; X-Y mode reads `xSeries` and `ySeries`. Without data the ranges stay as they were.
 PlotRanges recomputedRanges(const PlotRanges &current, bool xyMode, const QList<ChartSeries> &series,

@@ -1,8 +1,8 @@
 #include "recording/chartwidget.h"
 
+#include "devices/devicerecord.h"
 #include "recording/plotcanvas.h"
 #include "recording/recordingstore.h"
-#include "devices/devicerecord.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -98,6 +98,7 @@ ChartWidget::ChartWidget(QWidget *parent)
     connect(m_xBox, &QComboBox::currentIndexChanged, this, &ChartWidget::rebuild);
     connect(m_yBox, &QComboBox::currentIndexChanged, this, &ChartWidget::rebuild);
     connect(m_gridBox, &QCheckBox::toggled, m_canvas, &PlotCanvas::setGridVisible);
+    connect(m_canvas, &PlotCanvas::gridVisibleChanged, m_gridBox, &QCheckBox::setChecked);
     updateDeviceBoxesVisible();
     rebuild();
 }

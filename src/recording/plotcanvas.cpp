@@ -98,8 +98,11 @@ void PlotCanvas::setAutoScale(bool x, bool y)
 
 void PlotCanvas::setGridVisible(bool visible)
 {
+    if (visible == m_gridVisible)
+        return;
     m_gridVisible = visible;
     update();
+    emit gridVisibleChanged(visible);
 }
 
 void PlotCanvas::recomputeRanges()
@@ -253,7 +256,7 @@ void PlotCanvas::contextMenuEvent(QContextMenuEvent *event)
     if (!chosen)
         return;
     if (chosen == grid)
-        m_gridVisible = grid->isChecked();
+        setGridVisible(grid->isChecked());
     else if (chosen == autoBoth)
         autoScaleBoth();
     else if (chosen == autoAxis)
@@ -311,8 +314,7 @@ void PlotCanvas::paintAxes(QPainter &painter, const PlotMapping &map)
     const int xDecimals = m_xyMode ? m_xSeries.precision : 0;
     const QList<double> yTicks =
         axisTicks(m_ranges.yMin, m_ranges.yMax, niceStep(m_ranges.yMax - m_ranges.yMin, 6));
-    const QList<double> xTicks =
-        axisTicks(m_ranges.xMin, m_ranges.xMax, niceStep(m_ranges.xMax - m_ranges.xMin, 8));
+    const QList<double> xTicks = xAxisTicks(m_ranges, m_xyMode);
 
     for (double tick : yTicks) {
         const double y = map.toY(tick);

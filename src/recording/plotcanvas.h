@@ -43,6 +43,10 @@ public:
     // The tooltip for the pointer at `pos`, empty when no drawn point lies within reach.
     QString toolTipAt(QPointF pos) const;
 
+signals:
+    // From the chart menu too, so the page's grid switch can follow.
+    void gridVisibleChanged(bool visible);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

@@ -1,7 +1,7 @@
 #include "recording/statistics.h"
 
-#include "recording/recordingstore.h"
 #include "devices/devicerecord.h"
+#include "recording/recordingstore.h"
 
 #include <QtGlobal>
 
@@ -168,9 +168,11 @@ Histogram histogram(const QList<double> &values)
         return h;
     const int k = binCountFor(int(values.size()));
     h.counts.fill(0, k);
-    const double scale = k / (h.max - h.min);
+    const double span = h.max - h.min;
     for (double x : values) {
-        const double t = (x - h.min) * scale;
+        // Divided first, then multiplied: another order rounds some values on a bin boundary (1.41 of
+        // 0 .. 2.35 with five bins) into the neighbouring bin.
+        const double t = (x - h.min) / span * k;
         // Clamped as a double first: the maximum lands on k, and a NaN must not reach the int cast.
         const int bin = t >= 0.0 ? int(std::min(t, double(k - 1))) : 0;
         ++h.counts[bin];

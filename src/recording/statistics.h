@@ -84,7 +84,8 @@ struct Histogram
 };
 
 // ceil(sqrt(n)) bins, at least 5 and at most 20, over [min, max]; none below two values or when every
-// value is (fuzzily) the same. The maximum falls into the last bin. One pass over the values.
+// value is (fuzzily) the same. Value x falls into bin floor((x - min) / (max - min) * k), the maximum
+// into the last bin. One pass over the values.
 Histogram histogram(const QList<double> &values);
 int binCountFor(int n);
 
