@@ -1,6 +1,5 @@
 #include "modalanswerer.h"
 #include "workspace/deviceeditdialog.h"
-#include "workspace/devicetypedialog.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -48,8 +47,6 @@ private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void cleanup() { QLocale::setDefault(m_startLocale); }
 
-    void typeDialogChoice_data();
-    void typeDialogChoice();
     void editPresetsStoredValues_data();
     void editPresetsStoredValues();
     void editRowsByKind_data();
@@ -64,30 +61,6 @@ private slots:
 private:
     QLocale m_startLocale;
 };
-
-void TestDeviceDialogs::typeDialogChoice_data()
-{
-    QTest::addColumn<int>("row"); // -1: Cancel pressed
-    QTest::addColumn<int>("kind");
-    QTest::newRow("keyboard instrument") << 2 << 2;
-    QTest::newRow("Sylvac cable") << 5 << 5;
-    QTest::newRow("cancel") << -1 << 0;
-}
-
-void TestDeviceDialogs::typeDialogChoice()
-{
-    QFETCH(int, row);
-    QFETCH(int, kind);
-    DeviceTypeDialog dialog;
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    if (row >= 0)
-        child<QComboBox>(dialog, "typeCombo")->setCurrentIndex(row);
-    click(dialog, row >= 0 ? "nextButton" : "cancelButton");
-    QCOMPARE(dialog.result(), int(row >= 0 ? QDialog::Accepted : QDialog::Rejected));
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.selectedType(), kind);
-}
 
 void TestDeviceDialogs::editPresetsStoredValues_data()
 {

@@ -107,17 +107,17 @@ void TestReadingDispatcher::cleanup()
 
 void TestReadingDispatcher::bluetoothReadingsInTheGlobalUnit()
 {
-    QSignalSpy shown(m_dispatch.get(), &ReadingDispatcher::valueChanged);
+    QSignalSpy changed(m_dispatch.get(), &ReadingDispatcher::valueChanged);
     QSignalSpy record(m_dispatch.get(), &ReadingDispatcher::recordRequested);
     m_dispatch->bleReading(QStringLiteral("00:00:00:00:00:01"), BleReading{1.0, false, true}); // nobody's
-    QCOMPARE(shown.count() + record.count(), 0);
+    QCOMPARE(changed.count() + record.count(), 0);
 
     DeviceRecord &ble = m_registry->devices()[0];
     ble.heldValid = true;
     m_dispatch->bleReading(ble.mac, BleReading{1.0, true, false});
     QCOMPARE(ble.value, 25.4);
     QVERIFY(ble.connected && ble.bleHasValue && !ble.heldValid);
-    QCOMPARE(shown.takeFirst(), (QList<QVariant>{0, 25.4}));
+    QCOMPARE(changed.takeFirst(), QList<QVariant>{0});
     QCOMPARE(record.count(), 0); // only the instrument's button records
 
     // A dongle instrument takes the same road, also before it has a card.
@@ -181,14 +181,14 @@ void TestReadingDispatcher::statusFactsOnlyOnChange()
 
 void TestReadingDispatcher::modbusAnswerGivesTheDeviceItsValue()
 {
-    QSignalSpy shown(m_dispatch.get(), &ReadingDispatcher::valueChanged);
+    QSignalSpy changed(m_dispatch.get(), &ReadingDispatcher::valueChanged);
     DeviceRecord &bus = m_registry->devices()[3];
     bus.connected = true;
     QVERIFY(!hasReading(bus)); // on line, but no value answered yet
     bus.value = -0.25;
     m_dispatch->modbusValue(3);
     QVERIFY(hasReading(bus));
-    QCOMPARE(shown.takeFirst(), (QList<QVariant>{3, -0.25}));
+    QCOMPARE(changed.takeFirst(), QList<QVariant>{3});
 }
 
 void TestReadingDispatcher::commandsGoToTheLinkOfTheKind()

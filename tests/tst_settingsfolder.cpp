@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,6 +40,7 @@ private slots:
     void unusableFolderIsNotFatal();
     void migrationPrefersFirstLocationAndNeverOverwrites();
     void migrationFromWorkingDirectoryIsLogged();
+    void executableFolderGoesBeforeWorkingFolder();
 };
 
 void TestSettingsFolder::overrideFolderIsUsedAndCreated()
@@ -119,8 +121,29 @@ void TestSettingsFolder::migrationFromWorkingDirectoryIsLogged()
     qInstallMessageHandler(previous);
     QDir::setCurrent(previousDir);
 
-    QCOMPARE(g_messages, QStringList{QStringLiteral("[налаштування] перенесено файлів зі старого розташування: 2")});
+    QCOMPARE(g_messages,
+             QStringList{QStringLiteral("[налаштування] перенесено файлів зі старого розташування: 2")});
     QCOMPARE(sandbox.readFile(QStringLiteral("recovery_journal.log")), QByteArray("journal"));
+}
+
+void TestSettingsFolder::executableFolderGoesBeforeWorkingFolder()
+{
+    // The real locations, not ones handed in: a copy next to the test executable and one in the working
+    // directory. The one beside the executable is the one an older version wrote last.
+    SettingsSandbox sandbox;
+    const QString besideExecutable =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("config.ini"));
+    QVERIFY(!QFileInfo::exists(besideExecutable));
+    QVERIFY(writeFile(besideExecutable, "next to the executable"));
+    const auto removeIt = qScopeGuard([&] { QFile::remove(besideExecutable); });
+    QTemporaryDir workDir;
+    QVERIFY(writeFile(workDir.filePath(QStringLiteral("config.ini")), "working directory"));
+    const QString previousDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(workDir.path()));
+    const auto restoreDir = qScopeGuard([&] { QDir::setCurrent(previousDir); });
+
+    migrateLegacySettings();
+    QCOMPARE(sandbox.readFile(QStringLiteral("config.ini")), QByteArray("next to the executable"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFolder)

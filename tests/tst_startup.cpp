@@ -1,11 +1,9 @@
 #include "app/mainwindow.h"
 #include "app/startupsplash.h"
-#include "modalanswerer.h"
 #include "settingssandbox.h"
 #include "workspace/measuringsystem.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPointer>
 #include <QPropertyAnimation>
@@ -57,11 +55,8 @@ private slots:
     void modulesNotInThisBuildOpenTheWorkspace();
     void unknownModuleOpensNothing();
     void escapeClosesStartWindow();
-    void workspaceLoadsTheRegistry();
-    void embeddedResources();
     void everyLanguageLoads_data();
     void everyLanguageLoads();
-    void modalAnswererClicksTheChosenButton();
 
 private:
     std::unique_ptr<SettingsSandbox> m_sandbox;
@@ -159,7 +154,8 @@ void TestStartup::modulesNotInThisBuildOpenTheWorkspace()
 {
     for (int module : {1, 3, 4}) {
         QPointer<MainWindow> start = new MainWindow;
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("модуль %1 не входить").arg(module)));
+        QTest::ignoreMessage(QtDebugMsg,
+                             QRegularExpression(QStringLiteral("модуль %1 не входить").arg(module)));
         QTest::ignoreMessage(QtDebugMsg, "[INFO] відкрито робочу область");
         start->openModule(module, false);
         QTRY_VERIFY(start.isNull());
@@ -188,34 +184,6 @@ void TestStartup::escapeClosesStartWindow()
     QVERIFY(!window.isVisible());
 }
 
-void TestStartup::workspaceLoadsTheRegistry()
-{
-    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"),
-                                 "[Devices]\nsize=3\n"
-                                 "1\\name=a\n1\\portName=COM1\n1\\address=1\n"
-                                 "2\\name=b\n2\\portName=COM1\n2\\address=1\n"
-                                 "3\\name=c\n3\\portName=BLE\n3\\address=1\n3\\type=1\n"));
-    QVERIFY(m_sandbox->writeFile(QStringLiteral("com_adapters.ini"),
-                                 "[Adapters]\nsize=1\n1\\portName=COM1\n1\\baudRate=19200\n"));
-    MeasuringSystem workspace;
-    QCOMPARE(workspace.devices().size(), 2);
-    QCOMPARE(workspace.registry().adapters().size(), 1);
-    QCOMPARE(workspace.registry().adapters().first().baudRate, 19200);
-    const QSettings file(m_sandbox->filePath(QStringLiteral("devices_config.ini")), QSettings::IniFormat);
-    QCOMPARE(file.value(QStringLiteral("Devices/size")).toInt(), 2);
-    QVERIFY(workspace.windowTitle().startsWith(QStringLiteral("KOVRAN")));
-}
-
-void TestStartup::embeddedResources()
-{
-    const QIcon icon(QStringLiteral(":/images/images/kovran_mark.ico"));
-    QVERIFY(!icon.isNull());
-    QVERIFY(!icon.pixmap(16, 16).isNull());
-    QVERIFY(!icon.pixmap(256, 256).isNull());
-    QVERIFY(!QPixmap(QStringLiteral(":/images/images/kovra_combined.png")).isNull());
-    QVERIFY(!QPixmap(QStringLiteral(":/images/images/LOGO.png")).isNull());
-}
-
 void TestStartup::everyLanguageLoads_data()
 {
     QTest::addColumn<QString>("code");
@@ -235,17 +203,6 @@ void TestStartup::everyLanguageLoads()
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/i18n/KOVRAN_") + code + QStringLiteral(".qm")));
     QCOMPARE(translator.translate("MeasuringSystem", "KOVRAN — Вимірювальна система"), title);
-}
-
-void TestStartup::modalAnswererClicksTheChosenButton()
-{
-    ModalAnswerer answerer(QMessageBox::No);
-    const auto answer = QMessageBox::question(nullptr, QStringLiteral("Title"), QStringLiteral("Sure?"),
-                                              QMessageBox::Yes | QMessageBox::No);
-    QCOMPARE(answer, QMessageBox::No);
-    QVERIFY(answerer.answered());
-    QCOMPARE(answerer.title(), QStringLiteral("Title"));
-    QCOMPARE(answerer.text(), QStringLiteral("Sure?"));
 }
 
 QTEST_MAIN(TestStartup)

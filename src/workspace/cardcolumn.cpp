@@ -97,22 +97,15 @@ void CardColumn::refreshStatus(int index)
         m_cards.at(index)->setStatusText(Device_visual::statusTextFor(m_registry.devices().at(index)));
 }
 
-void CardColumn::showValue(int index, double shown)
-{
-    if (!hasCard(index))
-        return;
-    const DeviceRecord &record = m_registry.devices().at(index);
-    m_cards.at(index)->setValue(shown);
-    m_cards.at(index)->setTolerance(record.value, record.measuringType, record.limitMin, record.limitMax);
-}
-
 void CardColumn::refreshLive()
 {
     for (int i = 0; hasCard(i); ++i) {
         const DeviceRecord &record = m_registry.devices().at(i);
         m_cards.at(i)->setConnected(record.connected);
-        if (record.connected && hasReading(record))
+        if (record.connected && hasReading(record)) {
             m_cards.at(i)->setValue(displayValue(record));
+            m_cards.at(i)->setTolerance(record.value, record.measuringType, record.limitMin, record.limitMax);
+        }
     }
 }
 

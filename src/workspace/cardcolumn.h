@@ -31,10 +31,10 @@ public:
     void setSelected(int index);
     // Ticks every sync box when any is unticked, otherwise unticks them all.
     void toggleAllSync();
-    // What the card shows of its record.
     void refreshStatus(int index);
-    void showValue(int index, double shown);
-    // Connection dots and the values of devices that are on line and have one.
+    // Connection dots, and the values and tolerance colours of devices that are on line and have one. A
+    // new value changes the digits' width and so the card's layout: done on every reading, with two adapters
+    // busy that is a layout pass every few milliseconds, so the cards follow this refresh instead.
     void refreshLive();
     void refreshOwners();
     void retranslate();

@@ -452,7 +452,11 @@ QString Device_visual::valueText() const
 
 void Device_visual::setTolerance(double value, int measuringType, double limitMin, double limitMax)
 {
-    m_displayMode = displayModeFor(value, measuringType, limitMin, limitMax);
+    // Every reading comes through here; restyling re-polishes the button, so only a new colour does it.
+    const DisplayMode mode = displayModeFor(value, measuringType, limitMin, limitMax);
+    if (mode == m_displayMode)
+        return;
+    m_displayMode = mode;
     applyValueStyle();
 }
 

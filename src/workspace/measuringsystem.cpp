@@ -168,7 +168,6 @@ void MeasuringSystem::setUpLinks()
     m_bleLink = new BleLinkAdapter(BleVelkorManager::instance(), m_dispatch);
     m_dispatch->addAdapter(m_bleLink);
     connect(m_dispatch, &ReadingDispatcher::addRequested, this, &MeasuringSystem::addDevice);
-    connect(m_dispatch, &ReadingDispatcher::valueChanged, m_cards, &CardColumn::showValue);
     connect(m_dispatch, &ReadingDispatcher::statusChanged, m_cards, &CardColumn::refreshStatus);
     connect(m_dispatch, &ReadingDispatcher::recordRequested, this, &MeasuringSystem::onDeviceDataClicked);
     connect(m_dispatch, &ReadingDispatcher::saveRequested, this, &MeasuringSystem::saveDevices);

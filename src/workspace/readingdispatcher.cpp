@@ -62,13 +62,13 @@ int ReadingDispatcher::find(int kind, const QString &key) const
     return -1;
 }
 
-void ReadingDispatcher::applyRawValue(int index, double raw, int unit, bool showHeld)
+void ReadingDispatcher::applyRawValue(int index, double raw, int unit)
 {
     DeviceRecord &record = m_registry.devices()[index];
     record.unit = DeviceRegistry::globalUnitFor(record.sensorKind);
     record.value = record.heldValue = convertUnit(raw, unit, record.unit);
     record.heldValid = false;
-    emit valueChanged(index, showHeld && holdsPeak(record.measuringType) ? record.heldValue : record.value);
+    emit valueChanged(index);
 }
 
 void ReadingDispatcher::bleReading(const QString &address, const BleReading &reading)
@@ -81,7 +81,7 @@ void ReadingDispatcher::bleReading(const QString &address, const BleReading &rea
     record.bleRawIsInch = reading.isInch;
     record.bleHasValue = true;
     record.connected = true;
-    applyRawValue(index, reading.value, sourceUnit(record), true);
+    applyRawValue(index, reading.value, sourceUnit(record));
     if (reading.sentByButton)
         emit recordRequested(index);
 }
@@ -149,7 +149,7 @@ void ReadingDispatcher::hidLine(const QString &devicePath, const QString &line)
     record.hidRawValue = raw;
     record.hidHasValue = true;
     record.connected = true;
-    applyRawValue(index, raw, sourceUnit(record), false);
+    applyRawValue(index, raw, sourceUnit(record));
     // A keyboard instrument types only when its button is pressed: every line is a measurement.
     emit recordRequested(index);
 }
@@ -163,7 +163,7 @@ void ReadingDispatcher::sylvacValue(const QString &portName, double value, bool 
     record.sylvacRawValue = value;
     record.sylvacHasValue = true;
     record.connected = true;
-    applyRawValue(index, value, sourceUnit(record), false);
+    applyRawValue(index, value, sourceUnit(record));
     if (sentByButton)
         emit recordRequested(index);
 }
@@ -197,7 +197,7 @@ void ReadingDispatcher::modbusValue(int index)
         return;
     DeviceRecord &record = m_registry.devices()[index];
     record.modbusHasValue = true;
-    emit valueChanged(index, displayValue(record));
+    emit valueChanged(index);
 }
 
 void ReadingDispatcher::startDevices()

@@ -55,9 +55,9 @@ public:
     void applyGlobalUnits();
 
 signals:
-    // The record holds a new value: `shown` is what the card shows (the held peak where the link's readings
-    // are shown held), the record's value is what the tolerance colour judges.
-    void valueChanged(int index, double shown);
+    // The record holds a new value. Cards need not follow each one: the window's refresh shows the records
+    // ten times a second.
+    void valueChanged(int index);
     // The facts on the card's status line changed.
     void statusChanged(int index);
     // The instrument itself asked for its value to be recorded (its button, a keyboard line).
@@ -69,8 +69,8 @@ signals:
 private:
     int findBle(const QString &address) const;
     int find(int kind, const QString &key) const;
-    // The common part of every new raw value: global unit, converted value and the card update.
-    void applyRawValue(int index, double raw, int sourceUnit, bool showHeld);
+    // The common part of every new raw value: global unit and converted value.
+    void applyRawValue(int index, double raw, int sourceUnit);
 
     DeviceRegistry &m_registry;
     QList<LinkAdapter *> m_adapters;
