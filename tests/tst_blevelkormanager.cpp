@@ -2,12 +2,12 @@
 #include "links/ble/bleprotocol.h"
 #include "links/ble/blevelkormanager.h"
 #include "links/ble/qtgattbackend.h"
+#include "scriptedgattbackend.h"
 
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
-// A scripted GATT peer: the test plays the instrument, the link under test talks to it.
 namespace {
 
 QStringList g_log;
@@ -26,195 +26,21 @@ bool logged(const QString &line)
     return g_log.contains(line);
 }
 
-const QBluetoothUuid kCcc(quint16(0x2902));
 const QBluetoothUuid kBatteryService(quint16(0x180F));
 const QBluetoothUuid kBatteryLevel(quint16(0x2A19));
-
-struct FakeChar
-{
-    QBluetoothUuid uuid;
-    bool readable = false;
-};
-using Offer = QHash<QBluetoothUuid, QList<FakeChar>>;
-
-struct Write
-{
-    QBluetoothUuid target;
-    QByteArray value;
-    bool withResponse = false;
-};
-
-class FakeService : public BleGattService
-{
-public:
-    FakeService(const QBluetoothUuid &id, const QList<FakeChar> &chars, QObject *parent)
-        : BleGattService(parent)
-        , m_id(id)
-        , m_chars(chars)
-    {}
-
-    QBluetoothUuid serviceUuid() const override { return m_id; }
-    void discoverDetails() override { ++detailRequests; }
-    bool hasCharacteristic(const QBluetoothUuid &c) const override { return find(c); }
-    bool canRead(const QBluetoothUuid &c) const override { return find(c) && find(c)->readable; }
-    bool hasDescriptor(const QBluetoothUuid &c, const QBluetoothUuid &d) const override
-    {
-        return find(c) && d == kCcc;
-    }
-    bool readCharacteristic(const QBluetoothUuid &c) override
-    {
-        if (!find(c))
-            return false;
-        reads << c;
-        return true;
-    }
-    bool writeCharacteristic(const QBluetoothUuid &c, const QByteArray &value, bool withResponse) override
-    {
-        if (!find(c))
-            return false;
-        writes << Write{c, value, withResponse};
-        return true;
-    }
-    bool writeDescriptor(const QBluetoothUuid &c, const QBluetoothUuid &d, const QByteArray &value) override
-    {
-        if (!hasDescriptor(c, d))
-            return false;
-        cccWrites << Write{c, value, true};
-        return true;
-    }
-
-    // Peer side.
-    void finishDetails()
-    {
-        m_detailsKnown = true;
-        emit detailsDiscovered();
-    }
-    void notify(const QBluetoothUuid &c, const QByteArray &v) { emit characteristicChanged(c, v); }
-    void answerRead(const QBluetoothUuid &c, const QByteArray &v) { emit characteristicRead(c, v); }
-    QList<QByteArray> writtenTo(const QBluetoothUuid &c) const
-    {
-        QList<QByteArray> out;
-        for (const Write &w : writes)
-            if (w.target == c)
-                out << w.value;
-        return out;
-    }
-    QByteArray cccOf(const QBluetoothUuid &c) const
-    {
-        for (const Write &w : cccWrites)
-            if (w.target == c)
-                return w.value;
-        return {};
-    }
-
-    int detailRequests = 0;
-    QList<Write> writes;
-    QList<Write> cccWrites;
-    QList<QBluetoothUuid> reads;
-
-private:
-    const FakeChar *find(const QBluetoothUuid &c) const
-    {
-        if (!m_detailsKnown)
-            return nullptr;
-        for (const FakeChar &fc : m_chars)
-            if (fc.uuid == c)
-                return &fc;
-        return nullptr;
-    }
-
-    QBluetoothUuid m_id;
-    QList<FakeChar> m_chars;
-    bool m_detailsKnown = false;
-};
-
-class FakeLink : public BleGattLink
-{
-public:
-    FakeLink(const Offer &offer, QObject *parent)
-        : BleGattLink(parent)
-        , m_offer(offer)
-    {}
-
-    State state() const override { return m_state; }
-    QString stateName() const override { return QStringLiteral("S%1").arg(int(m_state)); }
-    void connectToDevice() override
-    {
-        ++connectCalls;
-        m_state = State::Connecting;
-    }
-    void disconnectFromDevice() override
-    {
-        ++disconnectCalls;
-        m_state = State::Closing;
-    }
-    void discoverServices() override { ++discoverCalls; }
-    QList<QBluetoothUuid> services() const override { return m_offer.keys(); }
-    BleGattService *createService(const QBluetoothUuid &id) override
-    {
-        if (!m_offer.contains(id))
-            return nullptr;
-        auto *service = new FakeService(id, m_offer.value(id), this);
-        m_services.insert(id, service);
-        return service;
-    }
-
-    // Peer side: a full connection up to discovered details.
-    void bringUp()
-    {
-        m_state = State::Connected;
-        emit connected();
-        m_state = State::Discovered;
-        emit discoveryFinished();
-        for (const auto &service : std::as_const(m_services))
-            if (service)
-                service->finishDetails();
-    }
-    void drop()
-    {
-        m_state = State::Unconnected;
-        emit disconnected();
-    }
-    void fail() { emit errorOccurred(QStringLiteral("UnknownError"), QStringLiteral("boom")); }
-    FakeService *service(const QBluetoothUuid &id) const { return m_services.value(id); }
-
-    int connectCalls = 0;
-    int disconnectCalls = 0;
-    int discoverCalls = 0;
-
-private:
-    Offer m_offer;
-    State m_state = State::Unconnected;
-    QHash<QBluetoothUuid, QPointer<FakeService>> m_services;
-};
-
-class FakeBackend : public BleGattBackend
-{
-public:
-    BleGattLink *createLink(const QBluetoothDeviceInfo &info, QObject *parent) override
-    {
-        auto *link = new FakeLink(offers.value(info.address().toString()), parent);
-        links.insert(info.address().toString(), link);
-        ++created;
-        return link;
-    }
-    QHash<QString, Offer> offers;
-    QHash<QString, FakeLink *> links;
-    int created = 0;
-};
 
 const BleProtocolProfile &velkor = bleProfile(BleProtocol::Velkor);
 const BleProtocolProfile &sylvac = bleProfile(BleProtocol::Sylvac);
 
-Offer velkorOffer(bool readableData = false)
+ScriptedOffer velkorOffer(bool readableData = false)
 {
     return {{velkor.serviceUuid, {{velkor.dataCharUuid, readableData}, {velkor.commandCharUuid, true}}},
             {kBatteryService, {{kBatteryLevel, true}}}};
 }
 
-Offer sylvacOffer(bool withStream)
+ScriptedOffer sylvacOffer(bool withStream)
 {
-    Offer offer{
+    ScriptedOffer offer{
         {sylvac.serviceUuid, {{sylvac.dataCharUuid}, {sylvac.commandCharUuid}, {sylvac.unitCharUuid}}}};
     if (withStream)
         offer.insert(sylvac.streamServiceUuid, {{sylvac.streamCharUuid}});
@@ -256,7 +82,7 @@ private slots:
     void init()
     {
         g_log.clear();
-        auto backend = std::make_unique<FakeBackend>();
+        auto backend = std::make_unique<ScriptedGattBackend>();
         fake = backend.get();
         // The poll is driven by hand; the other intervals are shrunk so waits stay short.
         manager =
@@ -276,20 +102,20 @@ private slots:
     void realBackendWithoutAdapterDoesNotHang();
 
 private:
-    FakeLink *bringUp(const QString &address, int protocol, const Offer &offer)
+    ScriptedGattLink *bringUp(const QString &address, int protocol, const ScriptedOffer &offer)
     {
         fake->offers.insert(address, offer);
         manager->connectDevice(infoFor(address), protocol);
-        FakeLink *link = fake->links.value(address);
+        ScriptedGattLink *link = fake->links.value(address);
         link->bringUp();
         return link;
     }
-    FakeService *mainOf(const QString &address, int protocol = BleProtocol::Velkor)
+    ScriptedGattService *mainOf(const QString &address, int protocol = BleProtocol::Velkor)
     {
         return fake->links.value(address)->service(bleProfile(protocol).serviceUuid);
     }
 
-    FakeBackend *fake = nullptr;
+    ScriptedGattBackend *fake = nullptr;
     std::unique_ptr<BleVelkorManager> manager;
 };
 
@@ -299,12 +125,11 @@ void TestBleVelkorManager::queryAnswersAreHandledAndAcknowledged()
     QSignalSpy dates(manager.get(), &BleVelkorManager::calibDateReceived);
     QSignalSpy levels(manager.get(), &BleVelkorManager::signalLevelChanged);
     QSignalSpy battery(manager.get(), &BleVelkorManager::batteryLevelChanged);
-    FakeLink *link = bringUp(A, BleProtocol::Velkor, velkorOffer());
-    FakeService *main = mainOf(A);
-    QCOMPARE(link->discoverCalls, 1);
+    ScriptedGattLink *link = bringUp(A, BleProtocol::Velkor, velkorOffer());
+    ScriptedGattService *main = mainOf(A);
     QCOMPARE(state.count(), 1);
     QCOMPARE(state.at(0).at(1).toBool(), true);
-    QCOMPARE(main->cccOf(velkor.dataCharUuid), QByteArray::fromHex("0100"));
+    QCOMPARE(main->configOf(velkor.dataCharUuid), QByteArray::fromHex("0100"));
 
     // The calibration date is asked right after subscribing, written with response, then read back.
     QCOMPARE(main->writes.size(), 1);
@@ -353,9 +178,9 @@ void TestBleVelkorManager::silentFirmwareIsAskedTwiceThenOnlyBattery()
 {
     bringUp(A, BleProtocol::Velkor, velkorOffer());
     bringUp(B, BleProtocol::Velkor, velkorOffer());
-    FakeService *a = mainOf(A);
-    FakeService *b = mainOf(B);
-    FakeService *batteryA = fake->links.value(A)->service(kBatteryService);
+    ScriptedGattService *a = mainOf(A);
+    ScriptedGattService *b = mainOf(B);
+    ScriptedGattService *batteryA = fake->links.value(A)->service(kBatteryService);
     // Each device has its own outstanding query; B's answer does not settle A's.
     QCOMPARE(a->writtenTo(velkor.commandCharUuid), QList<QByteArray>{"0"});
     QCOMPARE(b->writtenTo(velkor.commandCharUuid), QList<QByteArray>{"0"});
@@ -394,7 +219,7 @@ void TestBleVelkorManager::silentFirmwareIsAskedTwiceThenOnlyBattery()
 
 void TestBleVelkorManager::earlierQueryTimeoutLeavesLaterQueryAlone()
 {
-    auto backend = std::make_unique<FakeBackend>();
+    auto backend = std::make_unique<ScriptedGattBackend>();
     fake = backend.get();
     manager =
         std::make_unique<BleVelkorManager>(std::move(backend), BleVelkorIntervals{3600000, 10, 1000, 60});
@@ -414,10 +239,10 @@ void TestBleVelkorManager::connectingTwiceAndReconnectingReuseTheController()
     fake->offers.insert(A, velkorOffer());
     manager->connectDevice(infoFor(A), BleProtocol::Velkor);
     manager->connectDevice(infoFor(A), BleProtocol::Velkor);
-    FakeLink *link = fake->links.value(A);
+    ScriptedGattLink *link = fake->links.value(A);
     QCOMPARE(fake->created, 1);
     QCOMPARE(link->connectCalls, 1);
-    QVERIFY(logged(QStringLiteral("[BLE] %1 спроба з'єднання, поточний стан: S0").arg(A)));
+    QVERIFY(logged(QStringLiteral("[BLE] %1 спроба з'єднання, поточний стан: 0").arg(A)));
 
     link->bringUp();
     manager->disconnectDevice(A);
@@ -474,8 +299,8 @@ void TestBleVelkorManager::pollServesDevicesInTurn()
 void TestBleVelkorManager::velkorPacketsAndButtonEdge()
 {
     QSignalSpy readings(manager.get(), &BleVelkorManager::readingReceived);
-    FakeLink *link = bringUp(A, BleProtocol::Velkor, velkorOffer(true));
-    FakeService *main = mainOf(A);
+    ScriptedGattLink *link = bringUp(A, BleProtocol::Velkor, velkorOffer(true));
+    ScriptedGattService *main = mainOf(A);
     QCOMPARE(main->reads.count(velkor.dataCharUuid), 1);
 
     const QByteArray pressed = velkorPacket(0x06, "1.250"); // button + negative
@@ -512,12 +337,12 @@ void TestBleVelkorManager::velkorPacketsAndButtonEdge()
 void TestBleVelkorManager::sylvacLinesUnitsAndStream()
 {
     QSignalSpy readings(manager.get(), &BleVelkorManager::readingReceived);
-    FakeLink *link = bringUp(A, BleProtocol::Sylvac, sylvacOffer(true));
-    FakeService *main = mainOf(A, BleProtocol::Sylvac);
-    FakeService *stream = link->service(sylvac.streamServiceUuid);
-    QCOMPARE(main->cccOf(sylvac.dataCharUuid), QByteArray::fromHex("0200"));
-    QCOMPARE(main->cccOf(sylvac.unitCharUuid), QByteArray::fromHex("0100"));
-    QCOMPARE(stream->cccOf(sylvac.streamCharUuid), QByteArray::fromHex("0100"));
+    ScriptedGattLink *link = bringUp(A, BleProtocol::Sylvac, sylvacOffer(true));
+    ScriptedGattService *main = mainOf(A, BleProtocol::Sylvac);
+    ScriptedGattService *stream = link->service(sylvac.streamServiceUuid);
+    QCOMPARE(main->configOf(sylvac.dataCharUuid), QByteArray::fromHex("0200"));
+    QCOMPARE(main->configOf(sylvac.unitCharUuid), QByteArray::fromHex("0100"));
+    QCOMPARE(stream->configOf(sylvac.streamCharUuid), QByteArray::fromHex("0100"));
     QVERIFY(logged(QStringLiteral("[BLE] %1 підписано на неперервні показання").arg(A)));
     QCOMPARE(main->writes.size(), 1);
     QCOMPARE(main->writes.at(0).value, QByteArray("UNI?\r"));
@@ -581,8 +406,8 @@ void TestBleVelkorManager::missingServicesAreReported()
 void TestBleVelkorManager::lostConnectionIsRetriedOnlyWhileWanted()
 {
     QSignalSpy state(manager.get(), &BleVelkorManager::connectionStateChanged);
-    FakeLink *a = bringUp(A, BleProtocol::Velkor, velkorOffer());
-    FakeLink *b = bringUp(B, BleProtocol::Velkor, velkorOffer());
+    ScriptedGattLink *a = bringUp(A, BleProtocol::Velkor, velkorOffer());
+    ScriptedGattLink *b = bringUp(B, BleProtocol::Velkor, velkorOffer());
     a->drop();
     QCOMPARE(state.last().at(1).toBool(), false);
     QVERIFY(!manager->zero(A)); // the old services are gone with the connection
@@ -593,7 +418,8 @@ void TestBleVelkorManager::lostConnectionIsRetriedOnlyWhileWanted()
     b->fail();
     QCOMPARE(state.last().at(0).toString(), B);
     QCOMPARE(state.last().at(1).toBool(), false);
-    QVERIFY(logged(QStringLiteral("[BLE] %1 помилка контролера: UnknownError boom | стан: S4").arg(B)));
+    QVERIFY(logged(
+        QStringLiteral("[BLE] %1 помилка контролера: UnknownRemoteDeviceError no answer | стан: 4").arg(B)));
 
     // Forgotten before the retry is due: stays disconnected.
     b->drop();
