@@ -289,6 +289,8 @@ private slots:
         QTest::addColumn<int>("errors");
         QTest::addColumn<bool>("disconnection");
         QTest::newRow("disconnection") << 0 << true;
+        QTest::newRow("controller error without disconnection") << 1 << false;
+        QTest::newRow("repeated errors, then disconnection") << 3 << true;
     }
 
     void retriesWhileWanted()
@@ -307,7 +309,7 @@ private slots:
             QVERIFY(!state.last().at(1).toBool());
         };
 
-        // One retry per loss, one interval later.
+        // One retry per loss, one interval later, however the loss was reported.
         lose();
         QCOMPARE(link->connectCalls, 1);
         passTimers(kIntervals.reconnectMs);
@@ -316,11 +318,14 @@ private slots:
         lose();
         passTimers(kIntervals.reconnectMs);
         QCOMPARE(link->connectCalls, 3);
-        // Let go before the retry is due: left alone.
+        // Let go before the retry is due, its disconnection completes, and wanted again at once: only the
+        // new attempt, no retry.
         lose();
         manager->disconnectDevice(A);
+        link->drop();
+        manager->connectDevice(infoFor(A), BleProtocol::Velkor);
         passTimers(kIntervals.reconnectMs);
-        QCOMPARE(link->connectCalls, 3);
+        QCOMPARE(link->connectCalls, 4);
     }
 
     void realBackendWithoutAdapterReportsDisconnected()
