@@ -2,7 +2,6 @@
 
 #include <QBluetoothAddress>
 #include <QBluetoothDeviceDiscoveryAgent>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,52 +9,18 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kUnknownTooltip = QStringLiteral("Прилад невідомого типу — додати не можна");
-const QString kSelectedTooltip = QStringLiteral("Обрано — клікніть ще раз, щоб зняти вибір");
-const QColor kSelectedColour(198, 235, 205);
+const QString kAddress = u"AA:BB:CC:00:00:0%1"_s;
 
-QBluetoothDeviceInfo
-device(const QString &address, const QString &name,
-       QBluetoothDeviceInfo::CoreConfigurations core = QBluetoothDeviceInfo::LowEnergyCoreConfiguration)
+QBluetoothDeviceInfo device(int n, const QString &name,
+                            int core = QBluetoothDeviceInfo::LowEnergyCoreConfiguration)
 {
-    QBluetoothDeviceInfo info(QBluetoothAddress(address), name, 0);
-    info.setCoreConfigurations(core);
+    QBluetoothDeviceInfo info(QBluetoothAddress(kAddress.arg(n)), name, 0);
+    info.setCoreConfigurations(QBluetoothDeviceInfo::CoreConfigurations(core));
     return info;
-}
-
-QString status(BleDeviceScanDialog &dialog)
-{
-    return dialog.findChild<QLabel *>(QStringLiteral("statusLabel"))->text();
-}
-
-QListWidget *list(BleDeviceScanDialog &dialog)
-{
-    return dialog.findChild<QListWidget *>(QStringLiteral("deviceList"));
-}
-
-QPushButton *button(BleDeviceScanDialog &dialog, const char *name)
-{
-    return dialog.findChild<QPushButton *>(QLatin1String(name));
-}
-
-// A dialog whose scan has already failed on an adapter that does not exist, so only what the test feeds
-// it is listed, with or without a radio on the machine.
-std::unique_ptr<BleDeviceScanDialog> idleDialog()
-{
-    auto dialog = std::make_unique<BleDeviceScanDialog>(
-        new QBluetoothDeviceDiscoveryAgent(QBluetoothAddress(QStringLiteral("00:11:22:33:44:55"))));
-    if (!QTest::qWaitFor([&] { return button(*dialog, "refreshButton")->isEnabled(); }, 5000))
-        QTest::qFail("the failed scan did not settle", __FILE__, __LINE__);
-    return dialog;
-}
-
-// A click where the user would click: on the row in the list.
-void clickRow(BleDeviceScanDialog &dialog, int row)
-{
-    QListWidget *view = list(dialog);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(view->item(row)).center());
 }
 
 } // namespace
@@ -65,141 +30,132 @@ class TestBleDeviceScanDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void withoutAdapterShowsTheErrorAndAllowsRetry()
+    // Every test starts with a dialog whose scan has failed on an adapter that does not exist, so only
+    // what the test feeds it is listed, with or without a radio on the machine.
+    void init()
     {
-        QElapsedTimer clock;
-        clock.start();
-        BleDeviceScanDialog dialog;
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Додавання Bluetooth-приладу"));
-        QTRY_VERIFY_WITH_TIMEOUT(status(dialog).startsWith(QStringLiteral("Помилка сканування: ")), 5000);
-        QVERIFY(status(dialog).size() > QStringLiteral("Помилка сканування: ").size());
-        QVERIFY(button(dialog, "refreshButton")->isEnabled());
-        QVERIFY(!button(dialog, "addButton")->isEnabled());
+        dialog = std::make_unique<BleDeviceScanDialog>(
+            new QBluetoothDeviceDiscoveryAgent(QBluetoothAddress(u"00:11:22:33:44:55"_s)));
+        list = dialog->findChild<QListWidget *>();
+        status = dialog->findChild<QLabel *>(u"statusLabel"_s);
+        add = dialog->findChild<QPushButton *>(u"addButton"_s);
+        refresh = dialog->findChild<QPushButton *>(u"refreshButton"_s);
+        QTRY_VERIFY(refresh->isEnabled());
+    }
+    void cleanup() { dialog.reset(); }
 
-        // Refreshing again fails the same way instead of hanging with the button disabled.
-        QTest::mouseClick(button(dialog, "refreshButton"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(button(dialog, "refreshButton")->isEnabled(), 5000);
-        QVERIFY(status(dialog).startsWith(QStringLiteral("Помилка сканування: ")));
-        QVERIFY(clock.elapsed() < 5000);
+    void failedScanShowsTheReasonAndCanBeRepeated()
+    {
+        const QString reason = dialog->findChild<QBluetoothDeviceDiscoveryAgent *>()->errorString();
+        QVERIFY(!reason.isEmpty());
+        QCOMPARE(status->text(), u"Помилка сканування: %1"_s.arg(reason));
+        // A new scan starts from an empty list and fails the same way instead of hanging.
+        dialog->onDeviceDiscovered(device(1, u"VELKOR-A"_s));
+        dialog->onItemClicked(list->item(0));
+        QTest::mouseClick(refresh, Qt::LeftButton);
+        QTRY_VERIFY(refresh->isEnabled());
+        QCOMPARE(list->count(), 0);
+        QVERIFY(dialog->selectedDevices().isEmpty());
+        QVERIFY(!add->isEnabled());
+        QCOMPARE(status->text(), u"Помилка сканування: %1"_s.arg(reason));
     }
 
-    void rowsAndDuplicates()
+    // Rows are named by the advertised name; only recognised names can be picked.
+    void rows_data()
     {
-        auto dialog = idleDialog();
-        QListWidget *view = list(*dialog);
-
-        dialog->onDeviceDiscovered(device(QStringLiteral("AA:BB:CC:00:00:01"), QString()));
-        dialog->onDeviceDiscovered(device(QStringLiteral("AA:BB:CC:00:00:02"), QStringLiteral("SY289"),
-                                          QBluetoothDeviceInfo::BaseRateAndLowEnergyCoreConfiguration));
-        // Classic-only devices are not instruments of this link.
-        dialog->onDeviceDiscovered(device(QStringLiteral("AA:BB:CC:00:00:03"), QStringLiteral("VELKOR-X"),
-                                          QBluetoothDeviceInfo::BaseRateCoreConfiguration));
-        QCOMPARE(view->count(), 2);
-
-        QListWidgetItem *nameless = view->item(0);
-        QCOMPARE(nameless->text(), QStringLiteral("(без назви)   [AA:BB:CC:00:00:01]"));
-        QCOMPARE(nameless->flags(), Qt::NoItemFlags);
-        QCOMPARE(nameless->foreground().color(), QColor(Qt::gray));
-        QCOMPARE(nameless->toolTip(), kUnknownTooltip);
-        QCOMPARE(view->item(1)->text(), QStringLiteral("SY289   [AA:BB:CC:00:00:02]"));
-        QCOMPARE(view->item(1)->toolTip(),
-                 QStringLiteral("Протокол: Sylvac. Клікніть, щоб обрати цей прилад"));
-
-        // The nameless device announces its name later: one row, same text, now pickable with the new info.
-        dialog->onDeviceDiscovered(
-            device(QStringLiteral("AA:BB:CC:00:00:01"), QStringLiteral("VELKOR-C150")));
-        QCOMPARE(view->count(), 2);
-        QCOMPARE(nameless->text(), QStringLiteral("(без назви)   [AA:BB:CC:00:00:01]"));
-        QVERIFY(nameless->flags() & Qt::ItemIsEnabled);
-        QCOMPARE(nameless->toolTip(), QStringLiteral("Протокол: VELKOR. Клікніть, щоб обрати цей прилад"));
-        dialog->onItemClicked(nameless);
-        QCOMPARE(dialog->selectedDevices().size(), 1);
-        QCOMPARE(dialog->selectedDevices().first().name(), QStringLiteral("VELKOR-C150"));
-
-        // Seen again under a name nobody knows: the pick is dropped and adding is no longer possible.
-        dialog->onDeviceDiscovered(device(QStringLiteral("AA:BB:CC:00:00:01"), QStringLiteral("Phone")));
-        QCOMPARE(nameless->flags(), Qt::NoItemFlags);
-        QVERIFY(dialog->selectedDevices().isEmpty());
-        QVERIFY(!button(*dialog, "addButton")->isEnabled());
+        QTest::addColumn<int>("core");
+        QTest::addColumn<QString>("protocol"); // null: listed grey
+        const int le = QBluetoothDeviceInfo::LowEnergyCoreConfiguration;
+        for (const char *name : {"VELKOR-C150", "velkor dial"})
+            QTest::newRow(name) << le << u"VELKOR"_s;
+        for (const char *name : {"s_dial work", "S_Cal EVO", "S_MIKE pro"})
+            QTest::newRow(name) << le << u"Sylvac"_s;
+        QTest::newRow("SY289") << (le | QBluetoothDeviceInfo::BaseRateCoreConfiguration) << u"Sylvac"_s;
+        for (const char *name : {"S_Other", "My VELKOR", "VELKO", ""})
+            QTest::newRow(name) << le << QString();
+        // Classic Bluetooth only: not an instrument of this link, not listed.
+        QTest::newRow("VELKOR-X") << int(QBluetoothDeviceInfo::BaseRateCoreConfiguration) << QString();
+    }
+    void rows()
+    {
+        QFETCH(int, core);
+        QFETCH(QString, protocol);
+        const QString name = QString::fromLatin1(QTest::currentDataTag());
+        const bool listed = core & QBluetoothDeviceInfo::LowEnergyCoreConfiguration;
+        dialog->onDeviceDiscovered(device(1, name, core));
+        dialog->onScanFinished();
+        QCOMPARE(status->text(),
+                 u"Знайдено приладів: %1 (придатних: %2)"_s.arg(int(listed)).arg(int(!protocol.isNull())));
+        if (!listed)
+            return;
+        QListWidgetItem *row = list->item(0);
+        QCOMPARE(row->text(), (name.isEmpty() ? u"(без назви)"_s : name) + u"   [AA:BB:CC:00:00:01]"_s);
+        QCOMPARE(bool(row->flags() & Qt::ItemIsEnabled), !protocol.isNull());
+        QCOMPARE(row->foreground().color() == Qt::gray, protocol.isNull());
+        QCOMPARE(row->toolTip().startsWith(u"Протокол: %1."_s.arg(protocol)), !protocol.isNull());
     }
 
     void pickingByClicks()
     {
-        auto dialog = idleDialog();
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        QListWidget *view = list(*dialog);
-        QPushButton *add = button(*dialog, "addButton");
-
-        dialog->onDeviceDiscovered(device(QStringLiteral("AA:BB:CC:00:00:01"), QStringLiteral("VELKOR-A")));
-        dialog->onDeviceDiscovered(device(QStringLiteral("AA:BB:CC:00:00:02"), QStringLiteral("Headset")));
-        dialog->onDeviceDiscovered(device(QStringLiteral("AA:BB:CC:00:00:03"), QStringLiteral("sylvac-B")));
+        const auto click = [this](int row) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(row)).center());
+        };
+        dialog->onDeviceDiscovered(device(1, u"VELKOR-A"_s));
+        dialog->onDeviceDiscovered(device(2, u"Headset"_s));
+        dialog->onDeviceDiscovered(device(3, u"sylvac-B"_s));
         QVERIFY(!add->isEnabled());
 
-        clickRow(*dialog, 0);
-        QCOMPARE(view->item(0)->background().color(), kSelectedColour);
-        QCOMPARE(view->item(0)->toolTip(), kSelectedTooltip);
+        // A click picks and highlights a row, a second click lets it go.
+        click(0);
         QVERIFY(add->isEnabled());
-
-        clickRow(*dialog, 0);
-        QCOMPARE(view->item(0)->background().style(), Qt::NoBrush);
-        QCOMPARE(view->item(0)->toolTip(),
-                 QStringLiteral("Протокол: VELKOR. Клікніть, щоб обрати цей прилад"));
+        QCOMPARE(list->item(0)->background().style(), Qt::SolidPattern);
+        click(0);
         QVERIFY(!add->isEnabled());
-
-        // The grey row cannot be picked, by click or by the slot.
-        clickRow(*dialog, 1);
-        dialog->onItemClicked(view->item(1));
-        dialog->onItemClicked(nullptr);
+        QCOMPARE(list->item(0)->background().style(), Qt::NoBrush);
+        QVERIFY(list->item(0)->toolTip().contains(QLatin1String("VELKOR")));
+        // The grey row cannot be picked.
+        click(1);
         QVERIFY(!add->isEnabled());
-        QCOMPARE(view->item(1)->toolTip(), kUnknownTooltip);
 
         // Picked last row first: the result still follows the list.
-        clickRow(*dialog, 2);
-        clickRow(*dialog, 0);
+        click(2);
+        click(0);
         const QList<QBluetoothDeviceInfo> picked = dialog->selectedDevices();
         QCOMPARE(picked.size(), 2);
-        QCOMPARE(picked.at(0).address().toString(), QStringLiteral("AA:BB:CC:00:00:01"));
-        QCOMPARE(picked.at(1).address().toString(), QStringLiteral("AA:BB:CC:00:00:03"));
-
+        QCOMPARE(picked.at(0).address().toString(), kAddress.arg(1));
+        QCOMPARE(picked.at(1).address().toString(), kAddress.arg(3));
         QTest::mouseClick(add, Qt::LeftButton);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
     }
 
-    void statusTexts()
+    void deviceSeenAgain()
     {
-        auto dialog = idleDialog();
-        dialog->onDeviceDiscovered(device(QStringLiteral("AA:BB:CC:00:00:01"), QStringLiteral("VELKOR-A")));
-        dialog->onDeviceDiscovered(device(QStringLiteral("AA:BB:CC:00:00:02"), QString()));
-        dialog->onDeviceDiscovered(device(QStringLiteral("AA:BB:CC:00:00:03"), QStringLiteral("S_Dial 1")));
-        dialog->onDeviceDiscovered(device(QStringLiteral("AA:BB:CC:00:00:01"), QStringLiteral("VELKOR-A")));
-        dialog->onScanFinished();
-        QCOMPARE(status(*dialog), QStringLiteral("Знайдено приладів: 3 (придатних: 2)"));
-        QVERIFY(button(*dialog, "refreshButton")->isEnabled());
+        // A nameless device announces its name later: one row, same text, pickable with the newer info.
+        dialog->onDeviceDiscovered(device(1, QString()));
+        dialog->onDeviceDiscovered(device(1, u"VELKOR-C150"_s));
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), u"(без назви)   [AA:BB:CC:00:00:01]"_s);
+        dialog->onItemClicked(list->item(0));
+        QCOMPARE(dialog->selectedDevices().value(0).name(), u"VELKOR-C150"_s);
 
-        dialog->onScanError();
-        const QString reason = dialog->findChild<QBluetoothDeviceDiscoveryAgent *>()->errorString();
-        QVERIFY(!reason.isEmpty());
-        QCOMPARE(status(*dialog), QStringLiteral("Помилка сканування: %1").arg(reason));
-
-        // A new scan starts from an empty list.
-        dialog->onItemClicked(list(*dialog)->item(0));
-        QTest::mouseClick(button(*dialog, "refreshButton"), Qt::LeftButton);
-        QCOMPARE(list(*dialog)->count(), 0);
+        // Seen again under a name nobody knows: the pick is dropped and adding is no longer possible.
+        dialog->onDeviceDiscovered(device(1, u"Phone"_s));
         QVERIFY(dialog->selectedDevices().isEmpty());
-        QVERIFY(!button(*dialog, "addButton")->isEnabled());
-        dialog->onScanFinished();
-        QCOMPARE(status(*dialog), QStringLiteral("Знайдено приладів: 0 (придатних: 0)"));
-    }
+        QVERIFY(!add->isEnabled());
 
-    void cancelRejects()
-    {
-        auto dialog = idleDialog();
-        dialog->onDeviceDiscovered(device(QStringLiteral("AA:BB:CC:00:00:01"), QStringLiteral("VELKOR-A")));
-        dialog->onItemClicked(list(*dialog)->item(0));
-        QTest::mouseClick(button(*dialog, "cancelButton"), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(u"cancelButton"_s), Qt::LeftButton);
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
     }
+
+private:
+    std::unique_ptr<BleDeviceScanDialog> dialog;
+    QListWidget *list = nullptr;
+    QLabel *status = nullptr;
+    QPushButton *add = nullptr;
+    QPushButton *refresh = nullptr;
 };
 
 QTEST_MAIN(TestBleDeviceScanDialog)

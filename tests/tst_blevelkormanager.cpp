@@ -1,223 +1,41 @@
-#include "links/ble/blegattbackend.h"
 #include "links/ble/bleprotocol.h"
 #include "links/ble/blevelkormanager.h"
 #include "links/ble/qtgattbackend.h"
+#include "scriptedgattbackend.h"
 
-#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
-// A scripted GATT peer: the test plays the instrument, the link under test talks to it.
 namespace {
 
-QStringList g_log;
-QtMessageHandler g_previousHandler = nullptr;
-
-void catchLog(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (text.startsWith(QLatin1String("[BLE]")))
-        g_log << text;
-    else if (g_previousHandler)
-        g_previousHandler(type, context, text);
-}
-
-bool logged(const QString &line)
-{
-    return g_log.contains(line);
-}
-
-const QBluetoothUuid kCcc(quint16(0x2902));
 const QBluetoothUuid kBatteryService(quint16(0x180F));
 const QBluetoothUuid kBatteryLevel(quint16(0x2A19));
-
-struct FakeChar
-{
-    QBluetoothUuid uuid;
-    bool readable = false;
-};
-using Offer = QHash<QBluetoothUuid, QList<FakeChar>>;
-
-struct Write
-{
-    QBluetoothUuid target;
-    QByteArray value;
-    bool withResponse = false;
-};
-
-class FakeService : public BleGattService
-{
-public:
-    FakeService(const QBluetoothUuid &id, const QList<FakeChar> &chars, QObject *parent)
-        : BleGattService(parent)
-        , m_id(id)
-        , m_chars(chars)
-    {}
-
-    QBluetoothUuid serviceUuid() const override { return m_id; }
-    void discoverDetails() override { ++detailRequests; }
-    bool hasCharacteristic(const QBluetoothUuid &c) const override { return find(c); }
-    bool canRead(const QBluetoothUuid &c) const override { return find(c) && find(c)->readable; }
-    bool hasDescriptor(const QBluetoothUuid &c, const QBluetoothUuid &d) const override
-    {
-        return find(c) && d == kCcc;
-    }
-    bool readCharacteristic(const QBluetoothUuid &c) override
-    {
-        if (!find(c))
-            return false;
-        reads << c;
-        return true;
-    }
-    bool writeCharacteristic(const QBluetoothUuid &c, const QByteArray &value, bool withResponse) override
-    {
-        if (!find(c))
-            return false;
-        writes << Write{c, value, withResponse};
-        return true;
-    }
-    bool writeDescriptor(const QBluetoothUuid &c, const QBluetoothUuid &d, const QByteArray &value) override
-    {
-        if (!hasDescriptor(c, d))
-            return false;
-        cccWrites << Write{c, value, true};
-        return true;
-    }
-
-    // Peer side.
-    void finishDetails()
-    {
-        m_detailsKnown = true;
-        emit detailsDiscovered();
-    }
-    void notify(const QBluetoothUuid &c, const QByteArray &v) { emit characteristicChanged(c, v); }
-    void answerRead(const QBluetoothUuid &c, const QByteArray &v) { emit characteristicRead(c, v); }
-    QList<QByteArray> writtenTo(const QBluetoothUuid &c) const
-    {
-        QList<QByteArray> out;
-        for (const Write &w : writes)
-            if (w.target == c)
-                out << w.value;
-        return out;
-    }
-    QByteArray cccOf(const QBluetoothUuid &c) const
-    {
-        for (const Write &w : cccWrites)
-            if (w.target == c)
-                return w.value;
-        return {};
-    }
-
-    int detailRequests = 0;
-    QList<Write> writes;
-    QList<Write> cccWrites;
-    QList<QBluetoothUuid> reads;
-
-private:
-    const FakeChar *find(const QBluetoothUuid &c) const
-    {
-        if (!m_detailsKnown)
-            return nullptr;
-        for (const FakeChar &fc : m_chars)
-            if (fc.uuid == c)
-                return &fc;
-        return nullptr;
-    }
-
-    QBluetoothUuid m_id;
-    QList<FakeChar> m_chars;
-    bool m_detailsKnown = false;
-};
-
-class FakeLink : public BleGattLink
-{
-public:
-    FakeLink(const Offer &offer, QObject *parent)
-        : BleGattLink(parent)
-        , m_offer(offer)
-    {}
-
-    State state() const override { return m_state; }
-    QString stateName() const override { return QStringLiteral("S%1").arg(int(m_state)); }
-    void connectToDevice() override
-    {
-        ++connectCalls;
-        m_state = State::Connecting;
-    }
-    void disconnectFromDevice() override
-    {
-        ++disconnectCalls;
-        m_state = State::Closing;
-    }
-    void discoverServices() override { ++discoverCalls; }
-    QList<QBluetoothUuid> services() const override { return m_offer.keys(); }
-    BleGattService *createService(const QBluetoothUuid &id) override
-    {
-        if (!m_offer.contains(id))
-            return nullptr;
-        auto *service = new FakeService(id, m_offer.value(id), this);
-        m_services.insert(id, service);
-        return service;
-    }
-
-    // Peer side: a full connection up to discovered details.
-    void bringUp()
-    {
-        m_state = State::Connected;
-        emit connected();
-        m_state = State::Discovered;
-        emit discoveryFinished();
-        for (const auto &service : std::as_const(m_services))
-            if (service)
-                service->finishDetails();
-    }
-    void drop()
-    {
-        m_state = State::Unconnected;
-        emit disconnected();
-    }
-    void fail() { emit errorOccurred(QStringLiteral("UnknownError"), QStringLiteral("boom")); }
-    FakeService *service(const QBluetoothUuid &id) const { return m_services.value(id); }
-
-    int connectCalls = 0;
-    int disconnectCalls = 0;
-    int discoverCalls = 0;
-
-private:
-    Offer m_offer;
-    State m_state = State::Unconnected;
-    QHash<QBluetoothUuid, QPointer<FakeService>> m_services;
-};
-
-class FakeBackend : public BleGattBackend
-{
-public:
-    BleGattLink *createLink(const QBluetoothDeviceInfo &info, QObject *parent) override
-    {
-        auto *link = new FakeLink(offers.value(info.address().toString()), parent);
-        links.insert(info.address().toString(), link);
-        ++created;
-        return link;
-    }
-    QHash<QString, Offer> offers;
-    QHash<QString, FakeLink *> links;
-    int created = 0;
-};
-
 const BleProtocolProfile &velkor = bleProfile(BleProtocol::Velkor);
 const BleProtocolProfile &sylvac = bleProfile(BleProtocol::Sylvac);
+const QBluetoothUuid &kCommand = velkor.commandCharUuid;
+const QByteArray kDate = QByteArray::fromHex("0f03e807"); // 15.03.2024
+const QByteArray kLevel = QByteArray::fromHex("c4");      // -60 dBm
+const QByteArray kAck(1, '\0');
+// The poll is driven by hand; the other intervals are short so waits stay short.
+const BleVelkorIntervals kIntervals{3600000, 10, 150, 30};
 
-Offer velkorOffer(bool readableData = false)
+const QString A = QStringLiteral("00:11:22:33:44:01");
+const QString B = QStringLiteral("00:11:22:33:44:02");
+const QString C = QStringLiteral("00:11:22:33:44:03");
+
+ScriptedOffer velkorOffer(bool readableData = false)
 {
-    return {{velkor.serviceUuid, {{velkor.dataCharUuid, readableData}, {velkor.commandCharUuid, true}}},
+    return {{velkor.serviceUuid, {{velkor.dataCharUuid, readableData}, {kCommand, true}}},
             {kBatteryService, {{kBatteryLevel, true}}}};
 }
 
-Offer sylvacOffer(bool withStream)
+ScriptedOffer sylvacOffer(bool withStream)
 {
-    Offer offer{
-        {sylvac.serviceUuid, {{sylvac.dataCharUuid}, {sylvac.commandCharUuid}, {sylvac.unitCharUuid}}}};
+    ScriptedOffer offer{
+        {sylvac.serviceUuid,
+         {{sylvac.dataCharUuid, false}, {sylvac.commandCharUuid, false}, {sylvac.unitCharUuid, false}}}};
     if (withStream)
-        offer.insert(sylvac.streamServiceUuid, {{sylvac.streamCharUuid}});
+        offer.insert(sylvac.streamServiceUuid, {{sylvac.streamCharUuid, false}});
     return offer;
 }
 
@@ -228,22 +46,25 @@ QBluetoothDeviceInfo infoFor(const QString &address)
     return info;
 }
 
-// 1E 2C flags b3 b4 b5 xor len text
-QByteArray velkorPacket(quint8 flags, const QByteArray &text)
+// Each reading as "value unit", with " sent" when it is to be recorded.
+QStringList described(const QSignalSpy &readings)
 {
-    QByteArray p = QByteArray::fromHex("1e2c") + char(flags) + QByteArray::fromHex("0102030000") + text;
-    p[7] = char(text.size());
-    char x = 0;
-    for (int i = 0; i < p.size(); ++i)
-        if (i != 6)
-            x ^= p[i];
-    p[6] = x;
-    return p;
+    QStringList got;
+    for (const QList<QVariant> &signal : readings) {
+        const BleReading r = signal.at(1).value<BleReading>();
+        got << QStringLiteral("%1 %2%3").arg(r.value).arg(r.isInch ? "in" : "mm",
+                                                          r.sentByButton ? " sent" : "");
+    }
+    return got;
 }
 
-const QString A = QStringLiteral("00:11:22:33:44:01");
-const QString B = QStringLiteral("00:11:22:33:44:02");
-const QString C = QStringLiteral("00:11:22:33:44:03");
+// Runs the event loop until every timer started before with at most this interval has fired.
+void passTimers(int ms)
+{
+    bool due = false;
+    QTimer::singleShot(ms, [&due] { due = true; });
+    QTRY_VERIFY(due);
+}
 
 } // namespace
 
@@ -252,371 +73,297 @@ class TestBleVelkorManager : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { g_previousHandler = qInstallMessageHandler(catchLog); }
     void init()
     {
-        g_log.clear();
-        auto backend = std::make_unique<FakeBackend>();
-        fake = backend.get();
-        // The poll is driven by hand; the other intervals are shrunk so waits stay short.
-        manager =
-            std::make_unique<BleVelkorManager>(std::move(backend), BleVelkorIntervals{3600000, 10, 80, 60});
+        auto backend = std::make_unique<ScriptedGattBackend>();
+        peer = backend.get();
+        manager = std::make_unique<BleVelkorManager>(std::move(backend), kIntervals);
     }
     void cleanup() { manager.reset(); }
 
-    void queryAnswersAreHandledAndAcknowledged();
-    void silentFirmwareIsAskedTwiceThenOnlyBattery();
-    void earlierQueryTimeoutLeavesLaterQueryAlone();
-    void connectingTwiceAndReconnectingReuseTheController();
-    void pollServesDevicesInTurn();
-    void velkorPacketsAndButtonEdge();
-    void sylvacLinesUnitsAndStream();
-    void missingServicesAreReported();
-    void lostConnectionIsRetriedOnlyWhileWanted();
-    void realBackendWithoutAdapterDoesNotHang();
+    void queryAnswersAreAcknowledged()
+    {
+        QSignalSpy state(manager.get(), &BleVelkorManager::connectionStateChanged);
+        QSignalSpy dates(manager.get(), &BleVelkorManager::calibDateReceived);
+        QSignalSpy levels(manager.get(), &BleVelkorManager::signalLevelChanged);
+        QSignalSpy battery(manager.get(), &BleVelkorManager::batteryLevelChanged);
+        ScriptedGattLink *link = bringUp(A, BleProtocol::Velkor, velkorOffer());
+        ScriptedGattService *main = mainOf(A);
+        QCOMPARE(state.count(), 1);
+        QVERIFY(state.at(0).at(1).toBool());
+        QCOMPARE(main->config.value(velkor.dataCharUuid), QByteArray::fromHex("0100"));
+
+        // The calibration date is asked once subscribed, with response; the answer is acknowledged.
+        QCOMPARE(commands(A), QList<QByteArray>{"0"});
+        QVERIFY(main->lastWithResponse);
+        main->notify(kCommand, kDate);
+        QCOMPARE(dates.count(), 1);
+        QCOMPARE(dates.at(0).at(1).toDate(), QDate(2024, 3, 15));
+        QCOMPARE(commands(A), (QList<QByteArray>{"0", kAck}));
+        // An answer nobody asked for changes nothing.
+        main->notify(kCommand, kDate);
+        QCOMPARE(dates.count(), 1);
+        QCOMPARE(commands(A).size(), 2);
+
+        // The poll asks for the signal level and reads the battery. The answer comes just after the answered
+        // date query would have timed out, which must not withdraw the later query.
+        QTimer::singleShot(kIntervals.queryTimeoutMs, main, [main] { main->notify(kCommand, kLevel); });
+        manager->pollTick();
+        QCOMPARE(commands(A).last(), QByteArray("1"));
+        link->service(kBatteryService)->answerRead(kBatteryLevel, QByteArray::fromHex("c8"));
+        QCOMPARE(battery.last().at(1).toInt(), 200);
+        QTRY_COMPARE(levels.count(), 1);
+        QCOMPARE(levels.at(0).at(1).toInt(), -60);
+        QCOMPARE(commands(A).last(), kAck);
+        // A zero level means none: acknowledged, not reported.
+        manager->pollTick();
+        main->notify(kCommand, QByteArray(1, '\0'));
+        QCOMPARE(levels.count(), 1);
+        QCOMPARE(commands(A).last(), kAck);
+    }
+
+    void silentFirmwareIsAskedTwiceThenOnlyBattery()
+    {
+        bringUp(A, BleProtocol::Velkor, velkorOffer());
+        bringUp(B, BleProtocol::Velkor, velkorOffer());
+        ScriptedGattService *a = mainOf(A);
+        ScriptedGattService *b = mainOf(B);
+        ScriptedGattService *batteryA = peer->links.value(A)->service(kBatteryService);
+        // Each device has its own outstanding query; B's answer does not settle A's. B's answer is no
+        // date, so it is not acknowledged.
+        b->notify(kCommand, QByteArray::fromHex("00000000"));
+        QCOMPARE(commands(B), QList<QByteArray>{"0"});
+        manager->disconnectDevice(B);
+
+        // An unanswered query is read back; while it is outstanding the poll reads only the battery.
+        QTRY_COMPARE(a->reads.count(kCommand), 1);
+        manager->pollTick();
+        QCOMPARE(commands(A), QList<QByteArray>{"0"});
+        QCOMPARE(batteryA->reads.size(), 2); // on discovery and on the poll
+
+        // After the time-out the poll asks for the signal level; that one times out too, and then no more.
+        passTimers(kIntervals.queryTimeoutMs);
+        manager->pollTick();
+        QCOMPARE(commands(A), (QList<QByteArray>{"0", "1"}));
+        passTimers(kIntervals.queryTimeoutMs);
+        manager->pollTick();
+        manager->pollTick();
+        QCOMPARE(commands(A).size(), 2);
+        QCOMPARE(batteryA->reads.size(), 5);
+
+        // Let go and connected again, the device keeps that knowledge.
+        manager->disconnectDevice(A);
+        manager->connectDevice(infoFor(A), BleProtocol::Velkor);
+        peer->links.value(A)->bringUp();
+        QVERIFY(commands(A).isEmpty());
+    }
+
+    void oneControllerPerDevice()
+    {
+        peer->offers.insert(A, velkorOffer());
+        manager->connectDevice(infoFor(A), BleProtocol::Velkor);
+        manager->connectDevice(infoFor(A), BleProtocol::Velkor);
+        QPointer<ScriptedGattLink> link = peer->links.value(A);
+        QCOMPARE(manager->findChildren<BleGattLink *>().size(), 1);
+        QCOMPARE(link->connectCalls, 1);
+
+        link->bringUp();
+        manager->disconnectDevice(A);
+        QCOMPARE(link->state(), BleGattLink::State::Closing);
+        QVERIFY(!manager->zero(A));
+        manager->connectDevice(infoFor(A), BleProtocol::Velkor);
+        QCOMPARE(peer->links.value(A), link);
+        QCOMPARE(link->connectCalls, 2);
+        // Not connected yet, though the old session's services are still there: the poll leaves it alone.
+        manager->pollTick();
+        QCOMPARE(link->service(kBatteryService)->reads.size(), 1);
+
+        // The old session's disconnection completes, then the same controller comes up again.
+        link->drop();
+        link->bringUp();
+        QVERIFY(manager->zero(A));
+        QCOMPARE(commands(A).last(), QByteArray::fromHex("08"));
+        QVERIFY(manager->downloadMemory(A));
+        QCOMPARE(commands(A).last(), QByteArray::fromHex("28"));
+    }
+
+    void pollServesDevicesInTurn()
+    {
+        for (const QString &address : {A, B, C}) {
+            bringUp(address, BleProtocol::Velkor, velkorOffer());
+            mainOf(address)->notify(kCommand, kDate);
+        }
+        // Each tick asks one device, which answers at once.
+        const auto tick = [this] {
+            manager->pollTick();
+            QList<int> asked;
+            for (const QString &address : {A, B, C}) {
+                asked << int(commands(address).count("1"));
+                mainOf(address)->notify(kCommand, kLevel);
+            }
+            return asked;
+        };
+        QCOMPARE(tick(), (QList<int>{1, 0, 0}));
+        QCOMPARE(tick(), (QList<int>{1, 1, 0}));
+        // The next turn would be C's; C goes away, so the round starts over at A.
+        manager->disconnectDevice(C);
+        QCOMPARE(tick(), (QList<int>{2, 1, 0}));
+        QCOMPARE(tick(), (QList<int>{2, 2, 0}));
+    }
+
+    void velkorPacketsAndButtonEdge()
+    {
+        QSignalSpy readings(manager.get(), &BleVelkorManager::readingReceived);
+        ScriptedGattLink *link = bringUp(A, BleProtocol::Velkor, velkorOffer(true));
+        ScriptedGattService *main = mainOf(A);
+        QCOMPARE(main->reads.count(velkor.dataCharUuid), 1);
+
+        const QByteArray pressed =
+            QByteArray::fromHex("1E2C060000001905312E323530"); // button, negative, 1.250
+        main->notify(velkor.dataCharUuid, pressed);
+        main->notify(velkor.dataCharUuid, pressed);
+        main->answerRead(velkor.dataCharUuid, QByteArray::fromHex("1E2C010000001B03302E35")); // inch, 0.5
+        main->notify(velkor.dataCharUuid, pressed);
+        // Garbage without the header and a damaged packet give nothing.
+        main->notify(velkor.dataCharUuid, QByteArray::fromHex("0102030405060708"));
+        main->notify(velkor.dataCharUuid, pressed.left(pressed.size() - 1));
+        // A held button seen across a reconnection counts again: the edge memory starts over.
+        link->drop();
+        link->bringUp();
+        mainOf(A)->notify(velkor.dataCharUuid, pressed);
+
+        QCOMPARE(readings.at(0).at(0).toString(), A);
+        QCOMPARE(described(readings),
+                 (QStringList{"-1.25 mm sent", "-1.25 mm", "0.5 in", "-1.25 mm sent", "-1.25 mm sent"}));
+    }
+
+    void sylvacLinesUnitsAndStream()
+    {
+        QSignalSpy readings(manager.get(), &BleVelkorManager::readingReceived);
+        ScriptedGattLink *link = bringUp(A, BleProtocol::Sylvac, sylvacOffer(true));
+        ScriptedGattService *main = mainOf(A, BleProtocol::Sylvac);
+        ScriptedGattService *stream = link->service(sylvac.streamServiceUuid);
+        QCOMPARE(main->config.value(sylvac.dataCharUuid), QByteArray::fromHex("0200"));
+        QCOMPARE(main->config.value(sylvac.unitCharUuid), QByteArray::fromHex("0100"));
+        QCOMPARE(stream->config.value(sylvac.streamCharUuid), QByteArray::fromHex("0100"));
+        QCOMPARE(commands(A, BleProtocol::Sylvac), QList<QByteArray>{"UNI?\r"});
+        QVERIFY(!main->lastWithResponse);
+
+        // Units and values arrive as lines, split anywhere; continuous values take the unit too.
+        main->notify(sylvac.unitCharUuid, "UNI 1\r");
+        main->notify(sylvac.dataCharUuid, "+012.3");
+        main->notify(sylvac.dataCharUuid, "45 <\r\n1");
+        stream->notify(sylvac.streamCharUuid, QByteArray::fromHex("c0bdf0ff"));
+        stream->notify(sylvac.streamCharUuid, QByteArray::fromHex("ffffff7f")); // no value
+        main->notify(sylvac.unitCharUuid, "MM\r");
+        main->notify(sylvac.dataCharUuid, "\r");
+        QCOMPARE(described(readings), (QStringList{"12.345 in sent", "-10 in", "1 mm sent"}));
+
+        // Zero is a text command; there is no memory download; Sylvac instruments are never queried.
+        QVERIFY(!manager->downloadMemory(A));
+        QVERIFY(manager->zero(A));
+        manager->pollTick();
+        QCOMPARE(commands(A, BleProtocol::Sylvac), (QList<QByteArray>{"UNI?\r", "SET\r"}));
+    }
+
+    void missingServices()
+    {
+        QSignalSpy state(manager.get(), &BleVelkorManager::connectionStateChanged);
+        bringUp(A, BleProtocol::Velkor, {{kBatteryService, {{kBatteryLevel, true}}}});
+        QCOMPARE(state.count(), 1);
+        QVERIFY(!state.at(0).at(1).toBool());
+        QVERIFY(!manager->zero(A));
+
+        // The main service without its data characteristic is never reported connected.
+        bringUp(B, BleProtocol::Velkor, {{velkor.serviceUuid, {{kCommand, true}}}});
+        QCOMPARE(state.count(), 1);
+
+        // A Sylvac instrument without the stream service still connects.
+        bringUp(C, BleProtocol::Sylvac, sylvacOffer(false));
+        QCOMPARE(state.count(), 2);
+        QVERIFY(state.at(1).at(1).toBool());
+    }
+
+    void retriesWhileWanted_data()
+    {
+        QTest::addColumn<int>("errors");
+        QTest::addColumn<bool>("disconnection");
+        QTest::newRow("disconnection") << 0 << true;
+        QTest::newRow("controller error without disconnection") << 1 << false;
+        QTest::newRow("repeated errors, then disconnection") << 3 << true;
+    }
+
+    void retriesWhileWanted()
+    {
+        QFETCH(int, errors);
+        QFETCH(bool, disconnection);
+        QSignalSpy state(manager.get(), &BleVelkorManager::connectionStateChanged);
+        ScriptedGattLink *link = bringUp(A, BleProtocol::Velkor, velkorOffer());
+        const auto lose = [&] {
+            for (int i = 0; i < errors; ++i)
+                link->fail();
+            if (disconnection) {
+                link->drop();
+                QVERIFY(!manager->zero(A)); // the old services are gone with the connection
+            }
+            QVERIFY(!state.last().at(1).toBool());
+        };
+
+        // One retry per loss, one interval later, however the loss was reported.
+        lose();
+        QCOMPARE(link->connectCalls, 1);
+        passTimers(kIntervals.reconnectMs);
+        QCOMPARE(link->connectCalls, 2);
+        // The attempt fails the same way: tried again.
+        lose();
+        passTimers(kIntervals.reconnectMs);
+        QCOMPARE(link->connectCalls, 3);
+        // Let go before the retry is due, its disconnection completes, and wanted again at once: only the
+        // new attempt, no retry.
+        lose();
+        manager->disconnectDevice(A);
+        link->drop();
+        manager->connectDevice(infoFor(A), BleProtocol::Velkor);
+        passTimers(kIntervals.reconnectMs);
+        QCOMPARE(link->connectCalls, 4);
+    }
+
+    void realBackendWithoutAdapterReportsDisconnected()
+    {
+        BleVelkorManager real(std::make_unique<QtGattBackend>(), kIntervals);
+        QSignalSpy state(&real, &BleVelkorManager::connectionStateChanged);
+        real.connectDevice(infoFor(A), BleProtocol::Velkor);
+        state.wait(1000);
+        for (const QList<QVariant> &change : std::as_const(state))
+            QVERIFY(!change.at(1).toBool());
+        real.pollTick();
+        QVERIFY(!real.zero(A));
+        real.disconnectDevice(A);
+    }
 
 private:
-    FakeLink *bringUp(const QString &address, int protocol, const Offer &offer)
+    ScriptedGattLink *bringUp(const QString &address, int protocol, const ScriptedOffer &offer)
     {
-        fake->offers.insert(address, offer);
+        peer->offers.insert(address, offer);
         manager->connectDevice(infoFor(address), protocol);
-        FakeLink *link = fake->links.value(address);
+        ScriptedGattLink *link = peer->links.value(address);
         link->bringUp();
         return link;
     }
-    FakeService *mainOf(const QString &address, int protocol = BleProtocol::Velkor)
+    ScriptedGattService *mainOf(const QString &address, int protocol = BleProtocol::Velkor)
     {
-        return fake->links.value(address)->service(bleProfile(protocol).serviceUuid);
+        return peer->links.value(address)->service(bleProfile(protocol).serviceUuid);
     }
 
-    FakeBackend *fake = nullptr;
+    // Everything written goes to the command characteristic.
+    QList<QByteArray> commands(const QString &address, int protocol = BleProtocol::Velkor)
+    {
+        return mainOf(address, protocol)->written.value(bleProfile(protocol).commandCharUuid);
+    }
+
+    ScriptedGattBackend *peer = nullptr;
     std::unique_ptr<BleVelkorManager> manager;
 };
-
-void TestBleVelkorManager::queryAnswersAreHandledAndAcknowledged()
-{
-    QSignalSpy state(manager.get(), &BleVelkorManager::connectionStateChanged);
-    QSignalSpy dates(manager.get(), &BleVelkorManager::calibDateReceived);
-    QSignalSpy levels(manager.get(), &BleVelkorManager::signalLevelChanged);
-    QSignalSpy battery(manager.get(), &BleVelkorManager::batteryLevelChanged);
-    FakeLink *link = bringUp(A, BleProtocol::Velkor, velkorOffer());
-    FakeService *main = mainOf(A);
-    QCOMPARE(link->discoverCalls, 1);
-    QCOMPARE(state.count(), 1);
-    QCOMPARE(state.at(0).at(1).toBool(), true);
-    QCOMPARE(main->cccOf(velkor.dataCharUuid), QByteArray::fromHex("0100"));
-
-    // The calibration date is asked right after subscribing, written with response, then read back.
-    QCOMPARE(main->writes.size(), 1);
-    QCOMPARE(main->writes.at(0).value, QByteArray("0"));
-    QVERIFY(main->writes.at(0).withResponse);
-    QTRY_COMPARE(main->reads.count(velkor.commandCharUuid), 1);
-    main->answerRead(velkor.commandCharUuid, QByteArray::fromHex("0f03e807"));
-    QCOMPARE(dates.count(), 1);
-    QCOMPARE(dates.at(0).at(1).toDate(), QDate(2024, 3, 15));
-    QVERIFY(logged(QStringLiteral("[BLE] %1 дата калібрування: 15.03.2024").arg(A)));
-    QCOMPARE(main->writtenTo(velkor.commandCharUuid).last(), QByteArray(1, '\0'));
-
-    // An answer nobody asked for changes nothing.
-    main->notify(velkor.commandCharUuid, QByteArray::fromHex("0f03e807"));
-    QCOMPARE(dates.count(), 1);
-    QCOMPARE(main->writes.size(), 2);
-
-    // Signal level on the poll, answered by notification; the battery is read on the same tick.
-    manager->pollTick();
-    QCOMPARE(main->writtenTo(velkor.commandCharUuid).last(), QByteArray("1"));
-    fake->links.value(A)->service(kBatteryService)->answerRead(kBatteryLevel, QByteArray::fromHex("c8"));
-    QCOMPARE(battery.last().at(1).toInt(), 200);
-    main->notify(velkor.commandCharUuid, QByteArray::fromHex("c4"));
-    QCOMPARE(levels.count(), 1);
-    QCOMPARE(levels.at(0).at(1).toInt(), -60);
-    QCOMPARE(main->writes.size(), 4);
-
-    // A zero level is acknowledged but not reported; an invalid date is logged and not acknowledged.
-    manager->pollTick();
-    main->notify(velkor.commandCharUuid, QByteArray(1, '\0'));
-    QCOMPARE(levels.count(), 1);
-    QCOMPARE(main->writes.size(), 6);
-
-    // After a reconnection the date is asked again; a date that is no date is logged, not acknowledged.
-    link->drop();
-    link->bringUp();
-    main = mainOf(A);
-    QCOMPARE(main->writes.size(), 1);
-    main->notify(velkor.commandCharUuid, QByteArray::fromHex("00000000"));
-    QVERIFY(logged(QStringLiteral("[BLE] %1 некоректна дата калібрування: 00 00 00 00").arg(A)));
-    QCOMPARE(dates.count(), 1);
-    QCOMPARE(main->writes.size(), 1);
-}
-
-void TestBleVelkorManager::silentFirmwareIsAskedTwiceThenOnlyBattery()
-{
-    bringUp(A, BleProtocol::Velkor, velkorOffer());
-    bringUp(B, BleProtocol::Velkor, velkorOffer());
-    FakeService *a = mainOf(A);
-    FakeService *b = mainOf(B);
-    FakeService *batteryA = fake->links.value(A)->service(kBatteryService);
-    // Each device has its own outstanding query; B's answer does not settle A's.
-    QCOMPARE(a->writtenTo(velkor.commandCharUuid), QList<QByteArray>{"0"});
-    QCOMPARE(b->writtenTo(velkor.commandCharUuid), QList<QByteArray>{"0"});
-    b->notify(velkor.commandCharUuid, QByteArray::fromHex("0f03e807"));
-    QCOMPARE(b->writtenTo(velkor.commandCharUuid).last(), QByteArray(1, '\0'));
-    manager->disconnectDevice(B);
-
-    // While the first query is outstanding the poll may not ask again, but it still reads the battery.
-    int batteryReads = batteryA->reads.size();
-    manager->pollTick();
-    QCOMPARE(a->writes.size(), 1);
-    QCOMPARE(batteryA->reads.size(), batteryReads + 1);
-
-    // After the time-out the next poll asks for the signal level; that one times out too.
-    QTRY_VERIFY((manager->pollTick(), a->writtenTo(velkor.commandCharUuid).contains("1")));
-    const QString gaveUp =
-        QStringLiteral("[BLE] %1 не відповідає на команди-запити - вважаємо, що прошивка їх "
-                       "не має, більше не питаємо")
-            .arg(A);
-    QTRY_VERIFY(logged(gaveUp));
-    QCOMPARE(g_log.count(gaveUp), 1);
-    QCOMPARE(a->writtenTo(velkor.commandCharUuid), (QList<QByteArray>{"0", "1"}));
-    batteryReads = batteryA->reads.size();
-    manager->pollTick();
-    manager->pollTick();
-    QCOMPARE(a->writes.size(), 2);
-    QCOMPARE(batteryA->reads.size(), batteryReads + 2);
-
-    // Forgetting and re-adding the device keeps that knowledge: no query after subscribing again.
-    manager->disconnectDevice(A);
-    manager->connectDevice(infoFor(A), BleProtocol::Velkor);
-    fake->links.value(A)->bringUp();
-    QCOMPARE(fake->created, 2);
-    QVERIFY(mainOf(A)->writes.isEmpty());
-}
-
-void TestBleVelkorManager::earlierQueryTimeoutLeavesLaterQueryAlone()
-{
-    auto backend = std::make_unique<FakeBackend>();
-    fake = backend.get();
-    manager =
-        std::make_unique<BleVelkorManager>(std::move(backend), BleVelkorIntervals{3600000, 10, 1000, 60});
-    QSignalSpy levels(manager.get(), &BleVelkorManager::signalLevelChanged);
-    bringUp(A, BleProtocol::Velkor, velkorOffer());
-    mainOf(A)->notify(velkor.commandCharUuid, QByteArray::fromHex("0f03e807"));
-    QTest::qWait(600);
-    manager->pollTick();
-    // The answered date query's time-out falls due here; the signal query asked later is still open.
-    QTest::qWait(600);
-    mainOf(A)->notify(velkor.commandCharUuid, QByteArray::fromHex("c4"));
-    QCOMPARE(levels.count(), 1);
-}
-
-void TestBleVelkorManager::connectingTwiceAndReconnectingReuseTheController()
-{
-    fake->offers.insert(A, velkorOffer());
-    manager->connectDevice(infoFor(A), BleProtocol::Velkor);
-    manager->connectDevice(infoFor(A), BleProtocol::Velkor);
-    FakeLink *link = fake->links.value(A);
-    QCOMPARE(fake->created, 1);
-    QCOMPARE(link->connectCalls, 1);
-    QVERIFY(logged(QStringLiteral("[BLE] %1 спроба з'єднання, поточний стан: S0").arg(A)));
-
-    link->bringUp();
-    manager->disconnectDevice(A);
-    QCOMPARE(link->disconnectCalls, 1);
-    QVERIFY(!manager->zero(A));
-    manager->connectDevice(infoFor(A), BleProtocol::Velkor);
-    QCOMPARE(fake->created, 1);
-    QCOMPARE(link->connectCalls, 2);
-
-    // The old session's disconnection completes, then the same controller comes up again.
-    link->drop();
-    link->bringUp();
-    QVERIFY(manager->zero(A));
-    QCOMPARE(mainOf(A)->writes.last().value, QByteArray::fromHex("08"));
-    QVERIFY(logged(QStringLiteral("[BLE] %1 надіслано команду обнулення").arg(A)));
-    QVERIFY(manager->downloadMemory(A));
-    QCOMPARE(mainOf(A)->writes.last().value, QByteArray::fromHex("28"));
-}
-
-void TestBleVelkorManager::pollServesDevicesInTurn()
-{
-    for (const QString &address : {A, B, C}) {
-        bringUp(address, BleProtocol::Velkor, velkorOffer());
-        mainOf(address)->notify(velkor.commandCharUuid, QByteArray::fromHex("0f03e807"));
-    }
-    auto asked = [this](const QString &address) {
-        return int(mainOf(address)->writtenTo(velkor.commandCharUuid).count("1"));
-    };
-    auto answer = [this](const QString &address) {
-        mainOf(address)->notify(velkor.commandCharUuid, QByteArray::fromHex("c4"));
-    };
-    manager->pollTick();
-    QCOMPARE((QList<int>{asked(A), asked(B), asked(C)}), (QList<int>{1, 0, 0}));
-    answer(A);
-    manager->pollTick();
-    QCOMPARE((QList<int>{asked(A), asked(B), asked(C)}), (QList<int>{1, 1, 0}));
-    answer(B);
-
-    // The next turn would be C's; C goes away, so the round starts over at A.
-    manager->disconnectDevice(C);
-    manager->pollTick();
-    QCOMPARE((QList<int>{asked(A), asked(B), asked(C)}), (QList<int>{2, 1, 0}));
-    answer(A);
-    manager->pollTick();
-    QCOMPARE((QList<int>{asked(A), asked(B), asked(C)}), (QList<int>{2, 2, 0}));
-
-    // A device that is not connected is skipped for its turn.
-    fake->links.value(A)->drop();
-    const int before = asked(A);
-    manager->pollTick();
-    QCOMPARE(asked(A), before);
-}
-
-void TestBleVelkorManager::velkorPacketsAndButtonEdge()
-{
-    QSignalSpy readings(manager.get(), &BleVelkorManager::readingReceived);
-    FakeLink *link = bringUp(A, BleProtocol::Velkor, velkorOffer(true));
-    FakeService *main = mainOf(A);
-    QCOMPARE(main->reads.count(velkor.dataCharUuid), 1);
-
-    const QByteArray pressed = velkorPacket(0x06, "1.250"); // button + negative
-    main->notify(velkor.dataCharUuid, pressed);
-    main->notify(velkor.dataCharUuid, pressed);
-    main->answerRead(velkor.dataCharUuid, velkorPacket(0x01, "0.5")); // released, inch
-    main->notify(velkor.dataCharUuid, pressed);
-    QCOMPARE(readings.count(), 4);
-    const auto reading = [&](int i) { return readings.at(i).at(1).value<BleReading>(); };
-    QCOMPARE(readings.at(0).at(0).toString(), A);
-    QCOMPARE(reading(0).value, -1.25);
-    QCOMPARE((QList<bool>{reading(0).sentByButton, reading(1).sentByButton, reading(2).sentByButton,
-                          reading(3).sentByButton}),
-             (QList<bool>{true, false, false, true}));
-    QVERIFY(reading(2).isInch);
-
-    // Garbage without the header is dropped silently, a damaged packet is logged.
-    main->notify(velkor.dataCharUuid, QByteArray::fromHex("0102030405060708"));
-    QByteArray damaged = velkorPacket(0x00, "3");
-    damaged[6] = char(damaged[6] ^ 0x40);
-    main->notify(velkor.dataCharUuid, damaged);
-    QCOMPARE(readings.count(), 4);
-    QCOMPARE(g_log.filter(QStringLiteral("невалідний пакет")),
-             QStringList{QStringLiteral("[BLE] %1 невалідний пакет (CRC/довжина): %2")
-                             .arg(A, QString::fromLatin1(damaged.toHex(' ')))});
-
-    // A held button seen across a reconnection counts again: the edge memory starts over.
-    link->drop();
-    link->bringUp();
-    mainOf(A)->notify(velkor.dataCharUuid, pressed);
-    QVERIFY(reading(4).sentByButton);
-}
-
-void TestBleVelkorManager::sylvacLinesUnitsAndStream()
-{
-    QSignalSpy readings(manager.get(), &BleVelkorManager::readingReceived);
-    FakeLink *link = bringUp(A, BleProtocol::Sylvac, sylvacOffer(true));
-    FakeService *main = mainOf(A, BleProtocol::Sylvac);
-    FakeService *stream = link->service(sylvac.streamServiceUuid);
-    QCOMPARE(main->cccOf(sylvac.dataCharUuid), QByteArray::fromHex("0200"));
-    QCOMPARE(main->cccOf(sylvac.unitCharUuid), QByteArray::fromHex("0100"));
-    QCOMPARE(stream->cccOf(sylvac.streamCharUuid), QByteArray::fromHex("0100"));
-    QVERIFY(logged(QStringLiteral("[BLE] %1 підписано на неперервні показання").arg(A)));
-    QCOMPARE(main->writes.size(), 1);
-    QCOMPARE(main->writes.at(0).value, QByteArray("UNI?\r"));
-    QVERIFY(!main->writes.at(0).withResponse);
-
-    main->notify(sylvac.unitCharUuid, "UNI 1\r");
-    QVERIFY(logged(QStringLiteral("[BLE] %1 одиниці: дюйми").arg(A)));
-    main->notify(sylvac.dataCharUuid, "+012.3");
-    main->notify(sylvac.dataCharUuid, "45 <\r\n1");
-    QCOMPARE(readings.count(), 1);
-    BleReading r = readings.at(0).at(1).value<BleReading>();
-    QCOMPARE(r.value, 12.345);
-    QVERIFY(r.isInch && r.sentByButton);
-    QVERIFY(logged(QStringLiteral("[BLE] %1 показання Sylvac: 12.345 inch").arg(A)));
-
-    main->notify(sylvac.unitCharUuid, "MM\r");
-    stream->notify(sylvac.streamCharUuid, QByteArray::fromHex("c0bdf0ff"));
-    stream->notify(sylvac.streamCharUuid, QByteArray::fromHex("ffffff7f")); // no value
-    QCOMPARE(readings.count(), 2);
-    r = readings.at(1).at(1).value<BleReading>();
-    QCOMPARE(r.value, -10.0);
-    QVERIFY(!r.isInch && !r.sentByButton);
-
-    // Sylvac commands: zero is a text written without response; memory download does not exist.
-    QVERIFY(!manager->downloadMemory(A));
-    QCOMPARE(main->writes.size(), 1);
-    QVERIFY(manager->zero(A));
-    QCOMPARE(main->writes.last().value, QByteArray("SET\r"));
-    // Sylvac instruments are never queried.
-    manager->pollTick();
-    QCOMPARE(main->writes.size(), 2);
-}
-
-void TestBleVelkorManager::missingServicesAreReported()
-{
-    QSignalSpy state(manager.get(), &BleVelkorManager::connectionStateChanged);
-    bringUp(A, BleProtocol::Velkor, {{kBatteryService, {{kBatteryLevel, true}}}});
-    QCOMPARE(state.count(), 1);
-    QCOMPARE(state.at(0).at(1).toBool(), false);
-    QVERIFY(logged(
-        QStringLiteral("[BLE] %1 немає сервісу VELKOR - можливо прилад зараз не в GATT-режимі").arg(A)));
-    QVERIFY(logged(QStringLiteral("[BLE] %1 очікували %2, прилад має: %3")
-                       .arg(A, velkor.serviceUuid.toString(), kBatteryService.toString())));
-    QVERIFY(!manager->zero(A));
-
-    // The main service without its data characteristic: logged, never reported connected.
-    bringUp(B, BleProtocol::Velkor, {{velkor.serviceUuid, {{velkor.commandCharUuid}}}});
-    QVERIFY(logged(QStringLiteral("[BLE] %1 немає characteristic Data у сервісі").arg(B)));
-    QCOMPARE(state.count(), 1);
-
-    // A Sylvac instrument without the stream service still connects.
-    bringUp(C, BleProtocol::Sylvac, sylvacOffer(false));
-    QCOMPARE(state.count(), 2);
-    QCOMPARE(state.at(1).at(1).toBool(), true);
-    QVERIFY(
-        logged(QStringLiteral("[BLE] %1 прилад не оголосив службу потоку %2 - живе значення буде лише після "
-                              "натискання кнопки на приладі")
-                   .arg(C, sylvac.streamServiceUuid.toString())));
-}
-
-void TestBleVelkorManager::lostConnectionIsRetriedOnlyWhileWanted()
-{
-    QSignalSpy state(manager.get(), &BleVelkorManager::connectionStateChanged);
-    FakeLink *a = bringUp(A, BleProtocol::Velkor, velkorOffer());
-    FakeLink *b = bringUp(B, BleProtocol::Velkor, velkorOffer());
-    a->drop();
-    QCOMPARE(state.last().at(1).toBool(), false);
-    QVERIFY(!manager->zero(A)); // the old services are gone with the connection
-    QCOMPARE(a->connectCalls, 1);
-    QTRY_COMPARE(a->connectCalls, 2);
-
-    // A controller error is reported but not retried by itself.
-    b->fail();
-    QCOMPARE(state.last().at(0).toString(), B);
-    QCOMPARE(state.last().at(1).toBool(), false);
-    QVERIFY(logged(QStringLiteral("[BLE] %1 помилка контролера: UnknownError boom | стан: S4").arg(B)));
-
-    // Forgotten before the retry is due: stays disconnected.
-    b->drop();
-    manager->disconnectDevice(B);
-    QTest::qWait(200); // several reconnection intervals
-    QCOMPARE(b->connectCalls, 1);
-    QCOMPARE(a->connectCalls, 2);
-}
-
-void TestBleVelkorManager::realBackendWithoutAdapterDoesNotHang()
-{
-    BleVelkorManager real(std::make_unique<QtGattBackend>(), BleVelkorIntervals{3600000, 10, 80, 200});
-    QSignalSpy state(&real, &BleVelkorManager::connectionStateChanged);
-    real.connectDevice(infoFor(A), BleProtocol::Velkor);
-    state.wait(1500);
-    for (const QList<QVariant> &change : std::as_const(state))
-        QCOMPARE(change.at(1).toBool(), false);
-    real.pollTick();
-    QVERIFY(!real.zero(A));
-    real.disconnectDevice(A);
-    QTest::qWait(50);
-    QCOMPARE(BleVelkorManager::instance(), BleVelkorManager::instance());
-}
 
 QTEST_GUILESS_MAIN(TestBleVelkorManager)
 #include "tst_blevelkormanager.moc"

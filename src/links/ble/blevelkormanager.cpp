@@ -84,6 +84,7 @@ void BleVelkorManager::disconnectDevice(const QString &address)
     Device device = *it;
     m_devices.erase(it);
     m_order.removeAll(address);
+    m_pendingReconnects.remove(address);
     if (device.controller) {
         m_closing.insert(address, device);
         device.controller->disconnectFromDevice();
@@ -378,6 +379,8 @@ void BleVelkorManager::onControllerError(const QString &address, BleGattLink *li
     bleLog(address, QStringLiteral("помилка контролера: %1 %2 | стан: %3")
                         .arg(errorName, errorString, link->stateName()));
     emit connectionStateChanged(address, false);
+    // An instrument that is switched off fails its attempt without ever disconnecting.
+    scheduleReconnect(address);
 }
 
 void BleVelkorManager::onDisconnected(const QString &address)
@@ -391,9 +394,21 @@ void BleVelkorManager::onDisconnected(const QString &address)
         releaseServices(*closing);
 
     emit connectionStateChanged(address, false);
-    QTimer::singleShot(m_intervals.reconnectMs, this, [this, address] {
-        if (m_devices.contains(address))
-            startConnection(address);
+    scheduleReconnect(address);
+}
+
+void BleVelkorManager::scheduleReconnect(const QString &address)
+{
+    if (!m_devices.contains(address))
+        return;
+    // A later loss replaces the retry that is waiting: an error is often followed by a disconnection.
+    const quint64 serial = ++m_reconnectSerial;
+    m_pendingReconnects.insert(address, serial);
+    QTimer::singleShot(m_intervals.reconnectMs, this, [this, address, serial] {
+        if (m_pendingReconnects.value(address) != serial)
+            return;
+        m_pendingReconnects.remove(address);
+        startConnection(address);
     });
 }
 

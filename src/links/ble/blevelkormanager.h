@@ -19,7 +19,7 @@ struct BleVelkorIntervals
     int pollMs = 8000;         // one device's signal level / battery per tick, round robin
     int queryReadMs = 300;     // read the command characteristic after a query
     int queryTimeoutMs = 2000; // give up on an unanswered query
-    int reconnectMs = 3000;    // retry after a lost connection
+    int reconnectMs = 3000;    // retry after a lost connection or a failed attempt
 };
 
 // Instruments connected through the operating system's Bluetooth stack, keyed by address text.
@@ -88,6 +88,7 @@ private:
     void onControllerError(const QString &address, BleGattLink *link, const QString &errorName,
                            const QString &errorString);
     void onDisconnected(const QString &address);
+    void scheduleReconnect(const QString &address);
     void releaseServices(Device &device);
     bool writeCommand(const QString &address, const QByteArray &bytes);
     bool sendQuery(const QString &address, quint8 code);
@@ -99,6 +100,9 @@ private:
     QHash<QString, Device> m_closing;
     QHash<QString, PendingQuery> m_pendingQueries;
     quint64 m_querySerial = 0;
+    // The one retry each wanted device may have waiting, by serial; letting the device go drops it.
+    QHash<QString, quint64> m_pendingReconnects;
+    quint64 m_reconnectSerial = 0;
     int m_pollIndex = 0;
     QTimer m_pollTimer;
 };
