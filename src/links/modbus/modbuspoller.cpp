@@ -1,8 +1,8 @@
 #include "modbuspoller.h"
 
 #include "common/serialportcatalogue.h"
-#include "modbusdecode.h"
 #include "devices/deviceregistry.h"
+#include "modbusdecode.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -11,7 +11,8 @@ namespace {
 
 QString hex(int value, int digits)
 {
-    return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
+    return QStringLiteral("0x") +
+           QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
 }
 
 } // namespace
@@ -19,8 +20,7 @@ QString hex(int value, int digits)
 ModbusPoller::ModbusPoller(DeviceRegistry &registry, QObject *parent)
     : QObject(parent)
     , m_registry(registry)
-{
-}
+{}
 
 ModbusPoller::~ModbusPoller()
 {
@@ -265,15 +265,18 @@ bool ModbusPoller::processResponse(const QString &portName, const QByteArray &by
     record.missedReplies = 0;
 
     if (current.function == ModbusFunction::ReadHoldingRegisters) {
-        const ModbusDecode::ReadResult result = ModbusDecode::applyReadResponse(record, current.startReg, words);
+        const ModbusDecode::ReadResult result =
+            ModbusDecode::applyReadResponse(record, current.startReg, words);
         if (result.unitSeen)
-            qDebug().noquote() << "[UNITS] Device" << record.address << "reported unit register 0x2002 ="
-                               << record.unit;
+            qDebug().noquote() << "[UNITS] Device" << record.address
+                               << "reported unit register 0x2002 =" << record.unit;
         if (result.infoCompleted)
             qDebug().noquote() << "[INFO] Device" << record.address << "serial" << record.serialNumber
                                << "calibrated"
-                               << QStringLiteral("%1/%2/%3").arg(record.calibDay).arg(record.calibMonth).arg(
-                                      record.calibYear);
+                               << QStringLiteral("%1/%2/%3")
+                                      .arg(record.calibDay)
+                                      .arg(record.calibMonth)
+                                      .arg(record.calibYear);
         if (result.unitSeen) {
             const int wanted = DeviceRegistry::globalUnitFor(record.sensorKind);
             switch (ModbusDecode::unitSync(record, wanted)) {
@@ -281,15 +284,15 @@ bool ModbusPoller::processResponse(const QString &portName, const QByteArray &by
                 break;
             case ModbusDecode::UnitAction::GiveUp:
                 qDebug().noquote() << "[UNITS] Device" << record.address << "gave up after"
-                                   << ModbusDecode::kMaxUnitRetries << "attempts, still device=" << record.unit
-                                   << "expected=" << wanted;
+                                   << ModbusDecode::kMaxUnitRetries
+                                   << "attempts, still device=" << record.unit << "expected=" << wanted;
                 break;
             case ModbusDecode::UnitAction::Retry:
-                qDebug().noquote() << "[UNITS] Device" << record.address << "differs: device=" << record.unit
-                                   << "expected=" << wanted << "-> retry"
-                                   << QStringLiteral("%1/%2").arg(record.unitRetries).arg(
-                                          ModbusDecode::kMaxUnitRetries)
-                                   << "sending SetUnits(0x2002)";
+                qDebug().noquote()
+                    << "[UNITS] Device" << record.address << "differs: device=" << record.unit
+                    << "expected=" << wanted << "-> retry"
+                    << QStringLiteral("%1/%2").arg(record.unitRetries).arg(ModbusDecode::kMaxUnitRetries)
+                    << "sending SetUnits(0x2002)";
                 sendFirst(portName, buildWriteCommand(record.address, ModbusRegister::Unit, quint16(wanted)));
                 break;
             }
@@ -299,11 +302,12 @@ bool ModbusPoller::processResponse(const QString &portName, const QByteArray &by
     } else if (current.function == ModbusFunction::WriteSingleRegister) {
         const quint16 reg = quint16(quint8(bytes.at(2)) << 8 | quint8(bytes.at(3)));
         const quint16 value = quint16(quint8(bytes.at(4)) << 8 | quint8(bytes.at(5)));
-        qDebug().noquote() << "Success Write! Device:" << record.address << "Reg:" << hex(reg, 4) << "Val:" << value;
+        qDebug().noquote() << "Success Write! Device:" << record.address << "Reg:" << hex(reg, 4)
+                           << "Val:" << value;
         if (reg == ModbusRegister::Unit) {
             record.unit = value;
-            qDebug().noquote() << "[UNITS] Device" << record.address << "confirmed unit change, dev.uint now ="
-                               << record.unit;
+            qDebug().noquote() << "[UNITS] Device" << record.address
+                               << "confirmed unit change, dev.uint now =" << record.unit;
         }
     }
     return true;
