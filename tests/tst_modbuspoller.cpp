@@ -1,11 +1,12 @@
+#include "devices/deviceregistry.h"
 #include "links/modbus/modbusframe.h"
 #include "links/modbus/modbuspoller.h"
 #include "modbuspeer.h"
 #include "ptypair.h"
 #include "settingssandbox.h"
 #include "virtualports.h"
-#include "devices/deviceregistry.h"
 
+#include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -83,7 +85,10 @@ private slots:
     void silentInstrumentGoesOffLineAtTheSixthMiss();
     void unitWriteRetriesThenGivesUp();
     void unitWriteIsConfirmed();
+    void unitEnforcedAfreshOnceBack_data();
+    void unitEnforcedAfreshOnceBack();
     void zeroGoesAheadOfThePolls();
+    void adapterUnpluggedAndBack_data();
     void adapterUnpluggedAndBack();
     void peakHoldFollowsMeasuringMode_data();
     void peakHoldFollowsMeasuringMode();
@@ -157,6 +162,11 @@ void TestModbusPoller::firstContactThenCalibrationThenValues()
     m_peer->addInstrument(1, 2, 10); // a dynamometer in newton, as the global force unit wants
     m_peer->setValue(1, 12.3456);
     startPolling({1});
+    // The request is on the wire before the event loop turns again: waiting for that turn slows every poll.
+    QDeadlineTimer deadline(1000);
+    while (m_peer->requestCount() == 0 && !deadline.hasExpired())
+        std::this_thread::yield();
+    QCOMPARE(m_peer->requestCount(), 1);
     QSignalSpy values(m_poller.get(), &ModbusPoller::deviceValueChanged);
     const DeviceRecord &record = m_registry->devices().first();
 
@@ -223,7 +233,8 @@ void TestModbusPoller::exceptionIsLoggedAndPollingGoesOn()
     m_peer->addInstrument(1);
     m_peer->setException(1, 0x201B, 2);
     startPolling({1});
-    QTRY_COMPARE(logCount(QStringLiteral("^\\[MODBUS EXCEPTION\\] Device 1 rejected function 0x03 reg 0x201B code 2$")),
+    QTRY_COMPARE(logCount(QStringLiteral(
+                     "^\\[MODBUS EXCEPTION\\] Device 1 rejected function 0x03 reg 0x201B code 2$")),
                  3);
     // Three refused calibration reads, then the values are polled regardless.
     QTRY_VERIFY(requests().size() >= 6);
@@ -293,14 +304,16 @@ void TestModbusPoller::unitWriteRetriesThenGivesUp()
     m_peer->setIgnoreUnitWrites(1, true);
     startPolling({1});
     QTRY_VERIFY(logCount(QStringLiteral("gave up after")) >= 1);
-    QCOMPARE(logCount(QStringLiteral("^\\[UNITS\\] Device 1 gave up after 5 attempts, still device= 0 expected= 1$")),
+    QCOMPARE(logCount(QStringLiteral(
+                 "^\\[UNITS\\] Device 1 gave up after 5 attempts, still device= 0 expected= 1$")),
              1);
     int unitWrites = 0;
     for (const ModbusPeer::Write &write : m_peer->writes())
         unitWrites += write.reg == 0x2002 && write.value == 1;
     QCOMPARE(unitWrites, 5);
     for (int retry = 1; retry <= 5; ++retry)
-        QCOMPARE(logCount(QStringLiteral("differs: device= 0 expected= 1 -> retry %1/5 sending SetUnits\\(0x2002\\)$")
+        QCOMPARE(logCount(QStringLiteral(
+                              "differs: device= 0 expected= 1 -> retry %1/5 sending SetUnits\\(0x2002\\)$")
                               .arg(retry)),
                  1);
     // Polling goes on with the instrument's own unit.
@@ -315,12 +328,58 @@ void TestModbusPoller::unitWriteIsConfirmed()
     m_peer->addInstrument(1, 0, 0);
     startPolling({1});
     const DeviceRecord &record = m_registry->devices().first();
-    QTRY_COMPARE(logCount(QStringLiteral("^\\[UNITS\\] Device 1 confirmed unit change, dev.uint now = 1$")), 1);
+    QTRY_COMPARE(logCount(QStringLiteral("^\\[UNITS\\] Device 1 confirmed unit change, dev.uint now = 1$")),
+                 1);
     QTRY_VERIFY(record.infoValid);
     QCOMPARE(record.unit, 1);
     QCOMPARE(record.unitRetries, 0);
     QCOMPARE(m_peer->registerValue(1, 0x2002), quint16(1));
     QCOMPARE(logCount(QStringLiteral("^Success Write! Device: 1 Reg: 0x2002 Val: 1$")), 1);
+}
+
+void TestModbusPoller::unitEnforcedAfreshOnceBack_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::newRow("back from off line") << "silent";
+    QTest::newRow("after the port was closed") << "closed";
+    QTest::newRow("after the adapter came back") << "unplugged";
+}
+
+// An instrument that keeps its unit gets five tries, then five more once it comes back.
+void TestModbusPoller::unitEnforcedAfreshOnceBack()
+{
+    QFETCH(QString, event);
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"), "[GlobalUnits]\nLinear=1\n"));
+    m_peer->addInstrument(1, 0, 0);
+    m_peer->setIgnoreUnitWrites(1, true);
+    startPolling({1});
+    const auto unitWrites = [this] {
+        const QList<ModbusPeer::Write> all = m_peer->writes();
+        return int(std::count(all.cbegin(), all.cend(), ModbusPeer::Write{1, 0x2002, 1}));
+    };
+    QTRY_COMPARE(unitWrites(), 5);
+    QTRY_VERIFY(m_registry->devices().first().infoValid);
+
+    if (event == QLatin1String("silent")) {
+        m_peer->setSilent(1, true);
+        for (int miss = 0; miss < 6; ++miss) {
+            QTRY_VERIFY(m_poller->isBusy(m_port));
+            m_poller->onAnswerTimeout(m_port);
+        }
+        m_peer->setSilent(1, false);
+    } else if (event == QLatin1String("closed")) {
+        m_poller->closePort(m_port);
+        m_poller->onPortWatchdogTick();
+    } else {
+        m_peer->unlink();
+        m_poller->onPortWatchdogTick();
+        m_peer->link(m_port);
+        m_poller->onPortWatchdogTick();
+    }
+    QTRY_COMPARE(unitWrites(), 10);
+    const int before = m_peer->requestCount();
+    QTRY_VERIFY(m_peer->requestCount() > before + 3);
+    QCOMPARE(unitWrites(), 10);
 }
 
 void TestModbusPoller::zeroGoesAheadOfThePolls()
@@ -338,13 +397,22 @@ void TestModbusPoller::zeroGoesAheadOfThePolls()
     QCOMPARE(write.value, 1);
     // At most the poll already on the wire went before it.
     const QList<Request> seen = requests();
-    const auto zero = std::find_if(seen.cbegin(), seen.cend(), [](const Request &r) { return r.function == 6; });
+    const auto zero =
+        std::find_if(seen.cbegin(), seen.cend(), [](const Request &r) { return r.function == 6; });
     QVERIFY(zero != seen.cend());
     QVERIFY(zero - seen.cbegin() <= 1);
 }
 
+void TestModbusPoller::adapterUnpluggedAndBack_data()
+{
+    QTest::addColumn<bool>("portFails");
+    QTest::newRow("port stays open") << false;
+    QTest::newRow("port fails and closes first") << true;
+}
+
 void TestModbusPoller::adapterUnpluggedAndBack()
 {
+    QFETCH(bool, portFails);
     m_peer->addInstrument(1);
     m_peer->addInstrument(2);
     startPolling({1, 2});
@@ -354,7 +422,12 @@ void TestModbusPoller::adapterUnpluggedAndBack()
     QCOMPARE(logCount(QStringLiteral("^Port (disappeared|recovered)")), 0);
     QCOMPARE(logCount(QStringLiteral("^Port opened successfully")), 1);
 
-    m_peer->unlink();
+    if (portFails) {
+        m_peer.reset(); // the adapter goes with its line
+        QTRY_VERIFY(!m_poller->isOpen(m_port));
+    } else {
+        m_peer->unlink();
+    }
     m_poller->onPortWatchdogTick();
     QCOMPARE(logCount(QStringLiteral("^Port disappeared: ")), 1);
     QVERIFY(!m_poller->isOpen(m_port));
@@ -363,6 +436,11 @@ void TestModbusPoller::adapterUnpluggedAndBack()
     m_poller->onPortWatchdogTick(); // still gone: nothing more
     QCOMPARE(logCount(QStringLiteral("^Port disappeared: ")), 1);
 
+    if (portFails) {
+        m_peer = std::make_unique<ModbusPeer>();
+        m_peer->addInstrument(1);
+        m_peer->addInstrument(2);
+    }
     m_peer->clearLog();
     m_peer->link(m_port);
     m_poller->onPortWatchdogTick();
@@ -414,12 +492,15 @@ void TestModbusPoller::badAnswers_data()
     const QByteArray good = QByteArray::fromHex("0103140000000000000000000000000000000000000000A367");
     QTest::newRow("garbage") << QByteArray::fromHex("DEADBEEF00FF") << QStringLiteral("TIMEOUT");
     QTest::newRow("truncated") << good.left(20) << QStringLiteral("TIMEOUT");
-    QTest::newRow("other address")
-        << QByteArray::fromHex("0203140000000000000000000000000000000000000000F782") << QString();
-    QTest::newRow("other function")
-        << QByteArray::fromHex("01041400000000000000000000000000000000000000009581") << QString();
-    QTest::newRow("byte count lies")
-        << QByteArray::fromHex("0103100000000000000000000000000000000000000000E6E3") << QString();
+    QTest::newRow("other address") << QByteArray::fromHex(
+                                          "0203140000000000000000000000000000000000000000F782")
+                                   << QString();
+    QTest::newRow("other function") << QByteArray::fromHex(
+                                           "01041400000000000000000000000000000000000000009581")
+                                    << QString();
+    QTest::newRow("byte count lies") << QByteArray::fromHex(
+                                            "0103100000000000000000000000000000000000000000E6E3")
+                                     << QString();
     QByteArray damaged = good;
     damaged[24] = char(damaged.at(24) ^ 0x40);
     QTest::newRow("crc") << damaged << QStringLiteral("CRC Error!");
