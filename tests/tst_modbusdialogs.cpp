@@ -193,7 +193,6 @@ void TestModbusDialogs::connectRefusals()
 
     QCOMPARE(answerer.text(), message);
     QCOMPARE(ready.count(), 0);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(child<QPushButton>(&dialog, button.constData())->isEnabled());
 }
 

@@ -2,16 +2,23 @@
 
 #include "kovransettingswriter.h"
 #include "measuringinstrument.h"
-#include "modbusbus.h"
-#include "pseudoterminal.h"
+#include "modbuspeer.h"
+#include "simlog.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 namespace {
 constexpr int AdapterBaudRate = 9600;
+
+QString hex(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
+} // namespace
 
 Bench::Bench(QObject *parent)
     : QObject(parent)
@@ -19,9 +26,8 @@ Bench::Bench(QObject *parent)
 
 Bench::~Bench()
 {
-    // Children go in QObject's destructor; the links must be gone before the temporary folder is removed.
-    qDeleteAll(m_buses);
-    qDeleteAll(m_ports);
+    // The links must be gone before the temporary folder is removed.
+    qDeleteAll(m_lines);
 }
 
 bool Bench::start(const Options &options, QString *error)
@@ -49,36 +55,60 @@ bool Bench::start(const Options &options, QString *error)
     const int perAdapter = adapters > 0 ? (options.modbusInstruments + adapters - 1) / adapters : 0;
     int position = 0;
     for (int a = 0; a < adapters; ++a) {
-        PseudoTerminal *port = openPort(error);
-        if (!port)
+        ModbusPeer *line = openLine(options.verbose, error);
+        if (!line)
             return false;
-        auto *bus = new ModbusBus(port, QFileInfo(port->linkPath()).fileName());
-        m_buses.append(bus);
         for (int i = 0; i < perAdapter && position < options.modbusInstruments; ++i, ++position) {
-            const quint8 address = quint8(position + 1);
-            bus->addSlave(new MeasuringInstrument(address, MeasuringInstrument::kindForPosition(position)));
+            auto instrument = std::make_unique<MeasuringInstrument>(
+                position + 1, MeasuringInstrument::kindForPosition(position));
+            instrument->drift();
+            line->addSlave(std::move(instrument));
         }
     }
     return true;
 }
 
-PseudoTerminal *Bench::openPort(QString *error)
+ModbusPeer *Bench::openLine(bool verbose, QString *error)
 {
-    auto *port = new PseudoTerminal;
-    m_ports.append(port);
-    if (!port->open(error))
+    auto *line = new ModbusPeer;
+    m_lines.append(line);
+    if (!line->isOpen()) {
+        *error = QStringLiteral("cannot open a pseudo-terminal");
         return nullptr;
-    const QString link = QDir(m_linkDir).filePath(QStringLiteral("ttyKOVRAN%1").arg(m_ports.size() - 1));
-    if (!port->createLink(link, error))
+    }
+    const QString link = QDir(m_linkDir).filePath(QStringLiteral("ttyKOVRAN%1").arg(m_lines.size() - 1));
+    if (line->link(link).isEmpty()) {
+        *error =
+            QStringLiteral("cannot create %1 (a file that is not a symlink is never replaced)").arg(link);
         return nullptr;
-    return port;
+    }
+    const QString name = QFileInfo(link).fileName();
+    // Queued to this thread: the line reports from threads of its own.
+    connect(line, &ModbusPeer::changed, this, [this, name, line](int address, const QString &what) {
+        SimLog::note(QStringLiteral("%1 [%2] %3").arg(name).arg(address).arg(what));
+        QList<int> addresses = line->addresses();
+        std::sort(addresses.begin(), addresses.end());
+        if (std::adjacent_find(addresses.cbegin(), addresses.cend()) != addresses.cend())
+            SimLog::note(QStringLiteral("%1 warning: two instruments share an address now; only the first "
+                                        "answers")
+                             .arg(name));
+    });
+    if (verbose) {
+        connect(line, &ModbusPeer::exchanged, this,
+                [name](const QByteArray &request, const QByteArray &reply) {
+                    SimLog::trace(QStringLiteral("%1 <- %2").arg(name, hex(request)));
+                    if (!reply.isEmpty())
+                        SimLog::trace(QStringLiteral("%1 -> %2").arg(name, hex(reply)));
+                });
+    }
+    return line;
 }
 
 QStringList Bench::portPaths() const
 {
     QStringList paths;
-    for (const PseudoTerminal *port : m_ports)
-        paths.append(port->portPath());
+    for (const ModbusPeer *line : m_lines)
+        paths.append(line->linkPath());
     return paths;
 }
 
@@ -90,14 +120,15 @@ QString Bench::virtualPortsLine() const
 QString Bench::summary() const
 {
     QString text;
-    for (const ModbusBus *bus : m_buses) {
+    for (const ModbusPeer *line : m_lines) {
         text += QStringLiteral("Modbus RTU adapter %1 (%2), %3 baud\n")
-                    .arg(bus->terminal()->portPath(), bus->terminal()->slavePath())
+                    .arg(line->linkPath(), line->slavePath())
                     .arg(AdapterBaudRate);
-        if (bus->slaves().isEmpty())
+        const QStringList descriptions = line->descriptions();
+        if (descriptions.isEmpty())
             text += QStringLiteral("  no instruments\n");
-        for (const ModbusSlave *slave : bus->slaves())
-            text += QStringLiteral("  address %1: %2\n").arg(slave->address()).arg(slave->description());
+        for (const QString &description : descriptions)
+            text += QStringLiteral("  ") + description + u'\n';
     }
     return text;
 }
@@ -106,11 +137,10 @@ bool Bench::writeKovranSettings(const QString &folder, QString *error) const
 {
     QList<KovranSettingsWriter::Adapter> adapters;
     QList<KovranSettingsWriter::Instrument> instruments;
-    for (const ModbusBus *bus : m_buses) {
-        const QString portName = bus->terminal()->portPath();
-        adapters.append({portName, AdapterBaudRate});
-        for (const ModbusSlave *slave : bus->slaves())
-            instruments.append({portName, slave->address()});
+    for (const ModbusPeer *line : m_lines) {
+        adapters.append({line->linkPath(), AdapterBaudRate});
+        for (int address : line->addresses())
+            instruments.append({line->linkPath(), address});
     }
     return KovranSettingsWriter::write(folder, adapters, instruments, error);
 }

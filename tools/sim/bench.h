@@ -7,11 +7,10 @@
 
 #include <memory>
 
-class ModbusBus;
-class PseudoTerminal;
+class ModbusPeer;
 class QTemporaryDir;
 
-// The whole simulated bench: the pseudo-terminals with their stable names and the devices on them.
+// The whole simulated bench: the Modbus lines with their stable names and the instruments on them.
 // Destroying it removes the names again.
 class Bench : public QObject
 {
@@ -23,6 +22,7 @@ public:
         int modbusInstruments = 3;
         int modbusAdapters = 1;
         QString linkDir; // empty: a fresh folder under the temporary folder
+        bool verbose = false;
     };
 
     explicit Bench(QObject *parent = nullptr);
@@ -39,10 +39,9 @@ public:
     bool writeKovranSettings(const QString &folder, QString *error) const;
 
 private:
-    PseudoTerminal *openPort(QString *error);
+    ModbusPeer *openLine(bool verbose, QString *error);
 
     QString m_linkDir;
     std::unique_ptr<QTemporaryDir> m_ownLinkDir;
-    QList<PseudoTerminal *> m_ports;
-    QList<ModbusBus *> m_buses;
+    QList<ModbusPeer *> m_lines;
 };

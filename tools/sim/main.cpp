@@ -104,7 +104,8 @@ int main(int argc, char *argv[])
     if (options.modbusAdapters == 0)
         return fail(UsageError, QStringLiteral("nothing to simulate"));
     options.linkDir = parser.value(linkDirOption);
-    SimLog::setVerbose(parser.isSet(verboseOption));
+    options.verbose = parser.isSet(verboseOption);
+    SimLog::setVerbose(options.verbose);
 
     SignalWatcher signalWatcher;
     if (!signalWatcher.isWatching())

@@ -2,17 +2,18 @@
 
 #include <QLocale>
 
+#include <modbus.h>
+
 #include <cmath>
 #include <cstring>
 #include <limits>
 
-using namespace RtuFrame;
-
 namespace {
 
 constexpr double Pi = 3.141592653589793;
-constexpr quint16 MaxAddress = 247;
-constexpr quint16 MaxSpeedCode = 13;
+constexpr int MaxAddress = 247;
+constexpr int MaxSpeedCode = 13;
+constexpr double DriftPeriodSeconds = 20.0;
 
 struct Profile
 {
@@ -24,19 +25,18 @@ struct Profile
     quint16 range;    // whole base units
 };
 
-Profile profileFor(MeasuringInstrument::Kind kind, quint8 address)
+Profile profileFor(quint16 kind, int address)
 {
     // Nominals differ a little per address so that cards on one screen are told apart at a glance.
     const int spread = (address - 1) % 4;
     switch (kind) {
-    case MeasuringInstrument::Kind::Dynamometer:
+    case MeasuringInstrument::Dynamometer:
         return {2, 50.0 + 12.5 * spread, 0.4, 0.02, 2, 500};
-    case MeasuringInstrument::Kind::AngleMeter:
+    case MeasuringInstrument::AngleMeter:
         return {4, 30.0 + 15.0 * spread, 0.05, 0.002, 3, 360};
-    case MeasuringInstrument::Kind::Linear:
-        break;
+    default:
+        return {0, 12.5 + 2.5 * spread, 0.03, 0.001, 3, 25};
     }
-    return {0, 12.5 + 2.5 * spread, 0.03, 0.001, 3, 25};
 }
 
 // Size of one `unit` in the base unit of its quantity.
@@ -59,50 +59,63 @@ int quantityOf(int unit)
     return unit / 2; // 0 length, 1 force, 2 angle
 }
 
-} // namespace
-
-MeasuringInstrument::MeasuringInstrument(quint8 address, Kind kind, QObject *parent)
-    : ModbusSlave(parent)
-    , m_address(address)
-    , m_kind(kind)
-    , m_unit(profileFor(kind, address).baseUnit)
-    , m_value(profileFor(kind, address).nominal, profileFor(kind, address).amplitude,
-              profileFor(kind, address).noise, 20.0, 0x4B56u + address)
-    , m_serialNumber(24050100u + address)
-    , m_calibrationDay(quint8(1 + (address * 7) % 28))
-    , m_calibrationMonth(quint8(1 + (address * 5) % 12))
-    , m_calibrationYear(2024)
-{}
-
-MeasuringInstrument::Kind MeasuringInstrument::kindForPosition(int position)
-{
-    switch (position % 4) {
-    case 2:
-        return Kind::Dynamometer;
-    case 3:
-        return Kind::AngleMeter;
-    default:
-        return Kind::Linear;
-    }
-}
-
-QString MeasuringInstrument::kindName(Kind kind)
+QString kindName(quint16 kind)
 {
     switch (kind) {
-    case Kind::AngleMeter:
+    case MeasuringInstrument::AngleMeter:
         return QStringLiteral("angle meter");
-    case Kind::Dynamometer:
+    case MeasuringInstrument::Dynamometer:
         return QStringLiteral("dynamometer");
-    case Kind::Linear:
-        break;
+    default:
+        return QStringLiteral("linear sensor");
     }
-    return QStringLiteral("linear sensor");
 }
 
-QString MeasuringInstrument::unitName(int unit)
+QString unitName(int unit)
 {
     static const char *const names[] = {"mm", "inch", "N", "lbf", "degree", "radian"};
     return unit >= 0 && unit < 6 ? QLatin1String(names[unit]) : QStringLiteral("unit %1").arg(unit);
+}
+
+} // namespace
+
+MeasuringInstrument::MeasuringInstrument(int address, quint16 kind)
+    : m_address(address)
+    , m_kind(kind)
+    , m_unit(profileFor(kind, address).baseUnit)
+    , m_serialNumber(24050100u + quint32(address))
+    , m_calibrationDay(quint8(1 + (address * 7) % 28))
+    , m_calibrationMonth(quint8(1 + (address * 5) % 12))
+{}
+
+quint16 MeasuringInstrument::kindForPosition(int position)
+{
+    switch (position % 4) {
+    case 2:
+        return Dynamometer;
+    case 3:
+        return AngleMeter;
+    default:
+        return Linear;
+    }
+}
+
+void MeasuringInstrument::drift()
+{
+    const Profile profile = profileFor(m_kind, m_address);
+    m_drift.emplace(profile.nominal, profile.amplitude, profile.noise, DriftPeriodSeconds,
+                    0x4B56u + quint32(m_address));
+}
+
+void MeasuringInstrument::setReading(double reading)
+{
+    m_drift.reset();
+    m_reading = reading;
+}
+
+void MeasuringInstrument::setUnit(int unit)
+{
+    m_unit = unit;
 }
 
 QString MeasuringInstrument::description() const
@@ -120,26 +133,31 @@ bool MeasuringInstrument::unitFits(int unit) const
     return unit >= 0 && unit <= 5 && quantityOf(unit) == quantityOf(profileFor(m_kind, m_address).baseUnit);
 }
 
+double MeasuringInstrument::reading()
+{
+    return m_drift ? m_drift->sample() : m_reading;
+}
+
 MeasuringInstrument::Snapshot MeasuringInstrument::snapshot()
 {
-    const double reading = (m_value.sample() - m_zero) / unitSize(m_unit);
-    const double scaled = std::round(reading * 10000.0);
+    const double shown = (reading() - m_zero) / unitSize(m_unit);
+    const double scaled = std::round(shown * 10000.0);
     const double clamped = qBound(double(std::numeric_limits<qint32>::min()), scaled,
                                   double(std::numeric_limits<qint32>::max()));
-    const float single = float(reading);
+    const float single = float(shown);
     Snapshot now{};
     now.tenThousandths = qint32(clamped);
     std::memcpy(&now.floatBits, &single, sizeof single);
     return now;
 }
 
-quint16 MeasuringInstrument::registerValue(quint16 reg, const Snapshot &now) const
+quint16 MeasuringInstrument::registerValue(int reg, const Snapshot &now) const
 {
     const quint32 integerBits = quint32(now.tenThousandths);
     switch (reg) {
     case AddressRegister:
     case 0x2008:
-        return m_address;
+        return quint16(m_address);
     case SpeedCodeRegister:
     case 0x2009:
         return m_speedCode;
@@ -154,7 +172,7 @@ quint16 MeasuringInstrument::registerValue(quint16 reg, const Snapshot &now) con
     case 0x2004:
         return profileFor(m_kind, m_address).range;
     case SensorKindRegister:
-        return quint16(m_kind);
+        return m_kind;
     case IntegerValueRegister:
         return quint16(integerBits >> 16);
     case IntegerValueRegister + 1:
@@ -176,60 +194,58 @@ quint16 MeasuringInstrument::registerValue(quint16 reg, const Snapshot &now) con
     }
 }
 
-Exception MeasuringInstrument::readHoldingRegisters(quint16 start, quint16 count, QVector<quint16> *words)
+int MeasuringInstrument::read(int start, int count, quint16 *words)
 {
-    if (count < 1 || count > MaxReadCount)
-        return IllegalDataValue;
     const int end = start + count; // one past the last register
-    const bool configuration = end <= SpeedCodeRegister + 1;
+    const bool configuration = start >= AddressRegister && end <= SpeedCodeRegister + 1;
     const bool data = start >= IdentificationRegister && end <= LastRegister + 1;
     if (!configuration && !data)
-        return IllegalDataAddress;
+        return MODBUS_EXCEPTION_ILLEGAL_DATA_ADDRESS;
     // One sample per request, so the integer and the float copy of the reading always agree.
     const Snapshot now = snapshot();
-    for (int reg = start; reg < end; ++reg)
-        words->append(registerValue(quint16(reg), now));
-    return NoException;
+    for (int i = 0; i < count; ++i)
+        words[i] = registerValue(start + i, now);
+    return 0;
 }
 
-Exception MeasuringInstrument::writeSingleRegister(quint16 reg, quint16 value)
+int MeasuringInstrument::write(int reg, quint16 value, QString *change)
 {
     switch (reg) {
     case AddressRegister:
         if (value < 1 || value > MaxAddress)
-            return IllegalDataValue;
+            return MODBUS_EXCEPTION_ILLEGAL_DATA_VALUE;
         if (value != m_address)
-            emit changed(QStringLiteral("address %1 -> %2").arg(m_address).arg(value));
-        m_address = quint8(value);
-        return NoException;
+            *change = QStringLiteral("address %1 -> %2").arg(m_address).arg(value);
+        m_address = value;
+        return 0;
     case SpeedCodeRegister:
         if (value > MaxSpeedCode)
-            return IllegalDataValue;
+            return MODBUS_EXCEPTION_ILLEGAL_DATA_VALUE;
         m_speedCode = value;
-        emit changed(QStringLiteral("speed code %1").arg(value));
-        return NoException;
+        *change = QStringLiteral("speed code %1").arg(value);
+        return 0;
     case UnitRegister:
         if (!unitFits(value))
-            return IllegalDataValue;
-        if (value != m_unit)
-            emit changed(QStringLiteral("unit %1 -> %2").arg(unitName(m_unit), unitName(value)));
+            return MODBUS_EXCEPTION_ILLEGAL_DATA_VALUE;
+        if (m_ignoreUnitWrites || value == m_unit)
+            return 0;
+        *change = QStringLiteral("unit %1 -> %2").arg(unitName(m_unit), unitName(value));
         m_unit = value;
-        return NoException;
+        return 0;
     case ZeroRegister:
         if (value == 1) {
-            m_zero = m_value.sample();
-            emit changed(
-                QStringLiteral("zero set at %1 %2")
-                    .arg(QLocale::c().toString(m_zero / unitSize(m_unit), 'f', 4), unitName(m_unit)));
+            m_zero = reading();
+            *change = QStringLiteral("zero set at %1 %2")
+                          .arg(QLocale::c().toString(m_zero / unitSize(m_unit), 'f', 4), unitName(m_unit));
         } else if (value == 0) {
             m_zero = 0.0;
-            emit changed(QStringLiteral("zero cleared"));
+            *change = QStringLiteral("zero cleared");
         } else {
-            return IllegalDataValue;
+            return MODBUS_EXCEPTION_ILLEGAL_DATA_VALUE;
         }
-        return NoException;
+        return 0;
     default:
         // Identification, readings and calibration data are read-only; everything else is not there.
-        return IllegalDataAddress;
+        return MODBUS_EXCEPTION_ILLEGAL_DATA_ADDRESS;
     }
 }

@@ -1,29 +1,23 @@
 #pragma once
 
-#include "rtuframe.h"
-
-#include <QObject>
 #include <QString>
-#include <QVector>
+#include <QtGlobal>
 
-// A device that answers on a simulated RS-485 bus. The bus does the framing and the addressing; a slave
-// only knows its registers. Gauges, and later the laser distance sensors, are slaves.
-class ModbusSlave : public QObject
+// A device on a simulated RS-485 line. The line (ModbusPeer) cuts the frames, checks the CRC and builds the
+// answers with libmodbus; a slave only knows its registers. Gauges are slaves, and so can be any other
+// Modbus device that shares a line with them. A slave is called on the line's own thread, one request at a
+// time.
+class ModbusSlave
 {
-    Q_OBJECT
-
 public:
-    using QObject::QObject;
+    virtual ~ModbusSlave() = default;
 
-    virtual quint8 address() const = 0;
-    // Appends `count` registers from `start` to `words`, or returns the exception code to answer with.
-    virtual RtuFrame::Exception readHoldingRegisters(quint16 start, quint16 count,
-                                                     QVector<quint16> *words) = 0;
-    virtual RtuFrame::Exception writeSingleRegister(quint16 reg, quint16 value) = 0;
+    virtual int address() const = 0;
+    // Fills `count` words from register `start`, or returns the Modbus exception code to answer with.
+    virtual int read(int start, int count, quint16 *words) = 0;
+    // Takes a written register, or returns the exception code. `change` gets a line for a person watching
+    // the simulator when something worth knowing changed (address, unit, zero).
+    virtual int write(int reg, quint16 value, QString *change) = 0;
     // One line for the start-up summary: kind, unit, serial number.
     virtual QString description() const = 0;
-
-signals:
-    // Something a person watching the simulator wants to know: a new address, unit, zero.
-    void changed(const QString &what);
 };

@@ -1,8 +1,8 @@
 #include "modbuspoller.h"
 
 #include "common/serialportcatalogue.h"
-#include "modbusdecode.h"
 #include "devices/deviceregistry.h"
+#include "modbusdecode.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -11,7 +11,8 @@ namespace {
 
 QString hex(int value, int digits)
 {
-    return QStringLiteral("0x") + QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
+    return QStringLiteral("0x") +
+           QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
 }
 
 } // namespace
@@ -19,8 +20,7 @@ QString hex(int value, int digits)
 ModbusPoller::ModbusPoller(DeviceRegistry &registry, QObject *parent)
     : QObject(parent)
     , m_registry(registry)
-{
-}
+{}
 
 ModbusPoller::~ModbusPoller()
 {
@@ -35,6 +35,12 @@ ModbusPoller::PollState &ModbusPoller::stateFor(const QString &portName)
         state.timeout = new QTimer(this);
         state.timeout->setSingleShot(true);
         connect(state.timeout, &QTimer::timeout, this, [this, portName] { onAnswerTimeout(portName); });
+        // The pause sets the poll rate, so it must not run long.
+        state.pause = new QTimer(this);
+        state.pause->setSingleShot(true);
+        state.pause->setTimerType(Qt::PreciseTimer);
+        state.pause->setInterval(kPauseAfterAnswerMs);
+        connect(state.pause, &QTimer::timeout, this, [this, portName] { sendNextCommand(portName); });
     }
     return state;
 }
@@ -43,6 +49,8 @@ void ModbusPoller::resetState(PollState &state)
 {
     if (state.timeout)
         state.timeout->stop();
+    if (state.pause)
+        state.pause->stop();
     state.busy = false;
     state.buffer.clear();
     state.queue.clear();
@@ -66,6 +74,7 @@ void ModbusPoller::openAdapterPorts()
             continue;
         }
         m_ports.insert(adapter.portName, port);
+        m_reportedGone.remove(adapter.portName);
         connect(port, &QSerialPort::readyRead, this, &ModbusPoller::onReadReady);
         connect(port, &QSerialPort::errorOccurred, this, &ModbusPoller::onPortError);
         qDebug().noquote() << "Port opened successfully:" << adapter.portName;
@@ -97,6 +106,7 @@ void ModbusPoller::markPortDevicesOffline(const QString &portName)
         if (record.type == ConnectionKind::Modbus && record.portName == portName) {
             record.connected = false;
             record.unitResolved = false;
+            record.unitRetries = 0;
         }
     }
 }
@@ -134,6 +144,7 @@ void ModbusPoller::sendNextCommand(const QString &portName)
     port->clear();
     state.buffer.clear();
     port->write(state.current.frame);
+    port->flush(); // now, not on the next turn of the event loop
     state.busy = true;
     state.timeout->start(kAnswerTimeoutMs);
 }
@@ -180,7 +191,7 @@ void ModbusPoller::onReadReady()
         state.timeout->stop();
         state.busy = false;
         state.buffer.clear();
-        QTimer::singleShot(kPauseAfterAnswerMs, this, [this, portName] { sendNextCommand(portName); });
+        state.pause->start();
         return;
     }
 
@@ -200,7 +211,7 @@ void ModbusPoller::finishExchange(const QString &portName, PollState &state)
     // frames would look on line with a stale value forever.
     if (!processResponse(portName, answer))
         countMiss(portName, state.current.deviceAddress);
-    QTimer::singleShot(kPauseAfterAnswerMs, this, [this, portName] { sendNextCommand(portName); });
+    state.pause->start();
 }
 
 void ModbusPoller::onAnswerTimeout(const QString &portName)
@@ -231,6 +242,8 @@ void ModbusPoller::countMiss(const QString &portName, quint8 address)
             qDebug().noquote() << "Device went OFFLINE:" << record.address;
         record.connected = false;
         record.unitResolved = false;
+        // Back on line it is a new contact, whose unit is enforced afresh.
+        record.unitRetries = 0;
     }
 }
 
@@ -265,15 +278,18 @@ bool ModbusPoller::processResponse(const QString &portName, const QByteArray &by
     record.missedReplies = 0;
 
     if (current.function == ModbusFunction::ReadHoldingRegisters) {
-        const ModbusDecode::ReadResult result = ModbusDecode::applyReadResponse(record, current.startReg, words);
+        const ModbusDecode::ReadResult result =
+            ModbusDecode::applyReadResponse(record, current.startReg, words);
         if (result.unitSeen)
-            qDebug().noquote() << "[UNITS] Device" << record.address << "reported unit register 0x2002 ="
-                               << record.unit;
+            qDebug().noquote() << "[UNITS] Device" << record.address
+                               << "reported unit register 0x2002 =" << record.unit;
         if (result.infoCompleted)
             qDebug().noquote() << "[INFO] Device" << record.address << "serial" << record.serialNumber
                                << "calibrated"
-                               << QStringLiteral("%1/%2/%3").arg(record.calibDay).arg(record.calibMonth).arg(
-                                      record.calibYear);
+                               << QStringLiteral("%1/%2/%3")
+                                      .arg(record.calibDay)
+                                      .arg(record.calibMonth)
+                                      .arg(record.calibYear);
         if (result.unitSeen) {
             const int wanted = DeviceRegistry::globalUnitFor(record.sensorKind);
             switch (ModbusDecode::unitSync(record, wanted)) {
@@ -281,15 +297,15 @@ bool ModbusPoller::processResponse(const QString &portName, const QByteArray &by
                 break;
             case ModbusDecode::UnitAction::GiveUp:
                 qDebug().noquote() << "[UNITS] Device" << record.address << "gave up after"
-                                   << ModbusDecode::kMaxUnitRetries << "attempts, still device=" << record.unit
-                                   << "expected=" << wanted;
+                                   << ModbusDecode::kMaxUnitRetries
+                                   << "attempts, still device=" << record.unit << "expected=" << wanted;
                 break;
             case ModbusDecode::UnitAction::Retry:
-                qDebug().noquote() << "[UNITS] Device" << record.address << "differs: device=" << record.unit
-                                   << "expected=" << wanted << "-> retry"
-                                   << QStringLiteral("%1/%2").arg(record.unitRetries).arg(
-                                          ModbusDecode::kMaxUnitRetries)
-                                   << "sending SetUnits(0x2002)";
+                qDebug().noquote()
+                    << "[UNITS] Device" << record.address << "differs: device=" << record.unit
+                    << "expected=" << wanted << "-> retry"
+                    << QStringLiteral("%1/%2").arg(record.unitRetries).arg(ModbusDecode::kMaxUnitRetries)
+                    << "sending SetUnits(0x2002)";
                 sendFirst(portName, buildWriteCommand(record.address, ModbusRegister::Unit, quint16(wanted)));
                 break;
             }
@@ -299,11 +315,12 @@ bool ModbusPoller::processResponse(const QString &portName, const QByteArray &by
     } else if (current.function == ModbusFunction::WriteSingleRegister) {
         const quint16 reg = quint16(quint8(bytes.at(2)) << 8 | quint8(bytes.at(3)));
         const quint16 value = quint16(quint8(bytes.at(4)) << 8 | quint8(bytes.at(5)));
-        qDebug().noquote() << "Success Write! Device:" << record.address << "Reg:" << hex(reg, 4) << "Val:" << value;
+        qDebug().noquote() << "Success Write! Device:" << record.address << "Reg:" << hex(reg, 4)
+                           << "Val:" << value;
         if (reg == ModbusRegister::Unit) {
             record.unit = value;
-            qDebug().noquote() << "[UNITS] Device" << record.address << "confirmed unit change, dev.uint now ="
-                               << record.unit;
+            qDebug().noquote() << "[UNITS] Device" << record.address
+                               << "confirmed unit change, dev.uint now =" << record.unit;
         }
     }
     return true;
@@ -339,10 +356,15 @@ void ModbusPoller::onPortWatchdogTick()
     for (const SerialPortEntry &entry : SerialPortCatalogue::availablePorts())
         present.append(entry.portName);
 
+    // A port may have been closed already by its own error as it went.
     for (auto it = m_ports.cbegin(); it != m_ports.cend(); ++it) {
-        if (it.value()->isOpen() && !present.contains(it.key())) {
+        if (present.contains(it.key())) {
+            m_reportedGone.remove(it.key());
+        } else if (!m_reportedGone.contains(it.key())) {
             qDebug().noquote() << "Port disappeared:" << it.key();
-            closePort(it.key());
+            m_reportedGone.insert(it.key());
+            if (it.value()->isOpen())
+                closePort(it.key());
         }
     }
 
@@ -372,6 +394,7 @@ void ModbusPoller::onPortWatchdogTick()
         for (DeviceRecord &record : m_registry.devices()) {
             if (record.type == ConnectionKind::Modbus && record.portName == portName) {
                 record.unitResolved = false;
+                record.unitRetries = 0;
                 record.missedReplies = 0;
                 record.infoValid = false;
                 record.infoAttempts = 0;

@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QObject>
 #include <QSerialPort>
+#include <QSet>
 #include <QStringList>
 
 class DeviceRegistry;
@@ -64,6 +65,7 @@ private:
         bool busy = false;
         ComCommand current;
         QTimer *timeout = nullptr;
+        QTimer *pause = nullptr; // after an answer, before the next request
         QByteArray buffer;
     };
 
@@ -78,4 +80,5 @@ private:
     DeviceRegistry &m_registry;
     QMap<QString, QSerialPort *> m_ports;
     QMap<QString, PollState> m_states;
+    QSet<QString> m_reportedGone; // ports logged as disappeared and not back yet
 };

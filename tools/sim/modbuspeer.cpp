@@ -1,19 +1,19 @@
 #include "modbuspeer.h"
 
+#include "measuringinstrument.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
-#include <QTest>
 
 #include <modbus.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cmath>
 #include <cstring>
 #include <deque>
 #include <fcntl.h>
-#include <map>
 #include <mutex>
 #include <poll.h>
 #include <pty.h>
@@ -21,89 +21,41 @@
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 // How the line is wired:
 //
-//   code under test -- pty slave | pty master <-relay-> lineSide | serverSide <- serve (libmodbus)
+//   program -- pty slave | pty master <-relay-> lineSide | serverSide <- serve (libmodbus)
 //
 // libmodbus owns one end of a socketpair (modbus_set_socket on an RTU context: receiving and replying only
 // read(), write() and select() the descriptor, so a socket serves as well as a tty). The relay thread copies
-// what the code under test sends from the pty master into the socketpair. The serve thread runs
-// modbus_receive() / modbus_reply(), then takes the reply back out of the other end of the socketpair as one
-// piece and queues it for the relay, which writes it to the pty master when it is due. The faults (delay,
-// split, corrupt CRC) are applied to that queued copy, so libmodbus always builds and checks correct frames.
+// what the program sends from the pty master into the socketpair. The serve thread runs modbus_receive(),
+// asks the addressed slave and has libmodbus build the answer, then takes that back out of the other end of
+// the socketpair as one piece. The faults (delay, split, corrupt CRC) are applied to that copy, so libmodbus
+// always builds and checks correct frames.
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int LowStart = 0x0000;
-constexpr int LowCount = 2;
-constexpr int HighStart = 0x2000;
-constexpr int HighCount = 0x20;
-constexpr int RegAddress = 0x0000;
-constexpr int RegSpeed = 0x0001;
-constexpr int RegUnit = 0x2002;
-constexpr int RegSensorKind = 0x2007;
-constexpr int RegZero = 0x200A;
-constexpr int RegValueInt = 0x200D;
-constexpr int RegValueFloat = 0x200F;
-constexpr int RegCalibDate = 0x201B;
-constexpr int RegCalibYear = 0x201C;
-constexpr int RegSerial = 0x201D;
 constexpr int MaxSlave = 247;
 constexpr int SplitGapMs = 30;
 // A frame that stops half-way is dropped once no byte came for this long.
 constexpr int ByteTimeoutMs = 100;
-// After a broken frame the instrument waits for the line to fall quiet before it listens again.
+// After a broken frame the slaves wait for the line to fall quiet before they listen again.
 constexpr int QuietGapMs = 20;
+constexpr int LogLimit = 10000;
 
 struct MappingDeleter
 {
     void operator()(modbus_mapping_t *mapping) const { modbus_mapping_free(mapping); }
 };
-using Mapping = std::unique_ptr<modbus_mapping_t, MappingDeleter>;
 
-struct Instrument
+struct Node
 {
-    // Two blocks, so that libmodbus itself rejects everything between 0x0002 and 0x1FFF.
-    Mapping low{modbus_mapping_new_start_address(0, 0, 0, 0, LowStart, LowCount, 0, 0)};
-    Mapping high{modbus_mapping_new_start_address(0, 0, 0, 0, HighStart, HighCount, 0, 0)};
+    std::unique_ptr<ModbusSlave> slave;
     bool silent = false;
-    bool ignoreUnitWrites = false;
     QHash<int, int> exceptions; // register -> exception code
-    double zeroOffset = 0.0;
-
-    uint16_t *reg(int r)
-    {
-        if (r >= LowStart && r < LowStart + LowCount)
-            return &low->tab_registers[r - LowStart];
-        if (r >= HighStart && r < HighStart + HighCount)
-            return &high->tab_registers[r - HighStart];
-        return nullptr;
-    }
-
-    void setPair(int r, quint32 bits)
-    {
-        *reg(r) = quint16(bits >> 16);
-        *reg(r + 1) = quint16(bits & 0xFFFF);
-    }
-
-    double shownValue()
-    {
-        const auto raw = qint32((quint32(*reg(RegValueInt)) << 16) | *reg(RegValueInt + 1));
-        return raw / 10000.0;
-    }
-
-    void show(double value)
-    {
-        const double scaled = std::clamp(std::round(value * 10000.0), double(INT32_MIN), double(INT32_MAX));
-        setPair(RegValueInt, quint32(qint32(scaled)));
-        const float single = float(value);
-        quint32 bits = 0;
-        std::memcpy(&bits, &single, sizeof bits);
-        setPair(RegValueFloat, bits);
-    }
 
     // The exception a request touching an armed register gets, 0 for none.
     int injectedException(int function, int start, int countOrValue) const
@@ -125,10 +77,17 @@ struct Chunk
     QByteArray bytes;
 };
 
+struct Outcome
+{
+    bool heard = false;
+    QByteArray reply;
+    QList<QPair<int, QString>> changes;
+};
+
 bool writeAll(int fd, const char *data, qsizetype size, bool socket)
 {
     while (size > 0) {
-        // A socket whose reader is gone must not raise SIGPIPE in a test process.
+        // A socket whose reader is gone must not raise SIGPIPE.
         const ssize_t n =
             socket ? ::send(fd, data, size_t(size), MSG_NOSIGNAL) : ::write(fd, data, size_t(size));
         if (n < 0 && errno == EINTR)
@@ -141,19 +100,35 @@ bool writeAll(int fd, const char *data, qsizetype size, bool socket)
     return true;
 }
 
+template<class T> void appendCapped(QList<T> &log, const T &entry)
+{
+    if (log.size() >= LogLimit)
+        log.removeFirst();
+    log.append(entry);
+}
+
+quint16 wordAt(const uint8_t *frame, int offset)
+{
+    return quint16(frame[offset] << 8 | frame[offset + 1]);
+}
+
 } // namespace
 
 struct ModbusPeer::Private
 {
+    ModbusPeer *q = nullptr;
     // Set up once and never changed while the threads run.
     int master = -1;
-    int slave = -1; // kept open so the master never sees a hang-up while the code under test reopens
+    int slave = -1; // kept open so the master never sees a hang-up while the program reopens
     int lineSide = -1;
     int serverSide = -1;
     int wakeRead = -1;
     int wakeWrite = -1;
     QString slavePath;
     modbus_t *ctx = nullptr; // used by the serve thread only
+    // The registers of the request being answered: libmodbus answers from a mapping.
+    std::unique_ptr<modbus_mapping_t, MappingDeleter> scratch{
+        modbus_mapping_new(0, 0, MODBUS_MAX_READ_REGISTERS, 0)};
     std::thread relayThread;
     std::thread serveThread;
 
@@ -161,18 +136,27 @@ struct ModbusPeer::Private
     bool stopping = false;
     bool plugged = true;
     QString linkPath;
-    std::map<int, std::unique_ptr<Instrument>> instruments;
+    std::vector<Node> nodes;
     std::deque<Chunk> outgoing; // ordered by due time
     bool splitReplies = false;
     bool corruptCrc = false;
     int replyDelayMs = 0;
     QList<QByteArray> requests;
     QList<Write> writes;
+    int requestCount = 0;
 
-    Instrument *find(int address) const
+    Node *find(int address)
     {
-        const auto it = instruments.find(address);
-        return it == instruments.end() ? nullptr : it->second.get();
+        const auto it = std::find_if(nodes.begin(), nodes.end(), [address](const Node &node) {
+            return node.slave->address() == address;
+        });
+        return it == nodes.end() ? nullptr : &*it;
+    }
+
+    MeasuringInstrument *instrument(int address)
+    {
+        Node *node = find(address);
+        return node ? dynamic_cast<MeasuringInstrument *>(node->slave.get()) : nullptr;
     }
 
     bool isPlugged() const
@@ -199,9 +183,10 @@ struct ModbusPeer::Private
     void serveLoop();
     void discardUntilQuiet();
     QByteArray takeReply();
-    void handle(const uint8_t *request, int length);
+    Outcome handle(const uint8_t *request, int length);
+    int answer(Node &node, int function, int reg, int word, QString *change);
+    void broadcast(int function, int reg, int word, Outcome *outcome);
     void queueReply(QByteArray reply);
-    void applyWrite(int address, int reg, int value, quint16 unitBefore);
 };
 
 void ModbusPeer::Private::relayLoop()
@@ -239,31 +224,23 @@ void ModbusPeer::Private::relayLoop()
             return;
         }
 
-        std::deque<Chunk> due;
-        bool live = false;
-        {
-            std::lock_guard lock(mutex);
-            const auto now = Clock::now();
-            while (!outgoing.empty() && outgoing.front().due <= now) {
-                due.push_back(std::move(outgoing.front()));
-                outgoing.pop_front();
-            }
-            live = plugged;
-        }
-        for (const Chunk &chunk : due) {
-            if (live)
-                writeAll(master, chunk.bytes.constData(), chunk.bytes.size(), false);
+        std::lock_guard lock(mutex);
+        const auto now = Clock::now();
+        while (!outgoing.empty() && outgoing.front().due <= now) {
+            if (plugged)
+                writeAll(master, outgoing.front().bytes.constData(), outgoing.front().bytes.size(), false);
+            outgoing.pop_front();
         }
     }
 }
 
 // libmodbus' RTU server serves one slave id per context, and modbus_receive() handles a request for any
-// other id in a way that does not fit a line where we play every instrument: it returns 0 without checking
-// the CRC, and then treats the NEXT frame on the line as the foreign slave's reply and swallows it
+// other id in a way that does not fit a line where we play every slave: it returns 0 without checking the
+// CRC, and then treats the NEXT frame on the line as the foreign slave's reply and swallows it
 // ("confirmation to ignore"). Nobody here answers foreign requests, so that next frame would be a real
 // request. Instead the address byte is peeked before each frame and the context's slave id set to it: every
 // frame then goes through libmodbus' full CRC check and comes back whole, and whether anyone answers is
-// decided afterwards from the instruments we have.
+// decided afterwards from the slaves we have.
 void ModbusPeer::Private::serveLoop()
 {
     uint8_t request[MODBUS_RTU_MAX_ADU_LENGTH];
@@ -284,15 +261,26 @@ void ModbusPeer::Private::serveLoop()
         if (length < 0) {
             if (errno == ECONNRESET)
                 return;
-            discardUntilQuiet(); // bad CRC, truncated or oversized frame
+            // A frame with a bad CRC was taken whole; after a truncated or oversized one, whatever is left
+            // of it must go first.
+            if (errno != EMBBADCRC)
+                discardUntilQuiet();
             continue;
         }
         if (length == 0)
             continue;
-        std::lock_guard lock(mutex);
-        if (stopping)
-            return;
-        handle(request, length);
+        Outcome outcome;
+        {
+            std::lock_guard lock(mutex);
+            if (stopping)
+                return;
+            outcome = handle(request, length);
+        }
+        // Outside the lock: a receiver may well ask the line something.
+        if (outcome.heard)
+            emit q->exchanged(QByteArray(reinterpret_cast<const char *>(request), length), outcome.reply);
+        for (const auto &change : std::as_const(outcome.changes))
+            emit q->changed(change.first, change.second);
     }
 }
 
@@ -309,7 +297,7 @@ void ModbusPeer::Private::discardUntilQuiet()
     }
 }
 
-// modbus_reply() has written the whole reply into the socketpair before it returns.
+// modbus_reply() has written the whole answer into the socketpair before it returns.
 QByteArray ModbusPeer::Private::takeReply()
 {
     QByteArray reply;
@@ -320,38 +308,75 @@ QByteArray ModbusPeer::Private::takeReply()
     return reply;
 }
 
-void ModbusPeer::Private::handle(const uint8_t *request, int length)
+Outcome ModbusPeer::Private::handle(const uint8_t *request, int length)
 {
+    Outcome outcome;
     if (!plugged)
-        return;
-    requests.append(QByteArray(reinterpret_cast<const char *>(request), length));
+        return outcome;
+    outcome.heard = true;
+    appendCapped(requests, QByteArray(reinterpret_cast<const char *>(request), length));
+    ++requestCount;
+
     const int address = request[0];
-    Instrument *instrument = find(address);
-    if (!instrument || instrument->silent)
-        return;
-
     const int function = request[1];
-    // Both supported functions have fixed 8-byte requests: register, then count or value.
-    const int reg = (request[2] << 8) | request[3];
-    const int word = (request[4] << 8) | request[5];
-    int exception = 0;
-    if (function != MODBUS_FC_READ_HOLDING_REGISTERS && function != MODBUS_FC_WRITE_SINGLE_REGISTER)
-        exception = MODBUS_EXCEPTION_ILLEGAL_FUNCTION;
-    else
-        exception = instrument->injectedException(function, reg, word);
-    if (!exception && function == MODBUS_FC_WRITE_SINGLE_REGISTER && reg == RegAddress &&
-        (word < 1 || word > MaxSlave))
-        exception = MODBUS_EXCEPTION_ILLEGAL_DATA_VALUE;
+    // Both functions served have fixed 8-byte requests: register, then count or value.
+    const int reg = wordAt(request, 2);
+    const int word = wordAt(request, 4);
+    if (address == MODBUS_BROADCAST_ADDRESS) {
+        broadcast(function, reg, word, &outcome);
+        return outcome;
+    }
+    Node *node = find(address);
+    if (!node || node->silent)
+        return outcome;
 
-    const quint16 unitBefore = *instrument->reg(RegUnit);
+    QString change;
+    const int exception = answer(*node, function, reg, word, &change);
     if (exception)
         modbus_reply_exception(ctx, request, unsigned(exception));
     else
-        modbus_reply(ctx, request, length, reg < HighStart ? instrument->low.get() : instrument->high.get());
-    const QByteArray reply = takeReply();
-    if (function == MODBUS_FC_WRITE_SINGLE_REGISTER && reply.size() == 8 && uint8_t(reply[1]) == function)
-        applyWrite(address, reg, word, unitBefore);
-    queueReply(reply);
+        modbus_reply(ctx, request, length, scratch.get());
+    outcome.reply = takeReply();
+    if (!exception && function == MODBUS_FC_WRITE_SINGLE_REGISTER) {
+        appendCapped(writes, Write{address, reg, word});
+        if (!change.isEmpty())
+            outcome.changes.append({address, change});
+    }
+    queueReply(outcome.reply);
+    return outcome;
+}
+
+// Puts the registers the slave answers with where libmodbus looks for them, or returns the exception.
+int ModbusPeer::Private::answer(Node &node, int function, int reg, int word, QString *change)
+{
+    if (function != MODBUS_FC_READ_HOLDING_REGISTERS && function != MODBUS_FC_WRITE_SINGLE_REGISTER)
+        return MODBUS_EXCEPTION_ILLEGAL_FUNCTION;
+    if (const int injected = node.injectedException(function, reg, word))
+        return injected;
+    scratch->start_registers = reg;
+    if (function == MODBUS_FC_WRITE_SINGLE_REGISTER) {
+        scratch->nb_registers = 1;
+        return node.slave->write(reg, quint16(word), change);
+    }
+    if (word < 1 || word > MODBUS_MAX_READ_REGISTERS)
+        return MODBUS_EXCEPTION_ILLEGAL_DATA_VALUE;
+    scratch->nb_registers = word;
+    return node.slave->read(reg, word, scratch->tab_registers);
+}
+
+void ModbusPeer::Private::broadcast(int function, int reg, int word, Outcome *outcome)
+{
+    if (function != MODBUS_FC_WRITE_SINGLE_REGISTER)
+        return;
+    for (Node &node : nodes) {
+        const int address = node.slave->address();
+        QString change;
+        if (node.slave->write(reg, quint16(word), &change) != 0)
+            continue;
+        appendCapped(writes, Write{address, reg, word});
+        if (!change.isEmpty())
+            outcome->changes.append({address, change});
+    }
 }
 
 void ModbusPeer::Private::queueReply(QByteArray reply)
@@ -360,6 +385,11 @@ void ModbusPeer::Private::queueReply(QByteArray reply)
         return;
     if (corruptCrc)
         reply[reply.size() - 1] = char(reply.back() ^ 0x01);
+    if (replyDelayMs == 0 && !splitReplies && outgoing.empty()) {
+        // Straight out, without waking the relay: every hop adds to the answer time the program sees.
+        writeAll(master, reply.constData(), reply.size(), false);
+        return;
+    }
     const auto due = Clock::now() + std::chrono::milliseconds(replyDelayMs);
     if (splitReplies && reply.size() > 1) {
         const qsizetype half = reply.size() / 2;
@@ -370,29 +400,11 @@ void ModbusPeer::Private::queueReply(QByteArray reply)
     }
 }
 
-// The reply to the write has been built from the old state already: the echo of an address change still
-// comes from the old address.
-void ModbusPeer::Private::applyWrite(int address, int reg, int value, quint16 unitBefore)
-{
-    writes.append(Write{address, reg, value});
-    Instrument *instrument = find(address);
-    if (reg == RegAddress && value != address) {
-        auto node = instruments.extract(address);
-        node.key() = value;
-        instruments.erase(value);
-        instruments.insert(std::move(node));
-    } else if (reg == RegUnit && instrument->ignoreUnitWrites) {
-        *instrument->reg(RegUnit) = unitBefore;
-    } else if (reg == RegZero && value == 1) {
-        instrument->zeroOffset += instrument->shownValue();
-        instrument->show(0.0);
-    }
-}
-
 ModbusPeer::ModbusPeer(QObject *parent)
     : QObject(parent)
     , d(std::make_unique<Private>())
 {
+    d->q = this;
     char name[256] = {};
     termios raw{};
     cfmakeraw(&raw);
@@ -421,7 +433,7 @@ ModbusPeer::ModbusPeer(QObject *parent)
 
     // The device name is never opened: the context gets the socket instead of modbus_connect().
     d->ctx = modbus_new_rtu("/dev/null", 9600, 'N', 8, 1);
-    if (!d->ctx || modbus_set_socket(d->ctx, d->serverSide) != 0) {
+    if (!d->ctx || !d->scratch || modbus_set_socket(d->ctx, d->serverSide) != 0) {
         qWarning("ModbusPeer: libmodbus context failed");
         return;
     }
@@ -440,7 +452,6 @@ ModbusPeer::~ModbusPeer()
     }
     if (d->ctx)
         modbus_free(d->ctx); // does not close the socket
-    d->instruments.clear();
 }
 
 void ModbusPeer::stop()
@@ -473,7 +484,11 @@ QString ModbusPeer::slavePath() const
 QString ModbusPeer::link(const QString &linkPath)
 {
     unlink();
-    QFile::remove(linkPath);
+    const QFileInfo existing(linkPath);
+    if (existing.isSymLink())
+        QFile::remove(linkPath); // left by an earlier run
+    else if (existing.exists())
+        return QString();
     if (d->slavePath.isEmpty() || !QFile::link(d->slavePath, linkPath))
         return QString();
     std::lock_guard lock(d->mutex);
@@ -487,9 +502,42 @@ void ModbusPeer::unlink()
     std::lock_guard lock(d->mutex);
     if (d->linkPath.isEmpty())
         return;
-    QFile::remove(d->linkPath);
+    // A newer line may have taken the name over meanwhile; its link is not ours to remove.
+    if (QFile::symLinkTarget(d->linkPath) == d->slavePath)
+        QFile::remove(d->linkPath);
     d->linkPath.clear();
     d->plugged = false;
+}
+
+QString ModbusPeer::linkPath() const
+{
+    std::lock_guard lock(d->mutex);
+    return d->linkPath;
+}
+
+void ModbusPeer::addSlave(std::unique_ptr<ModbusSlave> slave)
+{
+    std::lock_guard lock(d->mutex);
+    d->nodes.emplace_back().slave = std::move(slave);
+}
+
+QList<int> ModbusPeer::addresses() const
+{
+    std::lock_guard lock(d->mutex);
+    QList<int> list;
+    for (const Node &node : d->nodes)
+        list.append(node.slave->address());
+    return list;
+}
+
+QStringList ModbusPeer::descriptions() const
+{
+    std::lock_guard lock(d->mutex);
+    QStringList lines;
+    for (const Node &node : d->nodes)
+        lines.append(
+            QStringLiteral("address %1: %2").arg(node.slave->address()).arg(node.slave->description()));
+    return lines;
 }
 
 void ModbusPeer::addInstrument(int address, int unit, int sensorKind)
@@ -498,79 +546,44 @@ void ModbusPeer::addInstrument(int address, int unit, int sensorKind)
         qWarning("ModbusPeer: no instrument can have address %d", address);
         return;
     }
-    auto instrument = std::make_unique<Instrument>();
-    *instrument->reg(RegAddress) = quint16(address);
-    *instrument->reg(RegSpeed) = 3;
-    *instrument->reg(RegUnit) = quint16(unit);
-    *instrument->reg(RegSensorKind) = quint16(sensorKind);
-    *instrument->reg(RegCalibDate) = quint16((5 << 8) | 3);
-    *instrument->reg(RegCalibYear) = 2024;
-    instrument->setPair(RegSerial, quint32(100000 + address));
+    auto instrument = std::make_unique<MeasuringInstrument>(address, quint16(sensorKind));
+    instrument->setUnit(unit);
     std::lock_guard lock(d->mutex);
-    d->instruments[address] = std::move(instrument);
-}
-
-void ModbusPeer::removeInstrument(int address)
-{
-    std::lock_guard lock(d->mutex);
-    d->instruments.erase(address);
-}
-
-bool ModbusPeer::hasInstrument(int address) const
-{
-    std::lock_guard lock(d->mutex);
-    return d->find(address) != nullptr;
-}
-
-QList<int> ModbusPeer::addresses() const
-{
-    std::lock_guard lock(d->mutex);
-    QList<int> list;
-    for (const auto &entry : d->instruments)
-        list.append(entry.first);
-    return list;
+    d->nodes.erase(std::remove_if(d->nodes.begin(), d->nodes.end(),
+                                  [address](const Node &node) { return node.slave->address() == address; }),
+                   d->nodes.end());
+    d->nodes.emplace_back().slave = std::move(instrument);
 }
 
 void ModbusPeer::setValue(int address, double value)
 {
     std::lock_guard lock(d->mutex);
-    if (Instrument *instrument = d->find(address))
-        instrument->show(value - instrument->zeroOffset);
+    if (MeasuringInstrument *instrument = d->instrument(address))
+        instrument->setReading(value);
     else
         qWarning("ModbusPeer: no instrument at address %d", address);
-}
-
-void ModbusPeer::setRegister(int address, int reg, quint16 value)
-{
-    std::lock_guard lock(d->mutex);
-    Instrument *instrument = d->find(address);
-    uint16_t *slot = instrument ? instrument->reg(reg) : nullptr;
-    if (slot)
-        *slot = value;
-    else
-        qWarning("ModbusPeer: no register 0x%04X at address %d", reg, address);
 }
 
 quint16 ModbusPeer::registerValue(int address, int reg) const
 {
     std::lock_guard lock(d->mutex);
-    Instrument *instrument = d->find(address);
-    const uint16_t *slot = instrument ? instrument->reg(reg) : nullptr;
-    return slot ? *slot : 0;
-}
-
-void ModbusPeer::setSilent(int address, bool silent)
-{
-    std::lock_guard lock(d->mutex);
-    if (Instrument *instrument = d->find(address))
-        instrument->silent = silent;
+    Node *node = d->find(address);
+    quint16 word = 0;
+    return node && node->slave->read(reg, 1, &word) == 0 ? word : 0;
 }
 
 void ModbusPeer::setIgnoreUnitWrites(int address, bool ignore)
 {
     std::lock_guard lock(d->mutex);
-    if (Instrument *instrument = d->find(address))
-        instrument->ignoreUnitWrites = ignore;
+    if (MeasuringInstrument *instrument = d->instrument(address))
+        instrument->setIgnoreUnitWrites(ignore);
+}
+
+void ModbusPeer::setSilent(int address, bool silent)
+{
+    std::lock_guard lock(d->mutex);
+    if (Node *node = d->find(address))
+        node->silent = silent;
 }
 
 void ModbusPeer::setException(int address, int reg, int exceptionCode)
@@ -580,13 +593,13 @@ void ModbusPeer::setException(int address, int reg, int exceptionCode)
         return;
     }
     std::lock_guard lock(d->mutex);
-    Instrument *instrument = d->find(address);
-    if (!instrument)
+    Node *node = d->find(address);
+    if (!node)
         return;
     if (exceptionCode == 0)
-        instrument->exceptions.remove(reg);
+        node->exceptions.remove(reg);
     else
-        instrument->exceptions.insert(reg, exceptionCode);
+        node->exceptions.insert(reg, exceptionCode);
 }
 
 void ModbusPeer::setSplitReplies(bool split)
@@ -607,13 +620,6 @@ void ModbusPeer::setReplyDelayMs(int ms)
     d->replyDelayMs = std::max(0, ms);
 }
 
-void ModbusPeer::sendRaw(const QByteArray &bytes)
-{
-    std::lock_guard lock(d->mutex);
-    if (!bytes.isEmpty() && d->wakeWrite >= 0)
-        d->enqueue(Clock::now(), bytes);
-}
-
 QList<QByteArray> ModbusPeer::requests() const
 {
     std::lock_guard lock(d->mutex);
@@ -629,7 +635,7 @@ QList<ModbusPeer::Write> ModbusPeer::writes() const
 int ModbusPeer::requestCount() const
 {
     std::lock_guard lock(d->mutex);
-    return int(d->requests.size());
+    return d->requestCount;
 }
 
 void ModbusPeer::clearLog()
@@ -637,9 +643,5 @@ void ModbusPeer::clearLog()
     std::lock_guard lock(d->mutex);
     d->requests.clear();
     d->writes.clear();
-}
-
-bool ModbusPeer::waitForRequests(int count, int timeoutMs)
-{
-    return QTest::qWaitFor([this, count] { return requestCount() >= count; }, timeoutMs);
+    d->requestCount = 0;
 }
