@@ -122,8 +122,6 @@ private slots:
     void changes_data();
     void changes();
     void registryAndUsersShareTheFile();
-    void namesRoundTrip_data();
-    void namesRoundTrip();
 
     void checkingTakesDeviceFromPreviousOwner();
     void cancelOrSaveWithoutUserKeepsAssignments();
@@ -277,25 +275,6 @@ void TestUsers::registryAndUsersShareTheFile()
     QCOMPARE(reloaded.devices().size(), 2);
     QCOMPARE(reloaded.devices().first().userId, QStringLiteral("u2"));
     QCOMPARE(storedValue(QStringLiteral("GlobalUnits/Force")).toInt(), 1);
-}
-
-void TestUsers::namesRoundTrip_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("quotes, commas, edge blanks") << QStringLiteral("  Олена \"Старша\" 'зміна', ВТК  ");
-    QTest::newRow("brackets and ini syntax") << QStringLiteral("<b>Петро</b> & [Users] a=b; c#d \\ size=9");
-    QTest::newRow("200 characters") << QString(200, QChar(0x0416));
-}
-
-void TestUsers::namesRoundTrip()
-{
-    QFETCH(QString, name);
-    users()->addUser(name, UserManager::Operator);
-    users()->addUser(QStringLiteral("Сусід"), UserManager::Administrator);
-    const QStringList before = snapshot(true);
-    users()->reload();
-    QCOMPARE(snapshot(true), before);
-    QCOMPARE(users()->userName(QStringLiteral("u2")), name);
 }
 
 void TestUsers::checkingTakesDeviceFromPreviousOwner()

@@ -118,6 +118,24 @@ void giveValue(DeviceRecord &record, double value)
     record.value = record.heldValue = value;
 }
 
+// One adapter port with the given instruments on it, as the devices and adapters files describe it.
+struct Bus
+{
+    explicit Bus(const SettingsSandbox &sandbox, const QByteArray &devices)
+    {
+        port = peer.link(dir.filePath(QStringLiteral("ttyBus")));
+        ports.add(port);
+        sandbox.writeFile(QStringLiteral("com_adapters.ini"),
+                          "[Adapters]\nsize=1\n1\\portName=" + port.toUtf8() + "\n1\\baudRate=9600\n");
+        sandbox.writeFile(QStringLiteral("devices_config.ini"), QByteArray(devices).replace("$PORT", port.toUtf8()));
+    }
+
+    QTemporaryDir dir;
+    ModbusPeer peer;
+    QString port;
+    VirtualPorts ports;
+};
+
 } // namespace
 
 // The window with the six instruments of every kind, fresh for every test; tests that need another
@@ -130,7 +148,6 @@ private slots:
     void init();
     void cleanup();
 
-    void screenScale_data();
     void screenScale();
     void toolbarFontFitsTheNarrowestButton();
     void opensWithCardsOffLineAndTheFirstShown();
@@ -141,7 +158,6 @@ private slots:
     void modeButtonsSwitchPagesAndTables();
     void syncAllTogglesEveryCard();
     void languageSwitchIsStoredAndRetranslates();
-    void resetActionForgetsTheStartModule();
     void ownersFollowTheUserStore();
     void exportAndStatisticsUseTheTableOnScreen();
     void normalCloseLeavesNoJournal();
@@ -173,22 +189,13 @@ void TestWorkspace::cleanup()
     m_sandbox.reset();
 }
 
-void TestWorkspace::screenScale_data()
-{
-    QTest::addColumn<QSize>("screen");
-    QTest::addColumn<double>("scale");
-    QTest::newRow("full HD") << QSize(1920, 1080) << 1.0;
-    QTest::newRow("4K is limited to 1.8") << QSize(3840, 2160) << 1.8;
-    QTest::newRow("1280x1024 takes the width") << QSize(1280, 1024) << 1280.0 / 1920.0;
-    QTest::newRow("tiny screens stop at 0.6") << QSize(800, 480) << 0.6;
-    QTest::newRow("wide screen takes the height") << QSize(3440, 1440) << 1440.0 / 1080.0;
-}
-
 void TestWorkspace::screenScale()
 {
-    QFETCH(QSize, screen);
-    QFETCH(double, scale);
-    QVERIFY(qFuzzyCompare(MeasuringSystem::screenScale(screen), scale));
+    QCOMPARE(MeasuringSystem::screenScale(QSize(1920, 1080)), 1.0);
+    QCOMPARE(MeasuringSystem::screenScale(QSize(3840, 2160)), 1.8); // limited
+    QVERIFY(qFuzzyCompare(MeasuringSystem::screenScale(QSize(1280, 1024)), 1280.0 / 1920.0)); // the width
+    QVERIFY(qFuzzyCompare(MeasuringSystem::screenScale(QSize(3440, 1440)), 1440.0 / 1080.0)); // the height
+    QCOMPARE(MeasuringSystem::screenScale(QSize(800, 480)), 0.6);
 }
 
 void TestWorkspace::toolbarFontFitsTheNarrowestButton()
@@ -451,25 +458,6 @@ void TestWorkspace::languageSwitchIsStoredAndRetranslates()
     QVERIFY(child<QAction>(window(), "action_de")->isChecked());
 }
 
-void TestWorkspace::resetActionForgetsTheStartModule()
-{
-    const QString config = m_sandbox->filePath(QStringLiteral("config.ini"));
-    QSettings(config, QSettings::IniFormat).setValue(QStringLiteral("default_module"), 3);
-    QAction *reset = child<QAction>(window(), "actionResetSettings");
-    {
-        ModalAnswerer no(QMessageBox::No);
-        reset->trigger();
-        QVERIFY(no.answered());
-    }
-    QVERIFY(QSettings(config, QSettings::IniFormat).contains(QStringLiteral("default_module")));
-    {
-        ModalAnswerer yes(QMessageBox::Yes);
-        ModalAnswerer done(QMessageBox::Ok);
-        reset->trigger();
-    }
-    QVERIFY(!QSettings(config, QSettings::IniFormat).contains(QStringLiteral("default_module")));
-}
-
 void TestWorkspace::ownersFollowTheUserStore()
 {
     UserManager *users = UserManager::instance();
@@ -578,28 +566,16 @@ void TestWorkspace::addingAModbusInstrument()
 
 void TestWorkspace::modbusInstrumentsGoLiveAndZero()
 {
-    QTemporaryDir dir;
-    ModbusPeer peer;
-    const QString port = peer.link(dir.filePath(QStringLiteral("ttyBus")));
-    VirtualPorts ports;
-    ports.add(port);
+    Bus bus(*m_sandbox, "[Devices]\nsize=3\n"
+                        "1\\name=first\n1\\portName=$PORT\n1\\address=1\n"
+                        "2\\name=caliper\n2\\portName=BLE\n2\\address=1\n2\\type=1\n"
+                        "3\\name=second\n3\\portName=$PORT\n3\\address=2\n3\\measuringType=5\n3\\limitMin=0\n");
+    ModbusPeer &peer = bus.peer;
+    const QString &port = bus.port;
     peer.addInstrument(1);
     peer.addInstrument(2);
     peer.setValue(1, 12.5);
     peer.setValue(2, -0.25);
-    QVERIFY(
-        m_sandbox->writeFile(QStringLiteral("com_adapters.ini"),
-                             "[Adapters]\nsize=1\n1\\portName=" + port.toUtf8() + "\n1\\baudRate=9600\n"));
-    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"),
-                                 "[Devices]\nsize=3\n"
-                                 "1\\name=first\n1\\portName=" +
-                                     port.toUtf8() +
-                                     "\n1\\address=1\n"
-                                     "2\\name=caliper\n2\\portName=BLE\n2\\address=1\n2\\type=1\n"
-                                     "3\\name=second\n3\\portName=" +
-                                     port.toUtf8() +
-                                     "\n3\\address=2\n"
-                                     "3\\measuringType=5\n3\\limitMin=0\n"));
     m_window = std::make_unique<MeasuringSystem>();
     const auto polled = [this, &port] {
         QList<int> indexes = window().modbusPoller()->pollList(port); // in round-robin order
@@ -626,18 +602,9 @@ void TestWorkspace::modbusInstrumentsGoLiveAndZero()
 
 void TestWorkspace::globalUnitsAreEnforcedOnModbusAgain()
 {
-    QTemporaryDir dir;
-    ModbusPeer peer;
-    const QString port = peer.link(dir.filePath(QStringLiteral("ttyBus")));
-    VirtualPorts ports;
-    ports.add(port);
+    Bus bus(*m_sandbox, "[Devices]\nsize=1\n1\\name=bus\n1\\portName=$PORT\n1\\address=1\n");
+    ModbusPeer &peer = bus.peer;
     peer.addInstrument(1);
-    QVERIFY(
-        m_sandbox->writeFile(QStringLiteral("com_adapters.ini"),
-                             "[Adapters]\nsize=1\n1\\portName=" + port.toUtf8() + "\n1\\baudRate=9600\n"));
-    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"),
-                                 "[Devices]\nsize=1\n1\\name=bus\n1\\portName=" + port.toUtf8() +
-                                     "\n1\\address=1\n"));
     m_window = std::make_unique<MeasuringSystem>();
     QTRY_VERIFY(window().devices().at(0).unitResolved);
     // An instrument that gave up following the last choice gets fresh attempts with the next one.
