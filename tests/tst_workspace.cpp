@@ -127,7 +127,8 @@ struct Bus
         ports.add(port);
         sandbox.writeFile(QStringLiteral("com_adapters.ini"),
                           "[Adapters]\nsize=1\n1\\portName=" + port.toUtf8() + "\n1\\baudRate=9600\n");
-        sandbox.writeFile(QStringLiteral("devices_config.ini"), QByteArray(devices).replace("$PORT", port.toUtf8()));
+        sandbox.writeFile(QStringLiteral("devices_config.ini"),
+                          QByteArray(devices).replace("$PORT", port.toUtf8()));
     }
 
     QTemporaryDir dir;
@@ -192,7 +193,7 @@ void TestWorkspace::cleanup()
 void TestWorkspace::screenScale()
 {
     QCOMPARE(MeasuringSystem::screenScale(QSize(1920, 1080)), 1.0);
-    QCOMPARE(MeasuringSystem::screenScale(QSize(3840, 2160)), 1.8); // limited
+    QCOMPARE(MeasuringSystem::screenScale(QSize(3840, 2160)), 1.8);                           // limited
     QVERIFY(qFuzzyCompare(MeasuringSystem::screenScale(QSize(1280, 1024)), 1280.0 / 1920.0)); // the width
     QVERIFY(qFuzzyCompare(MeasuringSystem::screenScale(QSize(3440, 1440)), 1440.0 / 1080.0)); // the height
     QCOMPARE(MeasuringSystem::screenScale(QSize(800, 480)), 0.6);
@@ -215,6 +216,15 @@ void TestWorkspace::toolbarFontFitsTheNarrowestButton()
     QFont font = buttons.at(4)->font();
     font.setPixelSize(fitted);
     QVERIFY(QFontMetrics(font).horizontalAdvance(buttons.at(4)->text()) <= 220 - 16);
+
+    // Fitting while the highlight style makes a button bold must not leave it bold afterwards.
+    ToolbarFitter fitter(buttons, new QLabel(&bar), &bar);
+    buttons.at(0)->setStyleSheet(QStringLiteral("QPushButton { font-weight: bold; }"));
+    buttons.at(0)->ensurePolished();
+    fitter.refit();
+    buttons.at(0)->setStyleSheet(QString());
+    buttons.at(0)->ensurePolished();
+    QVERIFY(!buttons.at(0)->font().bold());
 
     // The window's toolbar shares one size.
     window().resize(1280, 800);
@@ -566,10 +576,11 @@ void TestWorkspace::addingAModbusInstrument()
 
 void TestWorkspace::modbusInstrumentsGoLiveAndZero()
 {
-    Bus bus(*m_sandbox, "[Devices]\nsize=3\n"
-                        "1\\name=first\n1\\portName=$PORT\n1\\address=1\n"
-                        "2\\name=caliper\n2\\portName=BLE\n2\\address=1\n2\\type=1\n"
-                        "3\\name=second\n3\\portName=$PORT\n3\\address=2\n3\\measuringType=5\n3\\limitMin=0\n");
+    Bus bus(*m_sandbox,
+            "[Devices]\nsize=3\n"
+            "1\\name=first\n1\\portName=$PORT\n1\\address=1\n"
+            "2\\name=caliper\n2\\portName=BLE\n2\\address=1\n2\\type=1\n"
+            "3\\name=second\n3\\portName=$PORT\n3\\address=2\n3\\measuringType=5\n3\\limitMin=0\n");
     ModbusPeer &peer = bus.peer;
     const QString &port = bus.port;
     peer.addInstrument(1);

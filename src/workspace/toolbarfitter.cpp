@@ -54,8 +54,10 @@ void ToolbarFitter::fitFont()
     if (px != m_fontPx) {
         m_fontPx = px;
         for (QPushButton *button : std::as_const(m_buttons)) {
+            // The highlighted button's style sheet makes its font bold; that must not stick to it.
             QFont font = button->font();
             font.setPixelSize(px);
+            font.setBold(false);
             button->setFont(font);
         }
     }
