@@ -75,7 +75,7 @@ int main(int argc, char *argv[])
         window.show();
         QApplication::processEvents();
         DeviceRecord &record = window.devices()[0];
-        record.connected = true;
+        record.connected = record.modbusHasValue = true; // an instrument that has answered
         record.value = 12.345;
 
         // Fill both tables while they show nothing, then show them as a user would.
