@@ -1,15 +1,10 @@
 #include "modalanswerer.h"
 #include "recording/tableexporter.h"
-#include "recording/timersettingsdialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
 #include <QProcess>
-#include <QPushButton>
-#include <QSpinBox>
 #include <QStandardItemModel>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -33,22 +28,18 @@ std::unique_ptr<QStandardItemModel> table(const QStringList &headers, const Rows
     return model;
 }
 
-// Clicks the button labelled `text` on the next message box (the format buttons have no standard role).
-void clickOnNextBox(const QString &text)
+// Exports through the format question, answered with the button labelled `text` (the format buttons have no
+// standard role).
+void exportChoosing(TableExporter &exporter, const QAbstractItemModel &model, const QString &text)
 {
-    auto *timer = new QTimer(qApp);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, text] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            for (QAbstractButton *button : box->buttons()) {
-                if (button->text() == text) {
-                    timer->stop();
-                    timer->deleteLater();
-                    button->click();
-                }
-            }
+    QTimer::singleShot(0, [text] {
+        for (QAbstractButton *button :
+             qobject_cast<QMessageBox *>(QApplication::activeModalWidget())->buttons()) {
+            if (button->text() == text)
+                button->click();
         }
     });
-    timer->start(10);
+    exporter.askAndExport(model);
 }
 
 } // namespace
@@ -86,98 +77,56 @@ private slots:
             QVERIFY2(text.contains(QString::fromUtf8(expected)), qPrintable(text));
     }
 
-    void formatQuestion_data()
+    // Through the format question (answered with the button after "ask") or straight to one format; the
+    // table's rows, the file dialog's answer (empty: cancelled) and the box that follows (empty: none).
+    // A file is left only after success, with the chosen format's first bytes.
+    void exports_data()
     {
-        QTest::addColumn<QString>("choice");
-        QTest::addColumn<QByteArray>("start"); // of the written file; empty: none written
-        QTest::newRow("PDF") << "PDF" << QByteArray("%PDF");
-        QTest::newRow("CSV") << "CSV" << QByteArray("\"№\"\n\"1\"");
-        QTest::newRow("cancel") << "Відміна" << QByteArray();
-    }
-
-    void formatQuestion()
-    {
-        QFETCH(QString, choice);
-        QFETCH(QByteArray, start);
-        const QString path = m_dir.filePath(QStringLiteral("chosen"));
-        QFile::remove(path);
-        TableExporter exporter(nullptr);
-        std::unique_ptr<ModalAnswerer> successBox;
-        exporter.setFileNameProvider([&](const QString &, const QString &) {
-            successBox = std::make_unique<ModalAnswerer>(QMessageBox::Ok);
-            return path;
-        });
-        clickOnNextBox(choice);
-        exporter.askAndExport(*table({"№"}, {{"1"}}));
-
-        QFile file(path);
-        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.read(start.size()) : QByteArray(), start);
-        QCOMPARE(successBox && successBox->answered(), !start.isEmpty());
-    }
-
-    // Nothing is written and, but for a failed write or an empty table, no box is shown.
-    void exportFailsOrIsCancelled_data()
-    {
-        QTest::addColumn<bool>("pdf");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("warning");
-        const QString missingFolder = m_dir.filePath(QStringLiteral("missing/out"));
+        QTest::addColumn<QString>("message");
+        const QString done = QStringLiteral("Дані успішно експортовано в %1.");
         const QString failed = QStringLiteral("Не вдалося відкрити файл для запису.");
         const QString empty = QStringLiteral("Немає даних для експорту.");
-        QTest::newRow("CSV dialog cancelled") << false << 1 << QString() << QString();
-        QTest::newRow("PDF dialog cancelled") << true << 1 << QString() << QString();
-        QTest::newRow("CSV into a missing folder") << false << 1 << missingFolder << failed;
-        QTest::newRow("PDF into a missing folder") << true << 1 << missingFolder << failed;
-        QTest::newRow("CSV of an empty table, no file dialog") << false << 0 << missingFolder << empty;
-        QTest::newRow("PDF of an empty table, no file dialog") << true << 0 << missingFolder << empty;
+        QTest::newRow("PDF chosen") << "ask PDF" << 1 << "out" << done.arg("PDF");
+        QTest::newRow("CSV chosen") << "ask CSV" << 1 << "out" << done.arg("CSV");
+        QTest::newRow("format question cancelled") << "ask Відміна" << 1 << "out" << QString();
+        QTest::newRow("CSV dialog cancelled") << "CSV" << 1 << "" << QString();
+        QTest::newRow("PDF dialog cancelled") << "PDF" << 1 << "" << QString();
+        QTest::newRow("CSV into a missing folder") << "CSV" << 1 << "missing/out" << failed;
+        QTest::newRow("PDF into a missing folder") << "PDF" << 1 << "missing/out" << failed;
+        QTest::newRow("empty table, no file dialog") << "PDF" << 0 << "out" << empty;
     }
-
-    void exportFailsOrIsCancelled()
+    void exports()
     {
-        QFETCH(bool, pdf);
+        QFETCH(QString, how);
         QFETCH(int, rows);
         QFETCH(QString, answer);
-        QFETCH(QString, warning);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
         TableExporter exporter(nullptr);
-        exporter.setFileNameProvider([&](const QString &, const QString &) { return answer; });
-        const QStringList before = QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-
-        ModalAnswerer answerer(QMessageBox::Ok);
+        const bool ask = how.startsWith(QStringLiteral("ask "));
+        // Answers the box that follows the export, not the format question before it.
+        std::unique_ptr<ModalAnswerer> box(ask ? nullptr : new ModalAnswerer(QMessageBox::Ok));
+        exporter.setFileNameProvider([&](const QString &, const QString &) {
+            box = std::make_unique<ModalAnswerer>(QMessageBox::Ok);
+            return answer.isEmpty() ? answer : dir.filePath(answer);
+        });
         const auto model = table({"№"}, Rows(rows, {"1"}));
-        pdf ? exporter.exportPdf(*model) : exporter.exportCsv(*model);
-        QCOMPARE(answerer.text(), warning); // empty: no box at all
-        QCOMPARE(answerer.icon(), warning.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Warning);
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
-    }
+        if (ask)
+            exportChoosing(exporter, *model, how.mid(4));
+        else
+            how == "PDF" ? exporter.exportPdf(*model) : exporter.exportCsv(*model);
+        QTEST(box ? box->text() : QString(), "message");
 
-    void timerDialog()
-    {
-        DeviceRecord first;
-        first.timerIntervalMs = 100;
-        DeviceRecord second = first;
-        second.timerIntervalMs = 2500;
-        TimerSettingsDialog dialog(false, 700, {first, second});
-        auto *mode = dialog.findChild<QComboBox *>(QStringLiteral("modeCombo"));
-        auto *interval = dialog.findChild<QSpinBox *>(QStringLiteral("intervalSpin"));
-        auto *devices = dialog.findChild<QTableWidget *>(QStringLiteral("deviceTable"));
-        QCOMPARE(mode->currentIndex(), 1);
-        QVERIFY(!interval->isEnabled() && devices->isEnabled());
-        QCOMPARE(dialog.rowIntervals(), (QMap<int, int>{{0, 100}, {1, 2500}}));
-        mode->setCurrentIndex(0);
-        QVERIFY(interval->isEnabled() && !devices->isEnabled());
-
-        dialog.show();
-        dialog.findChild<QPushButton *>(QStringLiteral("resetButton"))->click();
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.interval(), 0);
-        QCOMPARE(dialog.rowIntervals(), (QMap<int, int>{{0, 0}, {1, 0}}));
-
-        qobject_cast<QSpinBox *>(devices->cellWidget(1, 1))->setValue(800);
-        dialog.findChild<QPushButton *>(QStringLiteral("okButton"))->click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(dialog.isSynchronous());
-        QCOMPARE(dialog.rowIntervals(), (QMap<int, int>{{0, 0}, {1, 800}}));
+        const QByteArray start = !message.startsWith(QStringLiteral("Дані")) ? QByteArray()
+                                 : how.endsWith("PDF")                       ? QByteArray("%PDF")
+                                                                             : QByteArray("\"№\"\n\"1\"");
+        QFile file(dir.filePath(QStringLiteral("out")));
+        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.read(start.size()) : QByteArray(), start);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(),
+                 start.isEmpty() ? 0 : 1);
     }
 };
 

@@ -11,44 +11,19 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include <csignal>
-#include <memory>
 #include <sys/prctl.h>
-
-namespace {
-
-// Starts Xvfb on a display number it picks itself; returns ":N", or nothing when it could not.
-QByteArray startXvfb(QProcess &xvfb)
-{
-    xvfb.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); }); // dies with a killed test
-    xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "800x600x24"});
-    // -displayfd: the number is written once the server accepts connections.
-    while (xvfb.waitForStarted(10000) && !xvfb.canReadLine() && xvfb.waitForReadyRead(20000)) {
-    }
-    return xvfb.canReadLine() ? ':' + xvfb.readLine().trimmed() : QByteArray();
-}
-
-bool activate(QWidget *window)
-{
-    window->show();
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window);
-}
-
-} // namespace
 
 class TestKeystrokesX11 : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<SettingsSandbox> m_sandbox;
+    SettingsSandbox m_sandbox;
 
 private slots:
     void initTestCase()
     {
-        m_sandbox = std::make_unique<SettingsSandbox>();
         saveKeyboardEmulationSettings({true, 1, 3, false}); // Tab between, Enter after
         QVERIFY2(keystrokeSink().isAvailable(), qPrintable(keystrokeSink().unavailableReason()));
     }
@@ -56,12 +31,11 @@ private slots:
     void typesIntoTheFocusedProgram()
     {
         QWidget window;
-        auto *layout = new QVBoxLayout(&window);
         auto *first = new QLineEdit(&window);
         auto *second = new QLineEdit(&window);
-        layout->addWidget(first);
-        layout->addWidget(second);
-        QVERIFY(activate(&window));
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         first->setFocus();
         QTRY_VERIFY(first->hasFocus());
         QSignalSpy entered(second, &QLineEdit::returnPressed);
@@ -77,7 +51,9 @@ private slots:
     void dialogTestShowsTheRecord()
     {
         KeyboardEmulatorDialog dialog;
-        QVERIFY(activate(&dialog));
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
         dialog.findChild<QPushButton *>("testButton")->click();
         QTRY_COMPARE(dialog.findChild<QLineEdit *>("testEdit")->text(), QString::fromUtf8("12.345⇥-6.780↵"));
         QVERIFY(dialog.isVisible()); // the typed Enter pressed no button
@@ -113,8 +89,13 @@ private slots:
 
 int main(int argc, char **argv)
 {
+    // Xvfb picks its display number and writes it (-displayfd) once it accepts connections.
     QProcess xvfb;
-    const QByteArray display = startXvfb(xvfb);
+    xvfb.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); }); // dies with a killed test
+    xvfb.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "800x600x24"});
+    while (xvfb.waitForStarted(10000) && !xvfb.canReadLine() && xvfb.waitForReadyRead(20000)) {
+    }
+    const QByteArray display = xvfb.canReadLine() ? ':' + xvfb.readLine().trimmed() : QByteArray();
     if (display.isEmpty()) {
         qCritical("FAIL: no X server (package xvfb) for the keystroke round trip: %s %s",
                   qPrintable(xvfb.errorString()), xvfb.readAllStandardError().constData());
