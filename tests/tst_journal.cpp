@@ -5,7 +5,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -79,6 +82,26 @@ private slots:
 
     // What a left-behind journal gives back: the lines kept (the count the user is asked about) and the
     // records restored from them, compared as the journal they would give again.
+    void failedRewriteKeepsPreviousJournal()
+    {
+        // A file size limit makes the write fail even for root, for whom read-only folders do not count.
+        QVERIFY(m_sandbox->writeFile(kJournal, "old\n"));
+        RecordingStore store;
+        for (int i = 0; i < 200; ++i)
+            store.appendMono(0, i, "10:00:00", "Go");
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 256;
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        m_journal->rewrite(store, keyOf);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+        QCOMPARE(m_sandbox->readFile(kJournal), "old\n");
+        QCOMPARE(QDir(m_sandbox->path()).entryList(QDir::Files | QDir::Hidden), QStringList{kJournal});
+    }
+
     void recovery_data()
     {
         QTest::addColumn<QByteArray>("file");
