@@ -3,8 +3,8 @@
 //
 //   build/default/bench/bench_recording [--max N]
 
-#include "settingssandbox.h"
 #include "recording/measurementjournal.h"
+#include "settingssandbox.h"
 #include "workspace/device_visual.h"
 #include "workspace/measuringsystem.h"
 #include "workspace/recordingcontroller.h"
@@ -36,8 +36,7 @@ double medianMicros(QList<qint64> nanos)
     return nanos.isEmpty() ? 0.0 : nanos.at(nanos.size() / 2) / 1000.0;
 }
 
-template<typename F>
-double timeEach(int repeats, F &&step)
+template<typename F> double timeEach(int repeats, F &&step)
 {
     QList<qint64> samples;
     QElapsedTimer clock;
@@ -64,7 +63,8 @@ int main(int argc, char *argv[])
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
 
     QTextStream out(stdout);
-    out << "existing  record us  +repaint mono us  +repaint multi us  journal us/line  bytes/mono record  bytes/snapshot\n";
+    out << "existing  record us  +repaint mono us  +repaint multi us  journal us/line  bytes/mono record  "
+           "bytes/snapshot\n";
     for (int existing = 100; existing <= parser.value(maxOption).toInt(); existing *= 100) {
         SettingsSandbox sandbox;
         sandbox.writeFile(QStringLiteral("devices_config.ini"),
@@ -83,14 +83,17 @@ int main(int argc, char *argv[])
         QString time;
         const auto timeOf = [&time](int i) {
             if (i % 10 == 0)
-                time = QStringLiteral("12:%1:%2").arg(i / 600 % 60, 2, 10, QLatin1Char('0')).arg(i / 10 % 60, 2, 10, QLatin1Char('0'));
+                time = QStringLiteral("12:%1:%2")
+                           .arg(i / 600 % 60, 2, 10, QLatin1Char('0'))
+                           .arg(i / 10 % 60, 2, 10, QLatin1Char('0'));
             return time;
         };
         // Filled as a journal restore does, in one batch; the views' own per-row bookkeeping is counted.
         qint64 before = residentBytes();
         window.recordings().beginBatch();
         for (int i = 0; i < existing; ++i)
-            window.recordings().appendMono(0, 12.345 + i * 1e-6, timeOf(i), window.evaluateTolerance(record, 12.345));
+            window.recordings().appendMono(0, 12.345 + i * 1e-6, timeOf(i),
+                                           window.evaluateTolerance(record, 12.345));
         window.recordings().endBatch();
         const qint64 perMono = (residentBytes() - before) / existing;
         before = residentBytes();
@@ -114,13 +117,13 @@ int main(int argc, char *argv[])
             window.onDeviceDataClicked(0);
             QApplication::processEvents();
         });
-        const QString line = MeasurementJournal::monoRecordLine(QStringLiteral("COM1:1"), QStringLiteral("12:00:00"),
-                                                                12.345, QStringLiteral("Go"));
+        const QString line = MeasurementJournal::monoRecordLine(
+            QStringLiteral("COM1:1"), QStringLiteral("12:00:00"), 12.345, QStringLiteral("Go"));
         const double journal = timeEach(2000, [&] { window.recording().journal().append(line); });
 
         out << qSetFieldWidth(8) << existing << qSetFieldWidth(11) << monoAlone << qSetFieldWidth(18) << mono
-            << qSetFieldWidth(19) << multi << qSetFieldWidth(17) << journal << qSetFieldWidth(19) << perMono << qSetFieldWidth(16) << perSnapshot
-            << qSetFieldWidth(0) << "\n";
+            << qSetFieldWidth(19) << multi << qSetFieldWidth(17) << journal << qSetFieldWidth(19) << perMono
+            << qSetFieldWidth(16) << perSnapshot << qSetFieldWidth(0) << "\n";
         out.flush();
     }
     return 0;
