@@ -31,7 +31,6 @@ template<class T> T *child(QWidget *dialog, const char *name)
 DeviceRecord modbusDevice(const QString &port, int address)
 {
     DeviceRecord record;
-    record.type = ConnectionKind::Modbus;
     record.portName = port;
     record.address = quint8(address);
     return record;
@@ -57,242 +56,225 @@ private slots:
         QVERIFY(QFile(m_port).open(QIODevice::WriteOnly));
         m_ports.add(m_port);
     }
-    void settingsAddAndRemove_data();
-    void settingsAddAndRemove();
-    void resynchronise_data();
-    void resynchronise();
-    void connectRefusals_data();
-    void connectRefusals();
-    void testConnection_data();
-    void testConnection();
-    void connectWritesOnlyWhatChanges_data();
-    void connectWritesOnlyWhatChanges();
+
+    void settingsAddAndRemove_data()
+    {
+        QTest::addColumn<Adapters>("adapters"); // before
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<int>("row"); // the list row selected; -1 also leaves the port list without a choice
+        QTest::addColumn<Adapters>("after");
+        QTest::addColumn<bool>("warned");
+
+        // The speed chosen is 19200.
+        const ModbusAdapter port{m_port, 9600};
+        const ModbusAdapter a{QStringLiteral("/dev/ttyUSB3"), 9600};
+        const ModbusAdapter b{QStringLiteral("/dev/ttyUSB4"), 115200};
+        const QByteArray add("addButton");
+        const QByteArray remove("removeButton");
+        QTest::newRow("add appends") << Adapters{a} << add << 0 << Adapters{a, {port.portName, 19200}}
+                                     << false;
+        QTest::newRow("add of a listed port is refused")
+            << Adapters{port} << add << 0 << Adapters{port} << true;
+        QTest::newRow("add without a port does nothing") << Adapters{a} << add << -1 << Adapters{a} << false;
+        QTest::newRow("remove the selected")
+            << Adapters{a, port, b} << remove << 1 << Adapters{a, b} << false;
+        QTest::newRow("remove without selection")
+            << Adapters{a, b} << remove << -1 << Adapters{a, b} << false;
+    }
+
+    void settingsAddAndRemove()
+    {
+        QFETCH(Adapters, adapters);
+        QFETCH(QByteArray, button);
+        QFETCH(int, row);
+        QFETCH(Adapters, after);
+        QFETCH(bool, warned);
+
+        ModbusSettingsDialog dialog(adapters);
+        auto *portCombo = child<QComboBox>(&dialog, "portCombo");
+        portCombo->setCurrentIndex(row >= 0 ? portCombo->findText(m_port) : -1);
+        child<QComboBox>(&dialog, "speedCombo")->setCurrentText(QStringLiteral("19200"));
+        auto *list = child<QListWidget>(&dialog, "adapterList");
+        list->setCurrentRow(row);
+
+        ModalAnswerer answerer(QMessageBox::Ok);
+        child<QPushButton>(&dialog, button.constData())->click();
+
+        QCOMPARE(adapters, after);
+        QCOMPARE(answerer.answered(), warned);
+        QCOMPARE(list->count(), after.size());
+        QVERIFY(list->item(after.size() - 1)->text().contains(after.last().portName));
+    }
+
+    void resynchronise_data()
+    {
+        QTest::addColumn<QByteArray>("received");
+        QTest::addColumn<QByteArray>("left");
+        QTest::addColumn<ModbusProbe::Verdict>("verdict");
+
+        // Address 5 answers one word, 0x0005.
+        const QByteArray answer = QByteArray::fromHex("05030200058987");
+        const QByteArray badCrc = QByteArray::fromHex("050302000589c7");
+        const QByteArray foreign = QByteArray::fromHex("0603020005cd87");
+        using V = ModbusProbe::Verdict;
+
+        QTest::newRow("line noise first") << QByteArray::fromHex("00ff05") + answer << answer << V::Answered;
+        QTest::newRow("address without function skipped")
+            << QByteArray::fromHex("0506") + answer << answer << V::Answered;
+        QTest::newRow("damaged checksum") << badCrc << badCrc << V::BadCrc;
+        QTest::newRow("another instrument") << foreign << foreign.right(6) << V::NoAnswer;
+    }
+
+    void resynchronise()
+    {
+        QFETCH(QByteArray, received);
+        QFETCH(QByteArray, left);
+        QFETCH(ModbusProbe::Verdict, verdict);
+        ModbusProbe::resynchronise(received, 5);
+        QCOMPARE(received.toHex(' '), left.toHex(' '));
+        QCOMPARE(ModbusProbe::judgeAnswer(received, 5), verdict);
+    }
+
+    // Testing the connection, and connecting refused before the port is opened.
+    void whatTheUserIsTold_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QByteArray>("fault");   // of the line, or no adapter stored at all
+        QTest::addColumn<QString>("storedPort"); // where a stored device is ("line": the adapter's port)
+        QTest::addColumn<int>("storedAddress");
+        QTest::addColumn<QString>("told"); // in a message box or on the status line
+        QTest::addColumn<bool>("asked"); // the address register of address 17 was read, and nothing else sent
+
+        const QByteArray test("testButton");
+        const QByteArray connect("connectButton");
+        const QString noAdapter =
+            QStringLiteral("Нет сохраненных адаптеров! Добавьте адаптер через главное меню.");
+        const QString openFailed = QStringLiteral("Не удалось открыть порт.");
+        QTest::newRow("test: live instrument")
+            << test << QByteArray() << "" << 0 << "Статус: Прибор ответил! Связь есть." << true;
+        QTest::newRow("test: silent instrument")
+            << test << QByteArray("silent") << "" << 0 << "Статус: Таймаут (нет ответа от прибора)" << true;
+        QTest::newRow("test: corrupted replies") << test << QByteArray("crc") << "" << 0
+                                                 << "Статус: Ошибка CRC (неверная контрольная сумма)" << true;
+        QTest::newRow("test: port vanished")
+            << test << QByteArray("unplugged") << "" << 0 << "Статус: Ошибка открытия порта" << false;
+        QTest::newRow("test without adapter")
+            << test << QByteArray("no adapter") << "" << 0 << noAdapter << false;
+        QTest::newRow("connect without adapter")
+            << connect << QByteArray("no adapter") << "" << 0 << noAdapter << false;
+        QTest::newRow("connect: address taken on this port")
+            << connect << QByteArray("unplugged") << "line" << 17
+            << "Прибор с адресом 17 уже существует на порту $PORT!\nПожалуйста, выберите другой 'Новый "
+               "адрес'."
+            << false;
+        QTest::newRow("connect: address taken on another port")
+            << connect << QByteArray("unplugged") << "/dev/ttyUSB9" << 17 << openFailed << false;
+        QTest::newRow("connect: other address on this port")
+            << connect << QByteArray("unplugged") << "line" << 18 << openFailed << false;
+    }
+
+    void whatTheUserIsTold()
+    {
+        QFETCH(QByteArray, button);
+        QFETCH(QByteArray, fault);
+        QFETCH(QString, storedPort);
+        QFETCH(int, storedAddress);
+        QFETCH(QString, told);
+        QFETCH(bool, asked);
+
+        PeerLine line;
+        line.peer.addInstrument(17);
+        line.peer.setSilent(17, fault == "silent");
+        line.peer.setCorruptCrc(fault == "crc");
+        line.peer.setReplyDelayMs(30); // the answer does not come with the request
+        AddDeviceDialog dialog(
+            fault == "no adapter" ? Adapters{} : Adapters{{line.path, 9600}},
+            {modbusDevice(storedPort == QLatin1String("line") ? line.path : storedPort, storedAddress)});
+        if (fault == "unplugged")
+            line.peer.unlink();
+        child<QSpinBox>(&dialog, "currentAddressSpin")->setValue(17);
+        child<QSpinBox>(&dialog, "newAddressSpin")->setValue(17);
+        QSignalSpy ready(&dialog, &AddDeviceDialog::deviceReadyToAdd);
+
+        ModalAnswerer answerer(QMessageBox::Ok);
+        child<QPushButton>(&dialog, button.constData())->click();
+
+        QCOMPARE(answerer.answered() ? answerer.text() : child<QLabel>(&dialog, "statusLabel")->text(),
+                 told.replace(QLatin1String("$PORT"), line.path));
+        QCOMPARE(ready.count(), 0);
+        QVERIFY(child<QPushButton>(&dialog, button.constData())->isEnabled());
+        QCOMPARE(line.peer.requests(),
+                 asked ? QList{QByteArray::fromHex("110300000001869a")} : QList<QByteArray>{});
+    }
+
+    void connectWritesOnlyWhatChanges_data()
+    {
+        QTest::addColumn<int>("newAddress");
+        QTest::addColumn<int>("newSpeed");
+        QTest::addColumn<QList<ModbusPeer::Write>>("writes");
+
+        // The instrument answers at 4 and runs at 9600.
+        using W = ModbusPeer::Write;
+        QTest::newRow("nothing changes") << 4 << 9600 << QList<W>{};
+        QTest::newRow("new address") << 7 << 9600 << QList<W>{{4, 0x0000, 7}};
+        QTest::newRow("new speed") << 4 << 19200 << QList<W>{{4, 0x0001, 4}};
+        QTest::newRow("both, speed written at the new address")
+            << 12 << 115200 << QList<W>{{4, 0x0000, 12}, {12, 0x0001, 9}};
+    }
+
+    void connectWritesOnlyWhatChanges()
+    {
+        QFETCH(int, newAddress);
+        QFETCH(int, newSpeed);
+        QFETCH(QList<ModbusPeer::Write>, writes);
+
+        PeerLine line;
+        line.peer.addInstrument(4);
+        // Another instrument on the same bus, already known to the workspace.
+        line.peer.addInstrument(30);
+        AddDeviceDialog dialog(
+            {ModbusAdapter{QStringLiteral("/dev/ttyUSB0"), 1200}, ModbusAdapter{line.path, newSpeed}},
+            {modbusDevice(line.path, 30)});
+        dialog.setPauseScale(0.2); // 400 ms after a speed write
+        dialog.show();
+        // Choosing the adapter puts the current speed back to the factory 9600 and offers the adapter's speed
+        // as the new one.
+        child<QComboBox>(&dialog, "currentSpeedCombo")->setCurrentText(QStringLiteral("4800"));
+        child<QComboBox>(&dialog, "adapterCombo")->setCurrentIndex(1);
+        child<QSpinBox>(&dialog, "currentAddressSpin")->setValue(4);
+        child<QSpinBox>(&dialog, "newAddressSpin")->setValue(newAddress);
+        QSignalSpy ready(&dialog, &AddDeviceDialog::deviceReadyToAdd);
+        QSignalSpy rejected(&dialog, &QDialog::rejected);
+
+        // While the dialog works, the user presses everything again; all of it is refused.
+        auto *connectButton = child<QPushButton>(&dialog, "connectButton");
+        bool sawBusy = false;
+        QTimer::singleShot(100, &dialog, [&] {
+            sawBusy = dialog.isBusy() && !connectButton->isEnabled() &&
+                      !child<QPushButton>(&dialog, "testButton")->isEnabled() &&
+                      !child<QPushButton>(&dialog, "cancelButton")->isEnabled();
+            connectButton->click();
+            child<QPushButton>(&dialog, "testButton")->click();
+            dialog.reject();
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        connectButton->click();
+
+        QCOMPARE(ready.count(), 1);
+        QCOMPARE(ready.first(), QVariantList({line.path, newSpeed, newAddress}));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(rejected.count(), 0);
+        QCOMPARE(line.peer.writes(), writes);
+        QCOMPARE(line.peer.requests().size(), writes.size());
+        if (newSpeed != 9600)
+            QVERIFY(sawBusy);
+    }
 
 private:
     QTemporaryDir m_dir;
     VirtualPorts m_ports;
     const QString m_port = m_dir.filePath(QStringLiteral("ttyRS485")); // listed by the catalogue
-    const QString m_absent = m_dir.filePath(QStringLiteral("ttyAbsent"));
 };
-
-void TestModbusDialogs::settingsAddAndRemove_data()
-{
-    QTest::addColumn<Adapters>("adapters"); // before
-    QTest::addColumn<QByteArray>("button");
-    QTest::addColumn<int>("row"); // the list row selected; -1 also leaves the port list without a choice
-    QTest::addColumn<Adapters>("after");
-    QTest::addColumn<bool>("warned");
-
-    // The speed chosen is 19200.
-    const ModbusAdapter port{m_port, 9600};
-    const ModbusAdapter a{QStringLiteral("/dev/ttyUSB3"), 9600};
-    const ModbusAdapter b{QStringLiteral("/dev/ttyUSB4"), 115200};
-    const QByteArray add("addButton");
-    const QByteArray remove("removeButton");
-    QTest::newRow("add appends") << Adapters{a} << add << 0 << Adapters{a, {port.portName, 19200}} << false;
-    QTest::newRow("add of a listed port is refused") << Adapters{port} << add << 0 << Adapters{port} << true;
-    QTest::newRow("add without a port does nothing") << Adapters{a} << add << -1 << Adapters{a} << false;
-    QTest::newRow("remove the selected") << Adapters{a, port, b} << remove << 1 << Adapters{a, b} << false;
-    QTest::newRow("remove without selection") << Adapters{a, b} << remove << -1 << Adapters{a, b} << false;
-}
-
-void TestModbusDialogs::settingsAddAndRemove()
-{
-    QFETCH(Adapters, adapters);
-    QFETCH(QByteArray, button);
-    QFETCH(int, row);
-    QFETCH(Adapters, after);
-    QFETCH(bool, warned);
-
-    ModbusSettingsDialog dialog(adapters);
-    auto *portCombo = child<QComboBox>(&dialog, "portCombo");
-    portCombo->setCurrentIndex(row >= 0 ? portCombo->findText(m_port) : -1);
-    child<QComboBox>(&dialog, "speedCombo")->setCurrentText(QStringLiteral("19200"));
-    auto *list = child<QListWidget>(&dialog, "adapterList");
-    list->setCurrentRow(row);
-
-    ModalAnswerer answerer(QMessageBox::Ok);
-    child<QPushButton>(&dialog, button.constData())->click();
-
-    QCOMPARE(adapters, after);
-    QCOMPARE(answerer.answered(), warned);
-    QCOMPARE(list->count(), after.size());
-    QVERIFY(list->item(after.size() - 1)->text().contains(after.last().portName));
-}
-
-void TestModbusDialogs::resynchronise_data()
-{
-    QTest::addColumn<QByteArray>("received");
-    QTest::addColumn<QByteArray>("left");
-    QTest::addColumn<ModbusProbe::Verdict>("verdict");
-
-    // Address 5 answers one word, 0x0005.
-    const QByteArray answer = QByteArray::fromHex("05030200058987");
-    const QByteArray badCrc = QByteArray::fromHex("050302000589c7");
-    const QByteArray foreign = QByteArray::fromHex("0603020005cd87");
-    using V = ModbusProbe::Verdict;
-
-    QTest::newRow("line noise first") << QByteArray::fromHex("00ff05") + answer << answer << V::Answered;
-    QTest::newRow("address without function skipped")
-        << QByteArray::fromHex("0506") + answer << answer << V::Answered;
-    QTest::newRow("damaged checksum") << badCrc << badCrc << V::BadCrc;
-    QTest::newRow("another instrument") << foreign << foreign.right(6) << V::NoAnswer;
-}
-
-void TestModbusDialogs::resynchronise()
-{
-    QFETCH(QByteArray, received);
-    QFETCH(QByteArray, left);
-    QFETCH(ModbusProbe::Verdict, verdict);
-    ModbusProbe::resynchronise(received, 5);
-    QCOMPARE(received.toHex(' '), left.toHex(' '));
-    QCOMPARE(ModbusProbe::judgeAnswer(received, 5), verdict);
-}
-
-void TestModbusDialogs::connectRefusals_data()
-{
-    QTest::addColumn<bool>("hasAdapter");
-    QTest::addColumn<QByteArray>("button");
-    QTest::addColumn<QString>("devicePort"); // a stored device at address 9 or 8
-    QTest::addColumn<int>("deviceAddress");
-    QTest::addColumn<QString>("message");
-
-    const QString noAdapter =
-        QStringLiteral("Нет сохраненных адаптеров! Добавьте адаптер через главное меню.");
-    const QString openFailed = QStringLiteral("Не удалось открыть порт.");
-    const QByteArray connect("connectButton");
-    QTest::newRow("no adapter, test connection") << false << QByteArray("testButton") << "" << 9 << noAdapter;
-    QTest::newRow("no adapter, connect") << false << connect << "" << 9 << noAdapter;
-    QTest::newRow("address taken on this port")
-        << true << connect << m_absent << 9
-        << QStringLiteral(
-               "Прибор с адресом 9 уже существует на порту %1!\nПожалуйста, выберите другой 'Новый "
-               "адрес'.")
-               .arg(m_absent);
-    QTest::newRow("address taken on another port") << true << connect << "/dev/ttyUSB9" << 9 << openFailed;
-    QTest::newRow("other address on this port") << true << connect << m_absent << 8 << openFailed;
-}
-
-void TestModbusDialogs::connectRefusals()
-{
-    QFETCH(bool, hasAdapter);
-    QFETCH(QByteArray, button);
-    QFETCH(QString, devicePort);
-    QFETCH(int, deviceAddress);
-    QFETCH(QString, message);
-
-    // The adapter's port does not exist: a refusal must come before any attempt to open it, and without a
-    // refusal the attempt fails.
-    AddDeviceDialog dialog(hasAdapter ? Adapters{{m_absent, 9600}} : Adapters{},
-                           {modbusDevice(devicePort, deviceAddress)});
-    QSignalSpy ready(&dialog, &AddDeviceDialog::deviceReadyToAdd);
-    child<QSpinBox>(&dialog, "newAddressSpin")->setValue(9);
-
-    ModalAnswerer answerer(QMessageBox::Ok);
-    child<QPushButton>(&dialog, button.constData())->click();
-
-    QCOMPARE(answerer.text(), message);
-    QCOMPARE(ready.count(), 0);
-    QVERIFY(child<QPushButton>(&dialog, button.constData())->isEnabled());
-}
-
-void TestModbusDialogs::testConnection_data()
-{
-    QTest::addColumn<QByteArray>("fault");
-    QTest::addColumn<QString>("status");
-    QTest::newRow("live instrument") << QByteArray() << "Статус: Прибор ответил! Связь есть.";
-    QTest::newRow("silent instrument") << QByteArray("silent") << "Статус: Таймаут (нет ответа от прибора)";
-    QTest::newRow("corrupted replies")
-        << QByteArray("crc") << "Статус: Ошибка CRC (неверная контрольная сумма)";
-    QTest::newRow("port vanished") << QByteArray("unplugged") << "Статус: Ошибка открытия порта";
-}
-
-void TestModbusDialogs::testConnection()
-{
-    QFETCH(QByteArray, fault);
-    QFETCH(QString, status);
-
-    PeerLine line;
-    line.peer.addInstrument(17);
-    line.peer.setSilent(17, fault == "silent");
-    line.peer.setCorruptCrc(fault == "crc");
-    line.peer.setReplyDelayMs(30); // the answer does not come with the request
-    AddDeviceDialog dialog({ModbusAdapter{line.path, 9600}}, {});
-    if (fault == "unplugged")
-        line.peer.unlink();
-    child<QSpinBox>(&dialog, "currentAddressSpin")->setValue(17);
-
-    child<QPushButton>(&dialog, "testButton")->click();
-
-    QCOMPARE(child<QLabel>(&dialog, "statusLabel")->text(), status);
-    QVERIFY(child<QPushButton>(&dialog, "testButton")->isEnabled());
-    // One read of the address register, one word, from the address asked; nothing else.
-    QCOMPARE(line.peer.requests(),
-             fault == "unplugged" ? QList<QByteArray>{} : QList{QByteArray::fromHex("110300000001869a")});
-}
-
-void TestModbusDialogs::connectWritesOnlyWhatChanges_data()
-{
-    QTest::addColumn<int>("newAddress");
-    QTest::addColumn<int>("newSpeed");
-    QTest::addColumn<QList<ModbusPeer::Write>>("writes");
-
-    // The instrument answers at 4 and runs at 9600.
-    using W = ModbusPeer::Write;
-    QTest::newRow("nothing changes") << 4 << 9600 << QList<W>{};
-    QTest::newRow("new address") << 7 << 9600 << QList<W>{{4, 0x0000, 7}};
-    QTest::newRow("new speed") << 4 << 19200 << QList<W>{{4, 0x0001, 4}};
-    QTest::newRow("both, speed written at the new address")
-        << 12 << 115200 << QList<W>{{4, 0x0000, 12}, {12, 0x0001, 9}};
-}
-
-void TestModbusDialogs::connectWritesOnlyWhatChanges()
-{
-    QFETCH(int, newAddress);
-    QFETCH(int, newSpeed);
-    QFETCH(QList<ModbusPeer::Write>, writes);
-
-    PeerLine line;
-    line.peer.addInstrument(4);
-    // Another instrument on the same bus, already known to the workspace.
-    line.peer.addInstrument(30);
-    AddDeviceDialog dialog(
-        {ModbusAdapter{QStringLiteral("/dev/ttyUSB0"), 1200}, ModbusAdapter{line.path, newSpeed}},
-        {modbusDevice(line.path, 30)});
-    dialog.setPauseScale(0.2); // 400 ms after a speed write
-    dialog.show();
-    // Choosing the adapter puts the current speed back to the factory 9600 and offers the adapter's speed as
-    // the new one.
-    child<QComboBox>(&dialog, "currentSpeedCombo")->setCurrentText(QStringLiteral("4800"));
-    child<QComboBox>(&dialog, "adapterCombo")->setCurrentIndex(1);
-    child<QSpinBox>(&dialog, "currentAddressSpin")->setValue(4);
-    child<QSpinBox>(&dialog, "newAddressSpin")->setValue(newAddress);
-    QSignalSpy ready(&dialog, &AddDeviceDialog::deviceReadyToAdd);
-    QSignalSpy rejected(&dialog, &QDialog::rejected);
-
-    // While the dialog works, the user presses everything again; all of it is refused.
-    auto *connectButton = child<QPushButton>(&dialog, "connectButton");
-    bool sawBusy = false;
-    QTimer::singleShot(100, &dialog, [&] {
-        sawBusy = dialog.isBusy() && !connectButton->isEnabled() &&
-                  !child<QPushButton>(&dialog, "testButton")->isEnabled() &&
-                  !child<QPushButton>(&dialog, "cancelButton")->isEnabled();
-        connectButton->click();
-        child<QPushButton>(&dialog, "testButton")->click();
-        dialog.reject();
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-    });
-    connectButton->click();
-
-    QCOMPARE(ready.count(), 1);
-    QCOMPARE(ready.first(), QVariantList({line.path, newSpeed, newAddress}));
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(rejected.count(), 0);
-    QCOMPARE(line.peer.writes(), writes);
-    QCOMPARE(line.peer.requests().size(), writes.size());
-    if (newSpeed != 9600)
-        QVERIFY(sawBusy);
-}
 
 QTEST_MAIN(TestModbusDialogs)
 #include "tst_modbusdialogs.moc"

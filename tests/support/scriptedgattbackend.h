@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QtBluetooth/QBluetoothAddress>
 
 // A scripted GATT peer: the test plays the instrument, the code under test talks to it through the same
 // seam as to the radio, and whatever it writes or reads is recorded.
@@ -81,11 +82,39 @@ public:
     void disconnectFromDevice() override { m_state = State::Closing; }
     void discoverServices() override { m_discoveryRequested = true; }
     QList<QBluetoothUuid> services() const override { return offer.keys(); }
-    BleGattService *createService(const QBluetoothUuid &id) override;
+    BleGattService *createService(const QBluetoothUuid &id) override
+    {
+        if (!offer.contains(id))
+            return nullptr;
+        auto *service = new ScriptedGattService(this);
+        service->id = id;
+        service->characteristics = offer.value(id);
+        m_services.insert(id, service);
+        return service;
+    }
 
     // Peer side. bringUp connects and finishes every discovery the code asks for along the way.
-    void bringUp();
-    void drop();
+    void bringUp()
+    {
+        m_discoveryRequested = false;
+        m_state = State::Connected;
+        emit connected();
+        if (!m_discoveryRequested)
+            return;
+        m_state = State::Discovered;
+        emit discoveryFinished();
+        for (const QPointer<ScriptedGattService> &service : std::as_const(m_services)) {
+            if (service && service->detailsRequested && !service->detailsKnown) {
+                service->detailsKnown = true;
+                emit service->detailsDiscovered();
+            }
+        }
+    }
+    void drop()
+    {
+        m_state = State::Unconnected;
+        emit disconnected();
+    }
     // An error that leaves the controller where it is, as when the device does not answer.
     void fail()
     {
@@ -105,7 +134,13 @@ private:
 class ScriptedGattBackend : public BleGattBackend
 {
 public:
-    BleGattLink *createLink(const QBluetoothDeviceInfo &info, QObject *parent) override;
+    BleGattLink *createLink(const QBluetoothDeviceInfo &info, QObject *parent) override
+    {
+        auto *link = new ScriptedGattLink(parent);
+        link->offer = offers.value(info.address().toString());
+        links.insert(info.address().toString(), link);
+        return link;
+    }
 
     QHash<QString, ScriptedOffer> offers; // by address; a device not listed offers nothing
     QHash<QString, QPointer<ScriptedGattLink>> links;

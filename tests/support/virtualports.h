@@ -2,26 +2,25 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
-// Names ports in KOVRAN_VIRTUAL_PORTS for as long as the object lives, so the serial-port catalogue
-// lists them (while their paths exist) with the USB ids a test chooses.
+// Names ports in KOVRAN_VIRTUAL_PORTS for as long as the object lives, so the serial-port catalogue lists
+// them while their paths exist. An entry is a path, or "path@VVVV:PPPP" with the USB ids a test chooses.
 class VirtualPorts
 {
 public:
-    VirtualPorts();
-    ~VirtualPorts();
+    VirtualPorts() { qputenv(kVariable, QByteArray()); }
+    ~VirtualPorts() { qputenv(kVariable, m_previous); }
     VirtualPorts(const VirtualPorts &) = delete;
     VirtualPorts &operator=(const VirtualPorts &) = delete;
 
-    // vendorId/productId below 0: the port has no USB ids.
-    void add(const QString &path, int vendorId = -1, int productId = -1);
-    void clear();
+    void add(const QString &entry)
+    {
+        m_list += ';' + entry.toLocal8Bit();
+        qputenv(kVariable, m_list);
+    }
 
 private:
-    void apply() const;
-
-    QStringList m_entries;
-    bool m_hadPrevious = false;
-    QByteArray m_previous;
+    static constexpr const char *kVariable = "KOVRAN_VIRTUAL_PORTS";
+    const QByteArray m_previous = qgetenv(kVariable);
+    QByteArray m_list;
 };
