@@ -438,6 +438,69 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>DongleDeviceScanDialog</name>
+        <message>
+            <source>Додавання приладу через nRF-донгл</source>
+            <translation>Gerät über den nRF-Dongle hinzufügen</translation>
+        </message>
+        <message>
+            <source>Додавання приладу через донгл BLED112</source>
+            <translation>Gerät über den BLED112-Dongle hinzufügen</translation>
+        </message>
+        <message>
+            <source>Донгл:</source>
+            <translation>Dongle:</translation>
+        </message>
+        <message>
+            <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
+            <translation>Klicken Sie auf ein Gerät, um es auszuwählen (es wird hervorgehoben). Grau dargestellte Geräte sind unbekannten Typs — sie können nicht hinzugefügt werden.</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Aktualisieren</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Hinzufügen</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Донгл не знайдено. Під'єднайте його й натисніть «Оновити».</source>
+            <translation>Kein Dongle gefunden. Stecken Sie ihn ein und drücken Sie „Aktualisieren“.</translation>
+        </message>
+        <message>
+            <source>Усі донгли заповнені. Звільніть місце або під'єднайте ще один донгл.</source>
+            <translation>Alle Dongles sind voll. Geben Sie einen Platz frei oder stecken Sie einen weiteren Dongle ein.</translation>
+        </message>
+        <message>
+            <source>Оновити список</source>
+            <translation>Liste aktualisieren</translation>
+        </message>
+        <message>
+            <source>%1 — %2 з %3</source>
+            <translation>%1 — %2 von %3</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити донгл на %1.</source>
+            <translation>Der Dongle an %1 konnte nicht geöffnet werden.</translation>
+        </message>
+        <message>
+            <source>Донгл не почав сканування.</source>
+            <translation>Der Dongle hat die Suche nicht begonnen.</translation>
+        </message>
+        <message>
+            <source>Пошук приладів...</source>
+            <translation>Suche nach Geräten...</translation>
+        </message>
+        <message>
+            <source>Знайдено придатних приладів: %1</source>
+            <translation>Gefundene verwendbare Geräte: %1</translation>
+        </message>
+    </context>
+    <context>
         <name>GlobalUnitsDialog</name>
         <message>
             <source>Одиниці виміру</source>

@@ -438,6 +438,69 @@ Please choose a different 'New address'.</translation>
         </message>
     </context>
     <context>
+        <name>DongleDeviceScanDialog</name>
+        <message>
+            <source>Додавання приладу через nRF-донгл</source>
+            <translation>Add an instrument through the nRF dongle</translation>
+        </message>
+        <message>
+            <source>Додавання приладу через донгл BLED112</source>
+            <translation>Add an instrument through the BLED112 dongle</translation>
+        </message>
+        <message>
+            <source>Донгл:</source>
+            <translation>Dongle:</translation>
+        </message>
+        <message>
+            <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
+            <translation>Click an instrument to pick it (it is highlighted). Grey entries are devices of an unknown type — they cannot be added.</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Refresh</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Донгл не знайдено. Під'єднайте його й натисніть «Оновити».</source>
+            <translation>No dongle found. Plug it in and press “Refresh”.</translation>
+        </message>
+        <message>
+            <source>Усі донгли заповнені. Звільніть місце або під'єднайте ще один донгл.</source>
+            <translation>All dongles are full. Free a place or plug in another dongle.</translation>
+        </message>
+        <message>
+            <source>Оновити список</source>
+            <translation>Refresh the list</translation>
+        </message>
+        <message>
+            <source>%1 — %2 з %3</source>
+            <translation>%1 — %2 of %3</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити донгл на %1.</source>
+            <translation>Could not open the dongle on %1.</translation>
+        </message>
+        <message>
+            <source>Донгл не почав сканування.</source>
+            <translation>The dongle did not start scanning.</translation>
+        </message>
+        <message>
+            <source>Пошук приладів...</source>
+            <translation>Searching for instruments...</translation>
+        </message>
+        <message>
+            <source>Знайдено придатних приладів: %1</source>
+            <translation>Usable instruments found: %1</translation>
+        </message>
+    </context>
+    <context>
         <name>GlobalUnitsDialog</name>
         <message>
             <source>Одиниці виміру</source>

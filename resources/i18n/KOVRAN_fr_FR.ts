@@ -438,6 +438,69 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>DongleDeviceScanDialog</name>
+        <message>
+            <source>Додавання приладу через nRF-донгл</source>
+            <translation>Ajouter un instrument par le dongle nRF</translation>
+        </message>
+        <message>
+            <source>Додавання приладу через донгл BLED112</source>
+            <translation>Ajouter un instrument par le dongle BLED112</translation>
+        </message>
+        <message>
+            <source>Донгл:</source>
+            <translation>Dongle :</translation>
+        </message>
+        <message>
+            <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
+            <translation>Cliquez sur un instrument pour le choisir (il est mis en évidence). En gris, les appareils de type inconnu — ils ne peuvent pas être ajoutés.</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Actualiser</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Ajouter</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Донгл не знайдено. Під'єднайте його й натисніть «Оновити».</source>
+            <translation>Aucun dongle trouvé. Branchez-le et appuyez sur « Actualiser ».</translation>
+        </message>
+        <message>
+            <source>Усі донгли заповнені. Звільніть місце або під'єднайте ще один донгл.</source>
+            <translation>Tous les dongles sont pleins. Libérez une place ou branchez un autre dongle.</translation>
+        </message>
+        <message>
+            <source>Оновити список</source>
+            <translation>Actualiser la liste</translation>
+        </message>
+        <message>
+            <source>%1 — %2 з %3</source>
+            <translation>%1 — %2 sur %3</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити донгл на %1.</source>
+            <translation>Impossible d'ouvrir le dongle sur %1.</translation>
+        </message>
+        <message>
+            <source>Донгл не почав сканування.</source>
+            <translation>Le dongle n'a pas commencé la recherche.</translation>
+        </message>
+        <message>
+            <source>Пошук приладів...</source>
+            <translation>Recherche d'instruments...</translation>
+        </message>
+        <message>
+            <source>Знайдено придатних приладів: %1</source>
+            <translation>Instruments utilisables trouvés : %1</translation>
+        </message>
+    </context>
+    <context>
         <name>GlobalUnitsDialog</name>
         <message>
             <source>Одиниці виміру</source>

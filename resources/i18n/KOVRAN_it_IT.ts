@@ -438,6 +438,69 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         </message>
     </context>
     <context>
+        <name>DongleDeviceScanDialog</name>
+        <message>
+            <source>Додавання приладу через nRF-донгл</source>
+            <translation>Aggiungi uno strumento tramite il dongle nRF</translation>
+        </message>
+        <message>
+            <source>Додавання приладу через донгл BLED112</source>
+            <translation>Aggiungi uno strumento tramite il dongle BLED112</translation>
+        </message>
+        <message>
+            <source>Донгл:</source>
+            <translation>Dongle:</translation>
+        </message>
+        <message>
+            <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
+            <translation>Fare clic su uno strumento per sceglierlo (viene evidenziato). In grigio i dispositivi di tipo sconosciuto, che non si possono aggiungere.</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Aggiorna</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Aggiungi</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>Донгл не знайдено. Під'єднайте його й натисніть «Оновити».</source>
+            <translation>Nessun dongle trovato. Collegarlo e premere «Aggiorna».</translation>
+        </message>
+        <message>
+            <source>Усі донгли заповнені. Звільніть місце або під'єднайте ще один донгл.</source>
+            <translation>Tutti i dongle sono pieni. Liberare un posto o collegare un altro dongle.</translation>
+        </message>
+        <message>
+            <source>Оновити список</source>
+            <translation>Aggiorna l'elenco</translation>
+        </message>
+        <message>
+            <source>%1 — %2 з %3</source>
+            <translation>%1 — %2 di %3</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити донгл на %1.</source>
+            <translation>Impossibile aprire il dongle su %1.</translation>
+        </message>
+        <message>
+            <source>Донгл не почав сканування.</source>
+            <translation>Il dongle non ha avviato la scansione.</translation>
+        </message>
+        <message>
+            <source>Пошук приладів...</source>
+            <translation>Ricerca strumenti...</translation>
+        </message>
+        <message>
+            <source>Знайдено придатних приладів: %1</source>
+            <translation>Strumenti utilizzabili trovati: %1</translation>
+        </message>
+    </context>
+    <context>
         <name>GlobalUnitsDialog</name>
         <message>
             <source>Одиниці виміру</source>

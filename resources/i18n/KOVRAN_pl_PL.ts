@@ -438,6 +438,69 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
     </context>
     <context>
+        <name>DongleDeviceScanDialog</name>
+        <message>
+            <source>Додавання приладу через nRF-донгл</source>
+            <translation>Dodawanie przyrządu przez klucz nRF</translation>
+        </message>
+        <message>
+            <source>Додавання приладу через донгл BLED112</source>
+            <translation>Dodawanie przyrządu przez klucz BLED112</translation>
+        </message>
+        <message>
+            <source>Донгл:</source>
+            <translation>Klucz:</translation>
+        </message>
+        <message>
+            <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
+            <translation>Kliknij przyrząd, aby go wybrać (zostanie podświetlony). Na szaro oznaczono urządzenia nieznanego typu — nie można ich dodać.</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Odśwież</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Dodaj</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Донгл не знайдено. Під'єднайте його й натисніть «Оновити».</source>
+            <translation>Nie znaleziono klucza. Podłącz go i naciśnij „Odśwież”.</translation>
+        </message>
+        <message>
+            <source>Усі донгли заповнені. Звільніть місце або під'єднайте ще один донгл.</source>
+            <translation>Wszystkie klucze są zajęte. Zwolnij miejsce lub podłącz kolejny klucz.</translation>
+        </message>
+        <message>
+            <source>Оновити список</source>
+            <translation>Odśwież listę</translation>
+        </message>
+        <message>
+            <source>%1 — %2 з %3</source>
+            <translation>%1 — %2 z %3</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити донгл на %1.</source>
+            <translation>Nie udało się otworzyć klucza na %1.</translation>
+        </message>
+        <message>
+            <source>Донгл не почав сканування.</source>
+            <translation>Klucz nie rozpoczął skanowania.</translation>
+        </message>
+        <message>
+            <source>Пошук приладів...</source>
+            <translation>Wyszukiwanie przyrządów...</translation>
+        </message>
+        <message>
+            <source>Знайдено придатних приладів: %1</source>
+            <translation>Znaleziono przydatnych przyrządów: %1</translation>
+        </message>
+    </context>
+    <context>
         <name>GlobalUnitsDialog</name>
         <message>
             <source>Одиниці виміру</source>

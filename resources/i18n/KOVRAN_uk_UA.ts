@@ -438,6 +438,69 @@
         </message>
     </context>
     <context>
+        <name>DongleDeviceScanDialog</name>
+        <message>
+            <source>Додавання приладу через nRF-донгл</source>
+            <translation>Додавання приладу через nRF-донгл</translation>
+        </message>
+        <message>
+            <source>Додавання приладу через донгл BLED112</source>
+            <translation>Додавання приладу через донгл BLED112</translation>
+        </message>
+        <message>
+            <source>Донгл:</source>
+            <translation>Донгл:</translation>
+        </message>
+        <message>
+            <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
+            <translation>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Оновити</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Додати</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Скасувати</translation>
+        </message>
+        <message>
+            <source>Донгл не знайдено. Під'єднайте його й натисніть «Оновити».</source>
+            <translation>Донгл не знайдено. Під'єднайте його й натисніть «Оновити».</translation>
+        </message>
+        <message>
+            <source>Усі донгли заповнені. Звільніть місце або під'єднайте ще один донгл.</source>
+            <translation>Усі донгли заповнені. Звільніть місце або під'єднайте ще один донгл.</translation>
+        </message>
+        <message>
+            <source>Оновити список</source>
+            <translation>Оновити список</translation>
+        </message>
+        <message>
+            <source>%1 — %2 з %3</source>
+            <translation>%1 — %2 з %3</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити донгл на %1.</source>
+            <translation>Не вдалося відкрити донгл на %1.</translation>
+        </message>
+        <message>
+            <source>Донгл не почав сканування.</source>
+            <translation>Донгл не почав сканування.</translation>
+        </message>
+        <message>
+            <source>Пошук приладів...</source>
+            <translation>Пошук приладів...</translation>
+        </message>
+        <message>
+            <source>Знайдено придатних приладів: %1</source>
+            <translation>Знайдено придатних приладів: %1</translation>
+        </message>
+    </context>
+    <context>
         <name>GlobalUnitsDialog</name>
         <message>
             <source>Одиниці виміру</source>
