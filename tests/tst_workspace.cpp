@@ -1,5 +1,6 @@
 #include "links/modbus/modbuspoller.h"
 #include "modalanswerer.h"
+#include "bled112peer.h"
 #include "modbuspeer.h"
 #include "recording/chartwidget.h"
 #include "recording/monotablemodel.h"
@@ -166,6 +167,7 @@ private slots:
     void addingAModbusInstrument();
     void modbusInstrumentsGoLiveAndZero();
     void globalUnitsAreEnforcedOnModbusAgain();
+    void dongleCaliperButtonBecomesARecord();
 
 private:
     MeasuringSystem &window() { return *m_window; }
@@ -637,6 +639,27 @@ void TestWorkspace::globalUnitsAreEnforcedOnModbusAgain()
     QTRY_VERIFY(!peer.writes().isEmpty());
     QCOMPARE(peer.writes().first(), (ModbusPeer::Write{1, 0x2002, 1}));
     QTRY_COMPARE(window().devices().at(0).unit, int(UnitCode::Inch));
+}
+
+void TestWorkspace::dongleCaliperButtonBecomesARecord()
+{
+    QTemporaryDir dir;
+    Bled112Peer dongle;
+    const QString port = dongle.link(dir.filePath(QStringLiteral("ttyBLED0")));
+    VirtualPorts ports;
+    ports.add(port + QStringLiteral("@2458:0001"));
+    const QString mac = QStringLiteral("F0:5A:11:00:00:01");
+    dongle.addInstrument(mac, QStringLiteral("VELKOR CAL-150"), BleKind::Velkor);
+    dongle.setValue(mac, 3.5);
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"),
+                                 "[Devices]\nsize=1\n1\\name=Caliper\n1\\portName=DONGLE\n1\\address=1\n"
+                                 "1\\type=4\n1\\mac=" + mac.toUtf8() + "\n1\\donglePort=" + port.toUtf8() + "\n"));
+    m_window = std::make_unique<MeasuringSystem>();
+    QTRY_COMPARE(window().cards().at(0)->valueText(), QStringLiteral("3.50"));
+    QVERIFY(window().cards().at(0)->isConnectedShown());
+    QTRY_VERIFY(window().devices().at(0).infoValid); // the calibration date reached the record
+    dongle.pressButton(mac);
+    QTRY_COMPARE(window().recordings().records(0).values, QList<double>{3.5});
 }
 
 QTEST_MAIN(TestWorkspace)
