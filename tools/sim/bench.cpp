@@ -1,6 +1,6 @@
 #include "bench.h"
 
-#include "kovransettingswriter.h"
+#include "bled112peer.h"
 #include "measuringinstrument.h"
 #include "modbuspeer.h"
 #include "simlog.h"
@@ -8,15 +8,58 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace {
 constexpr int AdapterBaudRate = 9600;
+constexpr int DongleDeviceType = 4;
+const char *const DongleUsbIds = "@2458:0001";
+const char *const DongleName = "ttyBLED0";
 
 QString hex(const QByteArray &bytes)
 {
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+struct BleSpec
+{
+    QString address;
+    QString name;
+    BleKind kind;
+    int rssi;
+};
+
+// VELKOR calipers and indicators in turn, the third a Sylvac, then a device of no known kind, which a scan
+// shows greyed out. VELKOR instruments have random static addresses, the others public ones.
+QList<BleSpec> dongleInstruments(int count)
+{
+    static const int calipers[] = {150, 200, 300, 500};
+    static const int indicators[] = {10, 25, 50, 100};
+    const auto address = [](const char *prefix, int last) {
+        return QStringLiteral("%1:%2")
+            .arg(QLatin1String(prefix))
+            .arg(last, 2, 16, QLatin1Char('0'))
+            .toUpper();
+    };
+    QList<BleSpec> list;
+    int velkor = 0;
+    for (int i = 0; i < count; ++i) {
+        if (i == 2) {
+            list.append({address("54:6C:0E:00:00", i + 1), QStringLiteral("SY289"), BleKind::Sylvac, -58});
+            continue;
+        }
+        const int k = velkor++;
+        QString name = k % 2 == 0 ? QStringLiteral("VELKOR CAL-%1").arg(calipers[k / 2 % 4])
+                                  : QStringLiteral("VELKOR IND-%1").arg(indicators[k / 2 % 4]);
+        if (k >= 8)
+            name += QStringLiteral(" #%1").arg(k / 8 + 1);
+        list.append({address("F0:5A:11:00:00", i + 1), name, BleKind::Velkor, -52 - 3 * (k % 8)});
+    }
+    list.append({QStringLiteral("A4:C1:38:00:00:FF"), QStringLiteral("Heart Rate"),
+                 BleKind::NoDataCharacteristic, -74});
+    return list;
 }
 } // namespace
 
@@ -28,6 +71,7 @@ Bench::~Bench()
 {
     // The links must be gone before the temporary folder is removed.
     qDeleteAll(m_lines);
+    delete m_dongle;
 }
 
 bool Bench::start(const Options &options, QString *error)
@@ -65,7 +109,71 @@ bool Bench::start(const Options &options, QString *error)
             line->addSlave(std::move(instrument));
         }
     }
+    return options.bled112Instruments < 0 || openDongle(options, error);
+}
+
+bool Bench::openDongle(const Options &options, QString *error)
+{
+    m_dongle = new Bled112Peer;
+    if (!m_dongle->isOpen()) {
+        *error = QStringLiteral("cannot open a pseudo-terminal");
+        return false;
+    }
+    const QString link = QDir(m_linkDir).filePath(QLatin1String(DongleName));
+    if (m_dongle->link(link).isEmpty()) {
+        *error =
+            QStringLiteral("cannot create %1 (a file that is not a symlink is never replaced)").arg(link);
+        return false;
+    }
+    m_dongle->setConnectionLimit(options.bled112Limit);
+    m_dongleLimit = options.bled112Limit;
+    const QList<BleSpec> specs = dongleInstruments(options.bled112Instruments);
+    for (const BleSpec &spec : specs)
+        m_dongle->addInstrument(spec.address, spec.name, spec.kind, spec.rssi);
+    // The program is given the first instrument and the Sylvac one; the rest are there to be found by its
+    // scan.
+    for (int i = 0; i < options.bled112Instruments && m_storedBle.size() < 2; ++i) {
+        if (i > 0 && options.bled112Instruments > 2 && specs[i].kind != BleKind::Sylvac)
+            continue;
+        KovranSettingsWriter::Instrument device;
+        device.portName = QStringLiteral("DONGLE");
+        device.type = DongleDeviceType;
+        device.name = specs[i].name;
+        device.mac = specs[i].address;
+        device.donglePort = link;
+        device.bleProtocol = specs[i].kind == BleKind::Velkor ? 0 : 1;
+        m_storedBle.append(device);
+    }
+
+    const QString name = QLatin1String(DongleName);
+    connect(m_dongle, &Bled112Peer::changed, this, [name](const QString &address, const QString &what) {
+        SimLog::note(QStringLiteral("%1 [%2] %3").arg(name, address, what));
+    });
+    if (options.verbose) {
+        connect(m_dongle, &Bled112Peer::packetReceived, this, [name](const QByteArray &bytes) {
+            SimLog::trace(QStringLiteral("%1 <- %2").arg(name, hex(bytes)));
+        });
+        connect(m_dongle, &Bled112Peer::packetSent, this, [name](const QByteArray &bytes) {
+            SimLog::trace(QStringLiteral("%1 -> %2").arg(name, hex(bytes)));
+        });
+    }
+    if (options.bled112SilentAfterSeconds >= 0) {
+        QTimer::singleShot(options.bled112SilentAfterSeconds * 1000, this, [this, name] {
+            m_dongle->setSilent(true);
+            SimLog::note(QStringLiteral("%1 stops answering").arg(name));
+        });
+    }
     return true;
+}
+
+void Bench::dropBled112Connection()
+{
+    const QStringList connected = m_dongle ? m_dongle->connectedAddresses() : QStringList();
+    if (connected.isEmpty()) {
+        SimLog::note(QStringLiteral("%1: no connection to drop").arg(QLatin1String(DongleName)));
+        return;
+    }
+    m_dongle->dropConnection(connected.first());
 }
 
 ModbusPeer *Bench::openLine(bool verbose, QString *error)
@@ -109,12 +217,19 @@ QStringList Bench::portPaths() const
     QStringList paths;
     for (const ModbusPeer *line : m_lines)
         paths.append(line->linkPath());
+    if (m_dongle)
+        paths.append(m_dongle->linkPath());
     return paths;
 }
 
 QString Bench::virtualPortsLine() const
 {
-    return QStringLiteral("KOVRAN_VIRTUAL_PORTS=") + portPaths().join(u';');
+    QStringList ports;
+    for (const ModbusPeer *line : m_lines)
+        ports.append(line->linkPath());
+    if (m_dongle)
+        ports.append(m_dongle->linkPath() + QLatin1String(DongleUsbIds));
+    return QStringLiteral("KOVRAN_VIRTUAL_PORTS=") + ports.join(u';');
 }
 
 QString Bench::summary() const
@@ -130,6 +245,19 @@ QString Bench::summary() const
         for (const QString &description : descriptions)
             text += QStringLiteral("  ") + description + u'\n';
     }
+    if (m_dongle) {
+        text += QStringLiteral("BLED112 dongle %1 (%2), accepts %3 connections; SIGUSR1 drops one\n")
+                    .arg(m_dongle->linkPath(), m_dongle->slavePath())
+                    .arg(m_dongleLimit);
+        for (const QString &description : m_dongle->descriptions())
+            text += QStringLiteral("  ") + description + u'\n';
+        QStringList stored;
+        for (const KovranSettingsWriter::Instrument &device : m_storedBle)
+            stored.append(device.name);
+        if (!stored.isEmpty())
+            text += QStringLiteral("  given to KOVRAN with --write-config: %1\n")
+                        .arg(stored.join(QLatin1String(", ")));
+    }
     return text;
 }
 
@@ -139,8 +267,17 @@ bool Bench::writeKovranSettings(const QString &folder, QString *error) const
     QList<KovranSettingsWriter::Instrument> instruments;
     for (const ModbusPeer *line : m_lines) {
         adapters.append({line->linkPath(), AdapterBaudRate});
-        for (int address : line->addresses())
-            instruments.append({line->linkPath(), address});
+        for (int address : line->addresses()) {
+            KovranSettingsWriter::Instrument instrument;
+            instrument.portName = line->linkPath();
+            instrument.address = address;
+            instruments.append(instrument);
+        }
+    }
+    // Bluetooth instruments are numbered on their own.
+    for (int i = 0; i < m_storedBle.size(); ++i) {
+        instruments.append(m_storedBle[i]);
+        instruments.last().address = i + 1;
     }
     return KovranSettingsWriter::write(folder, adapters, instruments, error);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kovransettingswriter.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -7,11 +9,12 @@
 
 #include <memory>
 
+class Bled112Peer;
 class ModbusPeer;
 class QTemporaryDir;
 
-// The whole simulated bench: the Modbus lines with their stable names and the instruments on them.
-// Destroying it removes the names again.
+// The whole simulated bench: the Modbus lines and the BLED112 dongle with their stable names and the
+// instruments on them. Destroying it removes the names again.
 class Bench : public QObject
 {
     Q_OBJECT
@@ -21,6 +24,9 @@ public:
     {
         int modbusInstruments = 3;
         int modbusAdapters = 1;
+        int bled112Instruments = -1; // -1: no dongle
+        int bled112Limit = 8;        // connections the dongle accepts
+        int bled112SilentAfterSeconds = -1;
         QString linkDir; // empty: a fresh folder under the temporary folder
         bool verbose = false;
     };
@@ -32,16 +38,22 @@ public:
 
     // The names the program is given, in the order the ports were created.
     QStringList portPaths() const;
-    // KOVRAN_VIRTUAL_PORTS=<path>[;<path>...]
+    // KOVRAN_VIRTUAL_PORTS=<path>[;<path>...], the dongle's as <path>@2458:0001 (a BLED112's USB ids)
     QString virtualPortsLine() const;
     // A few lines for a person: each port and what hangs on it.
     QString summary() const;
     bool writeKovranSettings(const QString &folder, QString *error) const;
+    // The first instrument connected through the dongle goes away for a moment.
+    void dropBled112Connection();
 
 private:
     ModbusPeer *openLine(bool verbose, QString *error);
+    bool openDongle(const Options &options, QString *error);
 
     QString m_linkDir;
     std::unique_ptr<QTemporaryDir> m_ownLinkDir;
     QList<ModbusPeer *> m_lines;
+    Bled112Peer *m_dongle = nullptr;
+    int m_dongleLimit = 0;
+    QList<KovranSettingsWriter::Instrument> m_storedBle; // the dongle's instruments the program is given
 };

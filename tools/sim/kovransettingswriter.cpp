@@ -42,10 +42,13 @@ bool KovranSettingsWriter::write(const QString &folder, const QList<Adapter> &ad
     deviceFile.beginWriteArray(QStringLiteral("Devices"), int(instruments.size()));
     for (int i = 0; i < instruments.size(); ++i) {
         deviceFile.setArrayIndex(i);
-        deviceFile.setValue(QStringLiteral("name"), QStringLiteral("Indicator %1").arg(i + 1));
-        deviceFile.setValue(QStringLiteral("portName"), instruments[i].portName);
-        deviceFile.setValue(QStringLiteral("address"), instruments[i].address);
-        deviceFile.setValue(QStringLiteral("type"), 0);
+        const Instrument &instrument = instruments[i];
+        deviceFile.setValue(QStringLiteral("name"), instrument.name.isEmpty()
+                                                        ? QStringLiteral("Indicator %1").arg(i + 1)
+                                                        : instrument.name);
+        deviceFile.setValue(QStringLiteral("portName"), instrument.portName);
+        deviceFile.setValue(QStringLiteral("address"), instrument.address);
+        deviceFile.setValue(QStringLiteral("type"), instrument.type);
         deviceFile.setValue(QStringLiteral("precision"), 3);
         deviceFile.setValue(QStringLiteral("measuringType"), 0);
         deviceFile.setValue(QStringLiteral("limitMin"), 0.0);
@@ -54,9 +57,9 @@ bool KovranSettingsWriter::write(const QString &folder, const QList<Adapter> &ad
         deviceFile.setValue(QStringLiteral("hidPath"), QString());
         deviceFile.setValue(QStringLiteral("hidUnit"), 0);
         deviceFile.setValue(QStringLiteral("hidDecimals"), 2);
-        deviceFile.setValue(QStringLiteral("mac"), QString());
-        deviceFile.setValue(QStringLiteral("donglePort"), QString());
-        deviceFile.setValue(QStringLiteral("bleProtocol"), 0);
+        deviceFile.setValue(QStringLiteral("mac"), instrument.mac);
+        deviceFile.setValue(QStringLiteral("donglePort"), instrument.donglePort);
+        deviceFile.setValue(QStringLiteral("bleProtocol"), instrument.bleProtocol);
         deviceFile.setValue(QStringLiteral("serialUnit"), 0);
         deviceFile.setValue(QStringLiteral("userId"), QString());
     }

@@ -13,6 +13,11 @@ public:
     {
         QString portName;
         int address = 0;
+        int type = 0; // connection kind: 0 Modbus, 4 through a BLED112 dongle
+        QString name; // empty: "Indicator <n>"
+        QString mac;
+        QString donglePort;
+        int bleProtocol = 0; // 0 VELKOR, 1 Sylvac
     };
     struct Adapter
     {

@@ -16,6 +16,9 @@ namespace {
 constexpr int DefaultModbusInstruments = 3;
 constexpr int MaxModbusAddress = 247;
 constexpr int MaxAdapters = 32;
+constexpr int MaxBleInstruments = 32;
+constexpr int MaxBleConnections = 8;
+constexpr int MaxSilentAfterSeconds = 86400;
 constexpr int UsageError = 2;
 constexpr int StartError = 1;
 
@@ -55,7 +58,8 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Simulated KOVRAN measuring bench: Modbus RTU instruments on pseudo-terminals.\n"
+        QStringLiteral("Simulated KOVRAN measuring bench: Modbus RTU instruments and a BLED112 Bluetooth "
+                       "dongle on pseudo-terminals.\n"
                        "Runs until interrupted (Ctrl+C or SIGTERM), then removes its port links."));
     parser.addHelpOption();
     const QCommandLineOption modbusOption(
@@ -68,6 +72,21 @@ int main(int argc, char *argv[])
         QStringLiteral("adapters"),
         QStringLiteral("Spread the Modbus instruments over <K> adapter ports (default 1)."),
         QStringLiteral("K"));
+    const QCommandLineOption bledOption(
+        QStringLiteral("bled112"),
+        QStringLiteral(
+            "Simulate a BLED112 dongle (<link-dir>/ttyBLED0) with <N> Bluetooth instruments within "
+            "reach: VELKOR calipers and indicators, the third a Sylvac, plus a device of unknown "
+            "kind. SIGUSR1 drops a connection."),
+        QStringLiteral("N"));
+    const QCommandLineOption bledLimitOption(
+        QStringLiteral("bled112-limit"),
+        QStringLiteral("The dongle refuses connections beyond <K> (default %1), while still reporting %1.")
+            .arg(MaxBleConnections),
+        QStringLiteral("K"));
+    const QCommandLineOption bledSilentOption(
+        QStringLiteral("bled112-silent-after"),
+        QStringLiteral("The dongle stops answering <S> seconds after the start."), QStringLiteral("S"));
     const QCommandLineOption linkDirOption(
         QStringLiteral("link-dir"),
         QStringLiteral("Create the stable port names <DIR>/ttyKOVRAN0, ttyKOVRAN1, ... (default: a fresh "
@@ -83,8 +102,8 @@ int main(int argc, char *argv[])
         QStringLiteral("DIR"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Log every request and answer in hex on stderr."));
-    parser.addOptions(
-        {modbusOption, adaptersOption, linkDirOption, printEnvOption, writeConfigOption, verboseOption});
+    parser.addOptions({modbusOption, adaptersOption, bledOption, bledLimitOption, bledSilentOption,
+                       linkDirOption, printEnvOption, writeConfigOption, verboseOption});
     parser.process(app);
 
     if (!parser.positionalArguments().isEmpty())
@@ -93,15 +112,21 @@ int main(int argc, char *argv[])
 
     Bench::Options options;
     QString error;
-    // Further device kinds will join this test: the Modbus default only applies when none is asked for.
-    const bool deviceAskedFor = parser.isSet(modbusOption);
+    // The Modbus default only applies when no kind of device is asked for.
+    const bool deviceAskedFor = parser.isSet(modbusOption) || parser.isSet(bledOption);
     options.modbusInstruments = deviceAskedFor ? 0 : DefaultModbusInstruments;
     if (!readCount(parser, modbusOption, 0, MaxModbusAddress, &options.modbusInstruments, &error) ||
-        !readCount(parser, adaptersOption, 1, MaxAdapters, &options.modbusAdapters, &error))
+        !readCount(parser, adaptersOption, 1, MaxAdapters, &options.modbusAdapters, &error) ||
+        !readCount(parser, bledOption, 0, MaxBleInstruments, &options.bled112Instruments, &error) ||
+        !readCount(parser, bledLimitOption, 0, MaxBleConnections, &options.bled112Limit, &error) ||
+        !readCount(parser, bledSilentOption, 0, MaxSilentAfterSeconds, &options.bled112SilentAfterSeconds,
+                   &error))
         return fail(UsageError, error);
+    if ((parser.isSet(bledLimitOption) || parser.isSet(bledSilentOption)) && !parser.isSet(bledOption))
+        return fail(UsageError, QStringLiteral("--bled112-limit and --bled112-silent-after need --bled112"));
     if (options.modbusInstruments == 0 && !parser.isSet(adaptersOption))
         options.modbusAdapters = 0;
-    if (options.modbusAdapters == 0)
+    if (options.modbusAdapters == 0 && options.bled112Instruments < 0)
         return fail(UsageError, QStringLiteral("nothing to simulate"));
     options.linkDir = parser.value(linkDirOption);
     options.verbose = parser.isSet(verboseOption);
@@ -116,6 +141,10 @@ int main(int argc, char *argv[])
     });
 
     Bench bench;
+    if (options.bled112Instruments >= 0) {
+        signalWatcher.watchUserSignal();
+        QObject::connect(&signalWatcher, &SignalWatcher::userSignal, &bench, &Bench::dropBled112Connection);
+    }
     if (!bench.start(options, &error))
         return fail(StartError, error);
     if (parser.isSet(writeConfigOption) &&

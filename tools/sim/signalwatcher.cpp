@@ -38,12 +38,26 @@ SignalWatcher::SignalWatcher(QObject *parent)
     connect(m_notifier, &QSocketNotifier::activated, this, &SignalWatcher::readPipe);
 }
 
+void SignalWatcher::watchUserSignal()
+{
+    if (!m_notifier)
+        return;
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGUSR1, &action, nullptr);
+    m_userSignal = true;
+}
+
 SignalWatcher::~SignalWatcher()
 {
     if (!m_notifier)
         return;
     for (int signalNumber : WatchedSignals)
         ::signal(signalNumber, SIG_DFL);
+    if (m_userSignal)
+        ::signal(SIGUSR1, SIG_DFL);
     delete m_notifier;
     ::close(s_pipe[0]);
     ::close(s_pipe[1]);
@@ -53,6 +67,10 @@ SignalWatcher::~SignalWatcher()
 void SignalWatcher::readPipe()
 {
     char byte = 0;
-    while (::read(s_pipe[0], &byte, 1) == 1)
-        emit stopRequested(int(quint8(byte)));
+    while (::read(s_pipe[0], &byte, 1) == 1) {
+        if (byte == SIGUSR1)
+            emit userSignal();
+        else
+            emit stopRequested(int(quint8(byte)));
+    }
 }

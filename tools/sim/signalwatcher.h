@@ -4,8 +4,9 @@
 
 class QSocketNotifier;
 
-// Turns SIGINT, SIGTERM and SIGHUP into a Qt signal on the event loop. The handler only writes one byte
-// into a pipe (the self-pipe trick); everything else happens in the slot, where it is safe.
+// Turns SIGINT, SIGTERM and SIGHUP (and SIGUSR1 on request) into Qt signals on the event loop. The handler
+// only writes one byte into a pipe (the self-pipe trick); everything else happens in the slot, where it is
+// safe.
 class SignalWatcher : public QObject
 {
     Q_OBJECT
@@ -15,12 +16,16 @@ public:
     ~SignalWatcher() override;
 
     bool isWatching() const { return m_notifier != nullptr; }
+    // SIGUSR1 as well, reported by userSignal() instead of stopping.
+    void watchUserSignal();
 
 signals:
     void stopRequested(int signalNumber);
+    void userSignal();
 
 private:
     void readPipe();
 
     QSocketNotifier *m_notifier = nullptr;
+    bool m_userSignal = false;
 };

@@ -128,6 +128,39 @@ private slots:
         QCOMPARE(devices, (QStringList{m_link + QStringLiteral(" 1 0"), m_link + QStringLiteral(" 2 0")}));
     }
 
+    // A dongle's port goes out with a BLED112's USB ids, and two of its instruments, a VELKOR and the
+    // Sylvac, become program devices reached through it.
+    void dongle()
+    {
+        SettingsSandbox settings;
+        QTemporaryDir ports;
+        QProcess sim;
+        sim.start(QStringLiteral(KOVRAN_SIM_EXECUTABLE),
+                  {QStringLiteral("--bled112"), QStringLiteral("3"), QStringLiteral("--link-dir"),
+                   ports.path(), QStringLiteral("--print-env"), QStringLiteral("--write-config"),
+                   settings.path()});
+        while (!sim.canReadLine())
+            QVERIFY(sim.waitForReadyRead(5000));
+        const QString dongle = ports.filePath(QStringLiteral("ttyBLED0"));
+        QCOMPARE(sim.readLine().trimmed(), "KOVRAN_VIRTUAL_PORTS=" + dongle.toLocal8Bit() + "@2458:0001");
+        DeviceRegistry registry;
+        registry.loadDevices();
+        QStringList devices;
+        for (const DeviceRecord &record : registry.devices())
+            devices << QStringLiteral("%1|%2|%3|%4|%5|%6|%7")
+                           .arg(record.name, record.portName)
+                           .arg(int(record.address))
+                           .arg(record.type)
+                           .arg(record.mac, record.donglePort)
+                           .arg(record.bleProtocol);
+        const QString tail = QStringLiteral("|DONGLE|%1|4|%2|") + dongle + QStringLiteral("|%3");
+        QCOMPARE(devices,
+                 (QStringList{QStringLiteral("VELKOR CAL-150") + tail.arg(1).arg("F0:5A:11:00:00:01").arg(0),
+                              QStringLiteral("SY289") + tail.arg(2).arg("54:6C:0E:00:00:03").arg(1)}));
+        sim.terminate();
+        QVERIFY(sim.waitForFinished(5000));
+    }
+
 private:
     QTemporaryDir m_dir;
     SettingsSandbox m_settings;
