@@ -1,7 +1,7 @@
 #include "bled112peer.h"
-#include "virtualports.h"
 #include "links/dongle/bgapi.h"
 #include "links/dongle/bled112manager.h"
+#include "virtualports.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -47,6 +47,7 @@ private slots:
         intervals.queryReadMs = 50;
         intervals.queryClearMs = 1000;
         intervals.responseTimeoutMs = 300;
+        intervals.connectTimeoutMs = 300;
         m_link = std::make_unique<Bled112Manager>(intervals);
     }
 
@@ -87,8 +88,8 @@ private slots:
         // ends its procedure, nothing waits for the stuck-procedure release.
         QTRY_COMPARE(dates.count(), 1);
         QCOMPARE(dates.first().at(1).toDate(), QDate(2024, 3, 15));
-        QTRY_COMPARE_WITH_TIMEOUT(m_peer->instrumentWrites(kCaliper), (QList<QByteArray>{"\x30", QByteArray(1, '\0')}),
-                                  500);
+        QTRY_COMPARE_WITH_TIMEOUT(m_peer->instrumentWrites(kCaliper),
+                                  (QList<QByteArray>{"\x30", QByteArray(1, '\0')}), 500);
 
         // One press, one reading sent by the button, however long the flag stays up.
         readings.clear();
@@ -135,7 +136,7 @@ private slots:
         QTRY_COMPARE(dates.count(), 1);
         QTRY_COMPARE(m_peer->instrumentWrites(kCaliper).size(), 2); // query and acknowledge
         m_peer->setStallNextProcedure(true);
-        QVERIFY(m_link->zero(kCaliper));         // never completed
+        QVERIFY(m_link->zero(kCaliper));           // never completed
         QVERIFY(m_link->downloadMemory(kCaliper)); // waits behind it
         QTest::qWait(150);
         QCOMPARE(m_peer->instrumentWrites(kCaliper).size(), 3);
@@ -159,6 +160,17 @@ private slots:
         m_link->disconnectDevice(first);
         QTRY_VERIFY(!m_peer->connectedAddresses().contains(first) && m_peer->connectionCount() == 2);
         QCOMPARE(m_link->devicesOnPort(m_port), 3);
+    }
+
+    void instrumentOutOfReachDoesNotHoldTheDongle()
+    {
+        // Connected one at a time: the one switched off is given up, the other gets its turn, and the busy
+        // dongle's refusals teach no limit.
+        m_link->connectDevice(QStringLiteral("F0:5A:11:00:00:0E"), QString(), 0, m_port);
+        QTRY_COMPARE(heard(*m_peer, Bgapi::Gap, Bgapi::Id::ConnectDirect), 1);
+        m_link->connectDevice(kCaliper, QString(), 0, m_port);
+        QTRY_VERIFY(m_link->isConnected(kCaliper));
+        QCOMPARE(m_link->maxConnections(m_port), 8);
     }
 
     void unpluggedDongleComesBack()
@@ -198,7 +210,8 @@ private slots:
         m_link->connectDevice(QStringLiteral("F0:5A:11:00:00:05"), QString(), 0, m_port);
         m_link->connectDevice(QStringLiteral("not an address"), QString(), 0, m_port);
         // Events for a connection and handles nobody has, and a packet of an unknown class.
-        m_peer->sendRaw(QByteArray::fromHex("8008040507 2a00 01 03 1e2c00") + QByteArray::fromHex("80000905"));
+        m_peer->sendRaw(QByteArray::fromHex("8008040507 2a00 01 03 1e2c00") +
+                        QByteArray::fromHex("80000905"));
         m_peer->sendRaw(QByteArray::fromHex("80050401 07 0000 2a00"));
         QTRY_COMPARE(m_peer->connectionCount(), 1);
         QTest::qWait(300);

@@ -1,6 +1,6 @@
+#include "bled112peer.h"
 #include "links/modbus/modbuspoller.h"
 #include "modalanswerer.h"
-#include "bled112peer.h"
 #include "modbuspeer.h"
 #include "recording/chartwidget.h"
 #include "recording/monotablemodel.h"
@@ -653,7 +653,8 @@ void TestWorkspace::dongleCaliperButtonBecomesARecord()
     dongle.setValue(mac, 3.5);
     QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"),
                                  "[Devices]\nsize=1\n1\\name=Caliper\n1\\portName=DONGLE\n1\\address=1\n"
-                                 "1\\type=4\n1\\mac=" + mac.toUtf8() + "\n1\\donglePort=" + port.toUtf8() + "\n"));
+                                 "1\\type=4\n1\\mac=" +
+                                     mac.toUtf8() + "\n1\\donglePort=" + port.toUtf8() + "\n"));
     m_window = std::make_unique<MeasuringSystem>();
     QTRY_COMPARE(window().cards().at(0)->valueText(), QStringLiteral("3.50"));
     QVERIFY(window().cards().at(0)->isConnectedShown());

@@ -7,6 +7,8 @@
 #include <QDebug>
 #include <QSerialPort>
 
+#include <algorithm>
+
 namespace {
 
 void log(const QString &text)
@@ -35,6 +37,10 @@ quint16 cccdAfter(const QList<QPair<quint16, QByteArray>> &attributes, int index
     }
     return 0;
 }
+
+constexpr quint16 kWrongState = 0x0181;
+// The most connections a BLED112 firmware offers.
+constexpr quint8 kMostConnections = 8;
 
 QByteArray littleEndian16(quint16 value)
 {
@@ -114,6 +120,10 @@ void Bled112Manager::queueOpeningCommands(const QString &port, bool helloFirst)
         send(port, Bgapi::hello());
     }
     send(port, Bgapi::getConnections());
+    // The dongle keeps its connections while the program is away (a crash, a hang): they would refuse the
+    // same instruments as "already connected", and nobody here knows their handles. So they are dropped.
+    for (quint8 connection = 0; connection < kMostConnections; ++connection)
+        send(port, Bgapi::disconnect(connection));
 }
 
 bool Bled112Manager::isOpen(const QString &port) const
@@ -315,7 +325,8 @@ void Bled112Manager::handleResponse(const QString &port, const Bgapi::Packet &pa
                 if (device.port == port)
                     device.connecting = false;
             }
-            const int connected = connectedOn(port);
+            // "Wrong state" says the dongle was busy (scanning, another attempt), not that it is full.
+            const int connected = result == kWrongState ? 0 : connectedOn(port);
             if (connected >= 1 && connected < it->maxConnections) {
                 it->maxConnections = quint8(connected);
                 log(QStringLiteral("%1: фактична межа прошивки: %2 приладів").arg(port).arg(connected));
@@ -563,14 +574,27 @@ void Bled112Manager::watchTick()
         pump(*it);
     }
 
+    // A connection attempt holds its dongle until the instrument answers; one that is out of reach would
+    // hold it for ever, so the attempt is ended and the others get their turn.
+    for (auto it = m_devices.begin(); it != m_devices.end(); ++it) {
+        if (it->connecting && now - it->lastAttempt >= m_intervals.connectTimeoutMs) {
+            log(QStringLiteral("%1: не відповідає на з'єднання").arg(it.key()));
+            it->connecting = false;
+            send(it->port, Bgapi::endProcedure());
+        }
+    }
+
     if (!m_scanningPort.isEmpty() || m_dongles.isEmpty())
         return;
-    const QStringList addresses = m_devices.keys();
-    for (const QString &address : addresses) {
-        const auto it = m_devices.constFind(address);
-        if (it != m_devices.constEnd() && it->wanted && it->connection == 0xFF && !it->connecting)
-            attemptConnection(address);
+    QList<QPair<qint64, QString>> waiting;
+    for (auto it = m_devices.constBegin(); it != m_devices.constEnd(); ++it) {
+        if (it->wanted && it->connection == 0xFF && !it->connecting)
+            waiting.append({it->lastAttempt, it.key()});
     }
+    // The longest waiting first, so an instrument out of reach does not keep the others out.
+    std::sort(waiting.begin(), waiting.end());
+    for (const auto &device : waiting)
+        attemptConnection(device.second);
 }
 
 void Bled112Manager::closeDongle(const QString &port, const char *what)
@@ -635,6 +659,15 @@ QString Bled112Manager::choosePort() const
     return best;
 }
 
+bool Bled112Manager::isConnecting(const QString &port) const
+{
+    for (const Device &device : m_devices) {
+        if (device.port == port && device.connecting)
+            return true;
+    }
+    return false;
+}
+
 QString Bled112Manager::findDevice(const QString &port, quint8 connection) const
 {
     for (auto it = m_devices.constBegin(); it != m_devices.constEnd(); ++it) {
@@ -659,6 +692,9 @@ void Bled112Manager::attemptConnection(const QString &address)
         if (port.isEmpty())
             return;
     }
+    // A dongle makes one connection at a time; a second attempt meanwhile would only be refused.
+    if (isConnecting(port))
+        return;
     QByteArray bytes;
     quint8 type = 0;
     if (!Bgapi::parseAddress(address, bytes, type)) {
@@ -668,6 +704,7 @@ void Bled112Manager::attemptConnection(const QString &address)
     const bool moved = port != it->port;
     it->port = port;
     it->connecting = true;
+    it->lastAttempt = QDateTime::currentMSecsSinceEpoch();
     send(port, Bgapi::connectDirect(bytes, type));
     if (moved)
         emit devicePortChanged(address, port);

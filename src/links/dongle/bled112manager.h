@@ -19,6 +19,7 @@ struct Bled112Intervals
     int queryReadMs = 300;        // read the command characteristic after a query
     int queryClearMs = 2300;      // forget an unanswered query
     int responseTimeoutMs = 2000; // a dongle that answers no command within this is started afresh
+    int connectTimeoutMs = 4000;  // a connection attempt to an instrument out of reach is given up after this
 };
 
 // Instruments reached through BLED112 USB dongles, spoken to in the dongle's binary protocol. Every dongle
@@ -84,6 +85,7 @@ private:
         quint8 connection = 0xFF;
         bool wanted = false;
         bool connecting = false;
+        qint64 lastAttempt = 0; // when the last connection attempt started, ms since the epoch
         quint16 dataHandle = 0;
         quint16 dataCccdHandle = 0;
         quint16 commandHandle = 0;
@@ -126,6 +128,7 @@ private:
     QString choosePort() const;
     int connectedOn(const QString &port) const;
     QString findDevice(const QString &port, quint8 connection) const;
+    bool isConnecting(const QString &port) const;
 
     void subscribe(const QString &address, Device &device);
     void gattEnqueue(const QString &address, Device &device, const QByteArray &packet, bool isProcedure);
