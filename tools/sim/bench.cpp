@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -17,6 +18,9 @@ constexpr int AdapterBaudRate = 9600;
 constexpr int DongleDeviceType = 4;
 const char *const DongleUsbIds = "@2458:0001";
 const char *const DongleName = "ttyBLED0";
+// Button presses on the dongle's instruments come every 8 to 20 s.
+constexpr int ButtonPressMinMs = 8000;
+constexpr int ButtonPressSpreadMs = 12000;
 
 QString hex(const QByteArray &bytes)
 {
@@ -157,6 +161,15 @@ bool Bench::openDongle(const Options &options, QString *error)
             SimLog::trace(QStringLiteral("%1 -> %2").arg(name, hex(bytes)));
         });
     }
+    // Now and then somebody presses the send button of one of the instruments in use.
+    auto *buttons = new QTimer(this);
+    connect(buttons, &QTimer::timeout, this, [this, buttons] {
+        const QStringList connected = m_dongle->connectedAddresses();
+        if (!connected.isEmpty())
+            m_dongle->pressButton(connected.at(QRandomGenerator::global()->bounded(int(connected.size()))));
+        buttons->start(ButtonPressMinMs + QRandomGenerator::global()->bounded(ButtonPressSpreadMs));
+    });
+    buttons->start(ButtonPressMinMs);
     if (options.bled112SilentAfterSeconds >= 0) {
         QTimer::singleShot(options.bled112SilentAfterSeconds * 1000, this, [this, name] {
             m_dongle->setSilent(true);

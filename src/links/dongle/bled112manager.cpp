@@ -331,6 +331,7 @@ void Bled112Manager::handleResponse(const QString &port, const Bgapi::Packet &pa
                 it->maxConnections = quint8(connected);
                 log(QStringLiteral("%1: фактична межа прошивки: %2 приладів").arg(port).arg(connected));
             }
+            // The others try again with the watch tick: right away they would be refused alike.
         }
     }
     QTimer::singleShot(0, this, [this, port] { sendNext(port); });
@@ -355,6 +356,8 @@ void Bled112Manager::onConnectionStatus(const QString &port, const QByteArray &p
     log(QStringLiteral("%1: підключено, протокол %2").arg(address, bleProtocolName(device.protocol)));
     device.setupPhase = 1;
     gattEnqueue(address, device, Bgapi::findInformation(status.connection), true);
+    // The dongle is free for the next one.
+    connectWaiting();
 }
 
 void Bled112Manager::onDisconnected(const QString &port, const QByteArray &payload)
@@ -584,6 +587,11 @@ void Bled112Manager::watchTick()
         }
     }
 
+    connectWaiting();
+}
+
+void Bled112Manager::connectWaiting()
+{
     if (!m_scanningPort.isEmpty() || m_dongles.isEmpty())
         return;
     QList<QPair<qint64, QString>> waiting;

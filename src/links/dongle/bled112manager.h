@@ -125,6 +125,8 @@ private:
     // Forgets everything of the device's connection; returns whether it was connected.
     bool resetConnection(Device &device);
     void attemptConnection(const QString &address);
+    // Starts an attempt for every wanted instrument that is not connected, the longest waiting first.
+    void connectWaiting();
     QString choosePort() const;
     int connectedOn(const QString &port) const;
     QString findDevice(const QString &port, quint8 connection) const;
