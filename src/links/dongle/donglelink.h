@@ -37,6 +37,9 @@ public:
         }
     }
 
+    // The file name of a driver library the link needs and cannot find; empty when nothing is missing.
+    virtual QString missingLibrary() const { return QString(); }
+
     // Keeps the instrument connected from now on; an empty name or port keeps what is known.
     virtual void connectDevice(const QString &address, const QString &name, int protocol,
                                const QString &port) = 0;

@@ -158,7 +158,12 @@ void DongleDeviceScanDialog::startScan()
     m_found.clear();
     m_add->setEnabled(false);
     if (!m_link->openDongle(port)) {
-        m_status->setText(tr("Не вдалося відкрити донгл на %1.").arg(port));
+        QString text = tr("Не вдалося відкрити донгл на %1.").arg(port);
+        const QString library = m_link->missingLibrary();
+        if (!library.isEmpty())
+            text += QLatin1Char(' ') +
+                    tr("Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.").arg(library);
+        m_status->setText(text);
         return;
     }
     if (!m_link->startScan(port)) {

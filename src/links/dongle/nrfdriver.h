@@ -147,6 +147,8 @@ public:
     // False when no dongle can be driven at all (the library is missing); the reason says why.
     virtual bool isAvailable() const = 0;
     virtual QString unavailableReason() const = 0;
+    // The file the driver loads, for telling the user what to install.
+    virtual QString libraryName() const { return QString(); }
 
     // The physical, data link and transport layers and the adapter on a port; null on failure.
     virtual Adapter createAdapter(const QString &port, quint32 baudRate, quint32 retransmissionMs,
