@@ -465,6 +465,11 @@ bool NrfLibraryDriver::load(const QString &libraryPath)
     return true;
 }
 
+QString NrfLibraryDriver::libraryName() const
+{
+    return releaseFileName();
+}
+
 bool NrfLibraryDriver::isAvailable() const
 {
     return m_api != nullptr;

@@ -18,6 +18,7 @@ public:
 
     bool isAvailable() const override;
     QString unavailableReason() const override;
+    QString libraryName() const override;
 
     Adapter createAdapter(const QString &port, quint32 baudRate, quint32 retransmissionMs,
                           quint32 responseTimeoutMs) override;
