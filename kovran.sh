@@ -35,9 +35,10 @@ build() {
     cmake --build --preset "$preset"
 }
 
-# Three simulated Modbus instruments on one adapter and a BLED112 dongle with four Bluetooth instruments
-# nearby, and KOVRAN on a throwaway settings folder that already knows the Modbus ones and two of the
-# Bluetooth ones (the others are there for its dongle scan).
+# Three simulated Modbus instruments on one adapter, a BLED112 dongle with four Bluetooth instruments
+# nearby and an nRF dongle whose SoftDevice KOVRAN simulates itself, and KOVRAN on a throwaway settings
+# folder that already knows the Modbus ones and three of the Bluetooth ones (the others are there for its
+# dongle scan).
 demo_cleanup() {
     [ -n "${demo_sim:-}" ] && kill "$demo_sim" 2>/dev/null && wait "$demo_sim" 2>/dev/null
     [ -n "${demo_dir:-}" ] && rm -rf "$demo_dir"
@@ -50,7 +51,7 @@ demo() {
     demo_dir=$dir
     trap demo_cleanup EXIT
     mkdir -p "$dir/settings" "$dir/ports"
-    "build/$preset/tools/sim/kovran-sim" --modbus 3 --bled112 4 --link-dir "$dir/ports" --print-env \
+    "build/$preset/tools/sim/kovran-sim" --modbus 3 --bled112 4 --nrf --link-dir "$dir/ports" --print-env \
         --write-config "$dir/settings" >"$dir/sim.env" &
     demo_sim=$!
     for _ in $(seq 50); do
@@ -63,7 +64,8 @@ demo() {
         exit 1
     fi
     echo "kovran.sh: simulated bench on ${line#KOVRAN_VIRTUAL_PORTS=}"
-    KOVRAN_VIRTUAL_PORTS=${line#KOVRAN_VIRTUAL_PORTS=} KOVRAN_SETTINGS_DIR="$dir/settings" "build/$preset/src/kovran"
+    KOVRAN_VIRTUAL_PORTS=${line#KOVRAN_VIRTUAL_PORTS=} KOVRAN_SETTINGS_DIR="$dir/settings" \
+        KOVRAN_NRF_DRIVER=simulated "build/$preset/src/kovran"
 }
 
 main() {

@@ -6,18 +6,24 @@
 #include "simlog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
+#include <pty.h>
+#include <unistd.h>
 
 namespace {
 constexpr int AdapterBaudRate = 9600;
 constexpr int DongleDeviceType = 4;
 const char *const DongleUsbIds = "@2458:0001";
 const char *const DongleName = "ttyBLED0";
+constexpr int NrfDeviceType = 3;
+const char *const NrfUsbIds = "@1915:521F";
+const char *const NrfName = "ttyNRF0";
 // Button presses on the dongle's instruments come every 8 to 20 s.
 constexpr int ButtonPressMinMs = 8000;
 constexpr int ButtonPressSpreadMs = 12000;
@@ -76,6 +82,12 @@ Bench::~Bench()
     // The links must be gone before the temporary folder is removed.
     qDeleteAll(m_lines);
     delete m_dongle;
+    if (!m_nrfLink.isEmpty())
+        QFile::remove(m_nrfLink);
+    for (int fd : {m_nrfMaster, m_nrfSlave}) {
+        if (fd >= 0)
+            ::close(fd);
+    }
 }
 
 bool Bench::start(const Options &options, QString *error)
@@ -113,7 +125,39 @@ bool Bench::start(const Options &options, QString *error)
             line->addSlave(std::move(instrument));
         }
     }
-    return options.bled112Instruments < 0 || openDongle(options, error);
+    if (options.bled112Instruments >= 0 && !openDongle(options, error))
+        return false;
+    return !options.nrf || openNrfPort(error);
+}
+
+// Only a name for the program's port catalogue: with KOVRAN_NRF_DRIVER=simulated the program drives a
+// SoftDevice simulated inside itself and never opens this terminal. The device record below names that
+// simulation's VELKOR IND-10 by its address, which both sides keep the same by convention alone.
+bool Bench::openNrfPort(QString *error)
+{
+    char name[256] = {};
+    if (openpty(&m_nrfMaster, &m_nrfSlave, name, nullptr, nullptr) != 0) {
+        *error = QStringLiteral("cannot open a pseudo-terminal");
+        return false;
+    }
+    const QString link = QDir(m_linkDir).filePath(QLatin1String(NrfName));
+    if (QFileInfo(link).isSymLink())
+        QFile::remove(link); // left by an earlier run
+    if (!QFile::link(QString::fromLocal8Bit(name), link)) {
+        *error =
+            QStringLiteral("cannot create %1 (a file that is not a symlink is never replaced)").arg(link);
+        return false;
+    }
+    m_nrfLink = link;
+    KovranSettingsWriter::Instrument device;
+    device.portName = QStringLiteral("DONGLE");
+    device.type = NrfDeviceType;
+    device.name = QStringLiteral("VELKOR IND-10");
+    device.mac = QStringLiteral("C7:2A:10:00:00:02");
+    device.donglePort = link;
+    device.bleProtocol = 0;
+    m_storedBle.append(device);
+    return true;
 }
 
 bool Bench::openDongle(const Options &options, QString *error)
@@ -232,6 +276,8 @@ QStringList Bench::portPaths() const
         paths.append(line->linkPath());
     if (m_dongle)
         paths.append(m_dongle->linkPath());
+    if (!m_nrfLink.isEmpty())
+        paths.append(m_nrfLink);
     return paths;
 }
 
@@ -242,6 +288,8 @@ QString Bench::virtualPortsLine() const
         ports.append(line->linkPath());
     if (m_dongle)
         ports.append(m_dongle->linkPath() + QLatin1String(DongleUsbIds));
+    if (!m_nrfLink.isEmpty())
+        ports.append(m_nrfLink + QLatin1String(NrfUsbIds));
     return QStringLiteral("KOVRAN_VIRTUAL_PORTS=") + ports.join(u';');
 }
 
@@ -265,12 +313,18 @@ QString Bench::summary() const
         for (const QString &description : m_dongle->descriptions())
             text += QStringLiteral("  ") + description + u'\n';
         QStringList stored;
-        for (const KovranSettingsWriter::Instrument &device : m_storedBle)
-            stored.append(device.name);
+        for (const KovranSettingsWriter::Instrument &device : m_storedBle) {
+            if (device.type != NrfDeviceType)
+                stored.append(device.name);
+        }
         if (!stored.isEmpty())
             text += QStringLiteral("  given to KOVRAN with --write-config: %1\n")
                         .arg(stored.join(QLatin1String(", ")));
     }
+    if (!m_nrfLink.isEmpty())
+        text += QStringLiteral("nRF dongle %1: a name only, run KOVRAN with KOVRAN_NRF_DRIVER=simulated\n"
+                               "  given to KOVRAN with --write-config: VELKOR IND-10 C7:2A:10:00:00:02\n")
+                    .arg(m_nrfLink);
     return text;
 }
 

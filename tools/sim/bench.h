@@ -14,7 +14,7 @@ class ModbusPeer;
 class QTemporaryDir;
 
 // The whole simulated bench: the Modbus lines and the BLED112 dongle with their stable names and the
-// instruments on them. Destroying it removes the names again.
+// instruments on them, and the name of an nRF dongle. Destroying it removes the names again.
 class Bench : public QObject
 {
     Q_OBJECT
@@ -27,7 +27,8 @@ public:
         int bled112Instruments = -1; // -1: no dongle
         int bled112Limit = 8;        // connections the dongle accepts
         int bled112SilentAfterSeconds = -1;
-        QString linkDir; // empty: a fresh folder under the temporary folder
+        bool nrf = false; // a port named as an nRF dongle
+        QString linkDir;  // empty: a fresh folder under the temporary folder
         bool verbose = false;
     };
 
@@ -38,7 +39,8 @@ public:
 
     // The names the program is given, in the order the ports were created.
     QStringList portPaths() const;
-    // KOVRAN_VIRTUAL_PORTS=<path>[;<path>...], the dongle's as <path>@2458:0001 (a BLED112's USB ids)
+    // KOVRAN_VIRTUAL_PORTS=<path>[;<path>...], the dongles' as <path>@2458:0001 (a BLED112's USB ids) and
+    // <path>@1915:521F (an nRF dongle's)
     QString virtualPortsLine() const;
     // A few lines for a person: each port and what hangs on it.
     QString summary() const;
@@ -49,11 +51,15 @@ public:
 private:
     ModbusPeer *openLine(bool verbose, QString *error);
     bool openDongle(const Options &options, QString *error);
+    bool openNrfPort(QString *error);
 
     QString m_linkDir;
     std::unique_ptr<QTemporaryDir> m_ownLinkDir;
     QList<ModbusPeer *> m_lines;
     Bled112Peer *m_dongle = nullptr;
     int m_dongleLimit = 0;
+    QString m_nrfLink;
+    int m_nrfMaster = -1;
+    int m_nrfSlave = -1;
     QList<KovranSettingsWriter::Instrument> m_storedBle; // the dongle's instruments the program is given
 };

@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Simulated KOVRAN measuring bench: Modbus RTU instruments and a BLED112 Bluetooth "
-                       "dongle on pseudo-terminals.\n"
+                       "dongle on pseudo-terminals, and the port of an nRF dongle.\n"
                        "Runs until interrupted (Ctrl+C or SIGTERM), then removes its port links."));
     parser.addHelpOption();
     const QCommandLineOption modbusOption(
@@ -87,6 +87,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption bledSilentOption(
         QStringLiteral("bled112-silent-after"),
         QStringLiteral("The dongle stops answering <S> seconds after the start."), QStringLiteral("S"));
+    const QCommandLineOption nrfOption(
+        QStringLiteral("nrf"),
+        QStringLiteral("Name an nRF dongle port (<link-dir>/ttyNRF0, USB ids 1915:521F). Its SoftDevice and "
+                       "instruments are simulated inside KOVRAN, started with KOVRAN_NRF_DRIVER=simulated; "
+                       "--write-config gives the program its VELKOR IND-10."));
     const QCommandLineOption linkDirOption(
         QStringLiteral("link-dir"),
         QStringLiteral("Create the stable port names <DIR>/ttyKOVRAN0, ttyKOVRAN1, ... (default: a fresh "
@@ -102,7 +107,7 @@ int main(int argc, char *argv[])
         QStringLiteral("DIR"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Log every request and answer in hex on stderr."));
-    parser.addOptions({modbusOption, adaptersOption, bledOption, bledLimitOption, bledSilentOption,
+    parser.addOptions({modbusOption, adaptersOption, bledOption, bledLimitOption, bledSilentOption, nrfOption,
                        linkDirOption, printEnvOption, writeConfigOption, verboseOption});
     parser.process(app);
 
@@ -113,7 +118,8 @@ int main(int argc, char *argv[])
     Bench::Options options;
     QString error;
     // The Modbus default only applies when no kind of device is asked for.
-    const bool deviceAskedFor = parser.isSet(modbusOption) || parser.isSet(bledOption);
+    const bool deviceAskedFor =
+        parser.isSet(modbusOption) || parser.isSet(bledOption) || parser.isSet(nrfOption);
     options.modbusInstruments = deviceAskedFor ? 0 : DefaultModbusInstruments;
     if (!readCount(parser, modbusOption, 0, MaxModbusAddress, &options.modbusInstruments, &error) ||
         !readCount(parser, adaptersOption, 1, MaxAdapters, &options.modbusAdapters, &error) ||
@@ -126,7 +132,8 @@ int main(int argc, char *argv[])
         return fail(UsageError, QStringLiteral("--bled112-limit and --bled112-silent-after need --bled112"));
     if (options.modbusInstruments == 0 && !parser.isSet(adaptersOption))
         options.modbusAdapters = 0;
-    if (options.modbusAdapters == 0 && options.bled112Instruments < 0)
+    options.nrf = parser.isSet(nrfOption);
+    if (options.modbusAdapters == 0 && options.bled112Instruments < 0 && !options.nrf)
         return fail(UsageError, QStringLiteral("nothing to simulate"));
     options.linkDir = parser.value(linkDirOption);
     options.verbose = parser.isSet(verboseOption);

@@ -129,20 +129,23 @@ private slots:
     }
 
     // A dongle's port goes out with a BLED112's USB ids, and two of its instruments, a VELKOR and the
-    // Sylvac, become program devices reached through it.
+    // Sylvac, become program devices reached through it; the nRF port with an nRF dongle's ids and one
+    // VELKOR after them.
     void dongle()
     {
         SettingsSandbox settings;
         QTemporaryDir ports;
         QProcess sim;
         sim.start(QStringLiteral(KOVRAN_SIM_EXECUTABLE),
-                  {QStringLiteral("--bled112"), QStringLiteral("3"), QStringLiteral("--link-dir"),
-                   ports.path(), QStringLiteral("--print-env"), QStringLiteral("--write-config"),
-                   settings.path()});
+                  {QStringLiteral("--bled112"), QStringLiteral("3"), QStringLiteral("--nrf"),
+                   QStringLiteral("--link-dir"), ports.path(), QStringLiteral("--print-env"),
+                   QStringLiteral("--write-config"), settings.path()});
         while (!sim.canReadLine())
             QVERIFY(sim.waitForReadyRead(5000));
         const QString dongle = ports.filePath(QStringLiteral("ttyBLED0"));
-        QCOMPARE(sim.readLine().trimmed(), "KOVRAN_VIRTUAL_PORTS=" + dongle.toLocal8Bit() + "@2458:0001");
+        const QString nrf = ports.filePath(QStringLiteral("ttyNRF0"));
+        QCOMPARE(sim.readLine().trimmed(), "KOVRAN_VIRTUAL_PORTS=" + dongle.toLocal8Bit() + "@2458:0001;" +
+                                               nrf.toLocal8Bit() + "@1915:521F");
         DeviceRegistry registry;
         registry.loadDevices();
         QStringList devices;
@@ -156,7 +159,9 @@ private slots:
         const QString tail = QStringLiteral("|DONGLE|%1|4|%2|") + dongle + QStringLiteral("|%3");
         QCOMPARE(devices,
                  (QStringList{QStringLiteral("VELKOR CAL-150") + tail.arg(1).arg("F0:5A:11:00:00:01").arg(0),
-                              QStringLiteral("SY289") + tail.arg(2).arg("54:6C:0E:00:00:03").arg(1)}));
+                              QStringLiteral("SY289") + tail.arg(2).arg("54:6C:0E:00:00:03").arg(1),
+                              QStringLiteral("VELKOR IND-10|DONGLE|3|3|C7:2A:10:00:00:02|") + nrf +
+                                  QStringLiteral("|0")}));
         sim.terminate();
         QVERIFY(sim.waitForFinished(5000));
     }
