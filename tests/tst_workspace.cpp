@@ -1,4 +1,6 @@
 #include "bled112peer.h"
+#include "links/dongle/nrfdonglemanager.h"
+#include "links/dongle/nrfsimulation/nrfsimulateddriver.h"
 #include "links/modbus/modbuspoller.h"
 #include "modalanswerer.h"
 #include "modbuspeer.h"
@@ -147,6 +149,7 @@ class TestWorkspace : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { qputenv("KOVRAN_NRF_DRIVER", "simulated"); }
     void init();
     void cleanup();
 
@@ -168,6 +171,7 @@ private slots:
     void modbusInstrumentsGoLiveAndZero();
     void globalUnitsAreEnforcedOnModbusAgain();
     void dongleCaliperButtonBecomesARecord();
+    void nrfCaliperButtonBecomesARecord();
 
 private:
     MeasuringSystem &window() { return *m_window; }
@@ -661,6 +665,28 @@ void TestWorkspace::dongleCaliperButtonBecomesARecord()
     QTRY_VERIFY(window().devices().at(0).infoValid); // the calibration date reached the record
     dongle.pressButton(mac);
     QTRY_COMPARE(window().recordings().records(0).values, QList<double>{3.5});
+}
+
+void TestWorkspace::nrfCaliperButtonBecomesARecord()
+{
+    QTemporaryDir dir;
+    const QString port = dir.filePath(QStringLiteral("ttyNRF0"));
+    QVERIFY(QFile(port).open(QIODevice::WriteOnly));
+    VirtualPorts ports;
+    ports.add(port + QStringLiteral("@1915:521F"));
+    const QString mac = QStringLiteral("C7:2A:10:00:00:01"); // one of the simulated dongle's instruments
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"),
+                                 "[Devices]\nsize=1\n1\\name=Caliper\n1\\portName=DONGLE\n1\\address=1\n"
+                                 "1\\type=3\n1\\mac=" +
+                                     mac.toUtf8() + "\n"));
+    m_window = std::make_unique<MeasuringSystem>();
+    auto *dongle = static_cast<NrfSimulatedDriver *>(NrfDongleManager::instance()->driver());
+    dongle->setValue(mac, 4.25);
+    QTRY_COMPARE(window().cards().at(0)->valueText(), QStringLiteral("4.25"));
+    QTRY_COMPARE(window().devices().at(0).donglePort, port); // the dongle it was given, stored
+    dongle->pressButton(mac);
+    QTRY_VERIFY(window().recordings().recordCount(0) >= 1);
+    QCOMPARE(window().recordings().records(0).values.first(), 4.25);
 }
 
 QTEST_MAIN(TestWorkspace)

@@ -499,6 +499,10 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
             <source>Знайдено придатних приладів: %1</source>
             <translation>Gefundene verwendbare Geräte: %1</translation>
         </message>
+        <message>
+            <source>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</source>
+            <translation>Die Treiberbibliothek %1 wurde nicht gefunden: Installieren Sie sie oder legen Sie sie neben das Programm.</translation>
+        </message>
     </context>
     <context>
         <name>GlobalUnitsDialog</name>

@@ -499,6 +499,10 @@ Please choose a different 'New address'.</translation>
             <source>Знайдено придатних приладів: %1</source>
             <translation>Usable instruments found: %1</translation>
         </message>
+        <message>
+            <source>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</source>
+            <translation>The driver library %1 was not found: install it or put it next to the program.</translation>
+        </message>
     </context>
     <context>
         <name>GlobalUnitsDialog</name>

@@ -499,6 +499,10 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
             <source>Знайдено придатних приладів: %1</source>
             <translation>Instruments utilisables trouvés : %1</translation>
         </message>
+        <message>
+            <source>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</source>
+            <translation>La bibliothèque de pilote %1 est introuvable : installez-la ou placez-la à côté du programme.</translation>
+        </message>
     </context>
     <context>
         <name>GlobalUnitsDialog</name>

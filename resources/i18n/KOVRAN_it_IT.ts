@@ -499,6 +499,10 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
             <source>Знайдено придатних приладів: %1</source>
             <translation>Strumenti utilizzabili trovati: %1</translation>
         </message>
+        <message>
+            <source>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</source>
+            <translation>Libreria del driver %1 non trovata: installarla o metterla accanto al programma.</translation>
+        </message>
     </context>
     <context>
         <name>GlobalUnitsDialog</name>

@@ -499,6 +499,10 @@ Wybierz inny 'Nowy adres'.</translation>
             <source>Знайдено придатних приладів: %1</source>
             <translation>Znaleziono przydatnych przyrządów: %1</translation>
         </message>
+        <message>
+            <source>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</source>
+            <translation>Nie znaleziono biblioteki sterownika %1: zainstaluj ją lub umieść obok programu.</translation>
+        </message>
     </context>
     <context>
         <name>GlobalUnitsDialog</name>

@@ -499,6 +499,10 @@
             <source>Знайдено придатних приладів: %1</source>
             <translation>Знайдено придатних приладів: %1</translation>
         </message>
+        <message>
+            <source>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</source>
+            <translation>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</translation>
+        </message>
     </context>
     <context>
         <name>GlobalUnitsDialog</name>

@@ -7,12 +7,13 @@
 #include "common/indexrekey.h"
 #include "device_visual.h"
 #include "deviceeditdialog.h"
-#include "donglelinkadapter.h"
 #include "devicetypedialog.h"
+#include "donglelinkadapter.h"
 #include "globalunitsdialog.h"
 #include "links/ble/bleprotocol.h"
 #include "links/ble/blevelkormanager.h"
 #include "links/dongle/bled112manager.h"
+#include "links/dongle/nrfdonglemanager.h"
 #include "links/modbus/modbuspoller.h"
 #include "links/modbus/modbussettingsdialog.h"
 #include "modbuslinkadapter.h"
@@ -169,7 +170,10 @@ void MeasuringSystem::setUpLinks()
     m_dispatch->addAdapter(m_modbusLink);
     m_bleLink = new BleLinkAdapter(BleVelkorManager::instance(), m_dispatch);
     m_dispatch->addAdapter(m_bleLink);
-    m_dispatch->addAdapter(new DongleLinkAdapter(ConnectionKind::Bled112Dongle, Bled112Manager::instance(), m_dispatch));
+    m_dispatch->addAdapter(
+        new DongleLinkAdapter(ConnectionKind::Bled112Dongle, Bled112Manager::instance(), m_dispatch));
+    m_dispatch->addAdapter(
+        new DongleLinkAdapter(ConnectionKind::NrfDongle, NrfDongleManager::instance(), m_dispatch));
     connect(m_dispatch, &ReadingDispatcher::addRequested, this, &MeasuringSystem::addDevice);
     connect(m_dispatch, &ReadingDispatcher::statusChanged, m_cards, &CardColumn::refreshStatus);
     connect(m_dispatch, &ReadingDispatcher::recordRequested, this, &MeasuringSystem::onDeviceDataClicked);

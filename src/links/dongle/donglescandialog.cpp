@@ -162,7 +162,8 @@ void DongleDeviceScanDialog::startScan()
         const QString library = m_link->missingLibrary();
         if (!library.isEmpty())
             text += QLatin1Char(' ') +
-                    tr("Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.").arg(library);
+                    tr("Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.")
+                        .arg(library);
         m_status->setText(text);
         return;
     }

@@ -77,18 +77,21 @@ bool NrfDongleManager::openDongle(const QString &port)
         return true;
     if (!m_driver->isAvailable()) {
         if (!m_unavailableLogged)
-            log(QStringLiteral("донгл на %1 не можна використати: %2").arg(port, m_driver->unavailableReason()));
+            log(QStringLiteral("донгл на %1 не можна використати: %2")
+                    .arg(port, m_driver->unavailableReason()));
         m_unavailableLogged = true;
         return false;
     }
-    NrfDriver::Adapter adapter = m_driver->createAdapter(port, kBaudRate, kRetransmissionMs, kResponseTimeoutMs);
+    NrfDriver::Adapter adapter =
+        m_driver->createAdapter(port, kBaudRate, kRetransmissionMs, kResponseTimeoutMs);
     if (!adapter) {
         log(QStringLiteral("не вдалося створити адаптер на %1").arg(port));
         return false;
     }
     m_driver->setLogSeverityFilter(adapter, kLogWarnings);
     const quint32 opened = m_driver->open(
-        adapter, [](NrfDriver::Adapter, int code, const QString &message) {
+        adapter,
+        [](NrfDriver::Adapter, int code, const QString &message) {
             log(QStringLiteral("статус %1 %2").arg(code).arg(message));
         },
         [this](NrfDriver::Adapter from, const Nrf::Event &event) { onEvent(from, event); },
@@ -116,13 +119,17 @@ bool NrfDongleManager::openDongle(const QString &port)
         return false;
     }
     if (enabled == Nrf::InvalidState) {
-        log(QStringLiteral("%1: стек уже був піднятий - межу з'єднань змінити не вдалося, перевстромляння донгла в "
-                           "USB поверне її до %2")
+        log(QStringLiteral(
+                "%1: стек уже був піднятий - межу з'єднань змінити не вдалося, перевстромляння донгла в "
+                "USB поверне її до %2")
                 .arg(port)
                 .arg(kMostConnections));
         roles = kFewestConnections;
     } else if (roles < kMostConnections) {
-        log(QStringLiteral("%1: прошивка дала лише %2 одночасних з'єднань замість %3").arg(port).arg(roles).arg(kMostConnections));
+        log(QStringLiteral("%1: прошивка дала лише %2 одночасних з'єднань замість %3")
+                .arg(port)
+                .arg(roles)
+                .arg(kMostConnections));
     }
 
     AdapterRecord record;
@@ -132,7 +139,8 @@ bool NrfDongleManager::openDongle(const QString &port)
         quint8 type = 0;
         const quint32 added = m_driver->addVendorUuid(adapter, bleProfile(protocol).baseUuid128, type);
         if (added != Nrf::Success) {
-            log(QStringLiteral("не вдалося зареєструвати UUID %1: 0x%2").arg(bleProtocolName(protocol), hex(added)));
+            log(QStringLiteral("не вдалося зареєструвати UUID %1: 0x%2")
+                    .arg(bleProtocolName(protocol), hex(added)));
             m_driver->close(adapter);
             m_driver->deleteAdapter(adapter);
             return false;
@@ -258,7 +266,8 @@ void NrfDongleManager::stopScan()
         m_driver->stopScan(adapter);
 }
 
-void NrfDongleManager::connectDevice(const QString &address, const QString &name, int protocol, const QString &port)
+void NrfDongleManager::connectDevice(const QString &address, const QString &name, int protocol,
+                                     const QString &port)
 {
     const QString key = address.toUpper();
     {
@@ -296,7 +305,8 @@ bool NrfDongleManager::zero(const QString &address)
 bool NrfDongleManager::downloadMemory(const QString &address)
 {
     const int protocol = protocolOf(address);
-    return protocol != BleProtocol::Sylvac && writeToInstrument(address.toUpper(), memoryDownloadCommand(protocol));
+    return protocol != BleProtocol::Sylvac &&
+           writeToInstrument(address.toUpper(), memoryDownloadCommand(protocol));
 }
 
 bool NrfDongleManager::writeToInstrument(const QString &address, const QByteArray &bytes)
@@ -308,7 +318,8 @@ bool NrfDongleManager::writeToInstrument(const QString &address, const QByteArra
     {
         QMutexLocker lock(&m_mutex);
         const auto it = m_devices.constFind(address);
-        if (bytes.isEmpty() || it == m_devices.constEnd() || it->connHandle == Nrf::NoConnection || it->commandHandle == 0)
+        if (bytes.isEmpty() || it == m_devices.constEnd() || it->connHandle == Nrf::NoConnection ||
+            it->commandHandle == 0)
             return false;
         adapter = m_adapters.value(it->port).handle;
         connection = it->connHandle;
@@ -420,8 +431,8 @@ void NrfDongleManager::attemptConnection(const QString &address)
     if (!adapter)
         return;
     if (moved)
-        QMetaObject::invokeMethod(this, [this, address, port] { emit devicePortChanged(address, port); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, address, port] { emit devicePortChanged(address, port); }, Qt::QueuedConnection);
 
     QByteArray bytes;
     quint8 type = 0;
@@ -685,9 +696,9 @@ void NrfDongleManager::onCharacteristics(const QString &port, const Nrf::Event &
             }
         }
         end = device.discoveryPhase == 0 ? device.mainEndHandle : device.streamEndHandle;
-        const bool complete = device.discoveryPhase == 0
-                                  ? device.dataHandle && device.commandHandle && (profile.shortIds[3] == 0 || device.unitHandle)
-                                  : device.streamHandle != 0;
+        const bool complete = device.discoveryPhase == 0 ? device.dataHandle && device.commandHandle &&
+                                                               (profile.shortIds[3] == 0 || device.unitHandle)
+                                                         : device.streamHandle != 0;
         const quint16 target = device.discoveryPhase == 0 ? device.dataHandle : device.streamHandle;
         if (!complete && event.gattStatus == 0 && last != 0 && last < end) {
             next = Next::More;
@@ -698,8 +709,9 @@ void NrfDongleManager::onCharacteristics(const QString &port, const Nrf::Event &
             from = target + 1;
         } else {
             next = Next::Missing;
-            missing = device.discoveryPhase == 0 ? QStringLiteral("%1: характеристику даних не знайдено").arg(address)
-                                                 : QStringLiteral("%1: характеристику потоку не знайдено").arg(address);
+            missing = device.discoveryPhase == 0
+                          ? QStringLiteral("%1: характеристику даних не знайдено").arg(address)
+                          : QStringLiteral("%1: характеристику потоку не знайдено").arg(address);
         }
     }
     if (next == Next::More)
@@ -726,7 +738,8 @@ void NrfDongleManager::onDescriptors(const QString &port, const Nrf::Event &even
         Device &device = m_devices[address];
         adapter = m_adapters.value(port).handle;
         for (const Nrf::Descriptor &descriptor : event.descriptors) {
-            if (descriptor.uuid == Nrf::Uuid{BleStandardId::ClientCharacteristicConfiguration, Nrf::UuidType::Sig}) {
+            if (descriptor.uuid ==
+                Nrf::Uuid{BleStandardId::ClientCharacteristicConfiguration, Nrf::UuidType::Sig}) {
                 cccd = descriptor.handle;
                 break;
             }
@@ -769,18 +782,21 @@ void NrfDongleManager::onWriteResponse(const QString &port, const Nrf::Event &ev
         Device &device = m_devices[address];
         adapter = m_adapters.value(port).handle;
         protocol = device.protocol;
-        const bool onCccd = event.handle != 0 && (event.handle == device.dataCccdHandle || event.handle == device.unitCccdHandle ||
-                                                  event.handle == device.streamCccdHandle);
+        const bool onCccd = event.handle != 0 &&
+                            (event.handle == device.dataCccdHandle || event.handle == device.unitCccdHandle ||
+                             event.handle == device.streamCccdHandle);
         if (!onCccd)
             return;
         if (event.gattStatus != 0) {
             lock.unlock();
-            log(QStringLiteral("%1: прилад відхилив підписку, статус 0x%2").arg(address, hex(event.gattStatus)));
+            log(QStringLiteral("%1: прилад відхилив підписку, статус 0x%2")
+                    .arg(address, hex(event.gattStatus)));
             return;
         }
         if (event.handle == device.streamCccdHandle) {
             streamLogged = true;
-        } else if (event.handle == device.dataCccdHandle && device.unitHandle != 0 && device.unitCccdHandle == 0) {
+        } else if (event.handle == device.dataCccdHandle && device.unitHandle != 0 &&
+                   device.unitCccdHandle == 0) {
             next = Next::UnitDescriptors;
             device.cccdSearchHandle = device.unitHandle;
             unit = device.unitHandle;
@@ -802,7 +818,8 @@ void NrfDongleManager::onWriteResponse(const QString &port, const Nrf::Event &ev
             writeToInstrument(address, unitQueryCommand(protocol));
         const quint16 streamService = bleProfile(protocol).shortIds[4];
         if (streamService != 0)
-            m_driver->discoverPrimaryServices(adapter, event.connHandle, 1, {streamService, Nrf::UuidType::Sig});
+            m_driver->discoverPrimaryServices(adapter, event.connHandle, 1,
+                                              {streamService, Nrf::UuidType::Sig});
     }
 }
 

@@ -40,7 +40,8 @@ public:
     int devicesOnPort(const QString &port) const override;
     bool startScan(const QString &port) override;
     void stopScan() override;
-    void connectDevice(const QString &address, const QString &name, int protocol, const QString &port) override;
+    void connectDevice(const QString &address, const QString &name, int protocol,
+                       const QString &port) override;
     void disconnectDevice(const QString &address) override;
     bool zero(const QString &address) override;
     bool downloadMemory(const QString &address) override;

@@ -110,21 +110,21 @@ struct Event
 {
     quint16 id = 0;
     quint16 connHandle = NoConnection;
-    Address peer;                  // Connected, AdvertisingReport
-    quint8 reason = 0;             // Disconnected: the HCI reason
-    quint8 timeoutSource = 0;      // GapTimeout
-    qint8 rssi = 0;                // RssiChanged, AdvertisingReport
-    bool scanResponse = false;     // AdvertisingReport
-    QByteArray data;               // AdvertisingReport: advertising data; HandleValue: the value
-    quint16 gattStatus = 0;        // discovery and write responses: 0 success
+    Address peer;              // Connected, AdvertisingReport
+    quint8 reason = 0;         // Disconnected: the HCI reason
+    quint8 timeoutSource = 0;  // GapTimeout
+    qint8 rssi = 0;            // RssiChanged, AdvertisingReport
+    bool scanResponse = false; // AdvertisingReport
+    QByteArray data;           // AdvertisingReport: advertising data; HandleValue: the value
+    quint16 gattStatus = 0;    // discovery and write responses: 0 success
     quint16 errorHandle = 0;
-    QList<Service> services;       // PrimaryServiceDiscoveryResponse
-    QList<Characteristic> characteristics; // CharacteristicDiscoveryResponse
-    QList<Descriptor> descriptors; // DescriptorDiscoveryResponse
-    quint16 handle = 0;            // WriteResponse, HandleValue
-    quint8 handleValueType = 0;    // HandleValue
+    QList<Service> services;                   // PrimaryServiceDiscoveryResponse
+    QList<Characteristic> characteristics;     // CharacteristicDiscoveryResponse
+    QList<Descriptor> descriptors;             // DescriptorDiscoveryResponse
+    quint16 handle = 0;                        // WriteResponse, HandleValue
+    quint8 handleValueType = 0;                // HandleValue
     ConnectionParameters connectionParameters; // ConnectionParameterUpdateRequest
-    quint16 clientMtu = 0;         // ExchangeMtuRequest
+    quint16 clientMtu = 0;                     // ExchangeMtuRequest
 };
 
 } // namespace Nrf
