@@ -1,5 +1,7 @@
 #include "deviceeditdialog.h"
 
+#include "links/hid/keyboarddevicedialog.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -12,17 +14,6 @@
 #include <QSpinBox>
 
 namespace {
-
-// Shared with the keyboard instrument dialog, which shows the same unit list.
-const char *const kUnitTexts[] = {
-    QT_TRANSLATE_NOOP("KeyboardDeviceDialog", "Міліметри (mm)"),
-    QT_TRANSLATE_NOOP("KeyboardDeviceDialog", "Дюйми (inch)"),
-    QT_TRANSLATE_NOOP("KeyboardDeviceDialog", "Ньютони (N)"),
-    QT_TRANSLATE_NOOP("KeyboardDeviceDialog", "Фунт-сила (lbf)"),
-    QT_TRANSLATE_NOOP("KeyboardDeviceDialog", "Градуси (°)"),
-    QT_TRANSLATE_NOOP("KeyboardDeviceDialog", "Радіани (rad)"),
-};
-constexpr int kUnitCount = int(sizeof(kUnitTexts) / sizeof(kUnitTexts[0]));
 
 constexpr int kMaxDecimals = 6;
 constexpr double kLimitRange = 100000.0;
@@ -98,7 +89,7 @@ DeviceEditDialog::DeviceEditDialog(const DeviceRecord &record, QWidget *parent)
     if (record.type == ConnectionKind::HidKeyboard) {
         m_hidUnitCombo = new QComboBox(this);
         m_hidUnitCombo->setObjectName(QStringLiteral("hidUnitCombo"));
-        for (int code = 0; code < kUnitCount; ++code)
+        for (int code = 0; code < KeyboardDeviceDialog::kUnitCount; ++code)
             m_hidUnitCombo->addItem(unitText(code), code);
         // An unknown stored unit leaves the box empty: no unit chosen, and the workspace keeps the old one.
         m_hidUnitCombo->setCurrentIndex(m_hidUnitCombo->findData(record.hidUnit));
@@ -202,9 +193,7 @@ int DeviceEditDialog::hidDecimals() const
 
 QString DeviceEditDialog::unitText(int code)
 {
-    if (code < 0 || code >= kUnitCount)
-        code = UnitCode::Millimetre;
-    return QCoreApplication::translate("KeyboardDeviceDialog", kUnitTexts[code]);
+    return KeyboardDeviceDialog::unitText(code);
 }
 
 QString DeviceEditDialog::sensorKindText(quint16 kind)

@@ -14,8 +14,10 @@
 #include "links/ble/blevelkormanager.h"
 #include "links/dongle/bled112manager.h"
 #include "links/dongle/nrfdonglemanager.h"
+#include "links/hid/hidkeyboardmanager.h"
 #include "links/modbus/modbuspoller.h"
 #include "links/modbus/modbussettingsdialog.h"
+#include "links/sylvac/sylvacserialmanager.h"
 #include "modbuslinkadapter.h"
 #include "modearea.h"
 #include "readingdispatcher.h"
@@ -25,6 +27,7 @@
 #include "toolbarfitter.h"
 #include "usermanager.h"
 #include "usersdialog.h"
+#include "wiredlinkadapters.h"
 
 #include <QActionGroup>
 #include <QBluetoothDeviceInfo>
@@ -174,6 +177,11 @@ void MeasuringSystem::setUpLinks()
         new DongleLinkAdapter(ConnectionKind::Bled112Dongle, Bled112Manager::instance(), m_dispatch));
     m_dispatch->addAdapter(
         new DongleLinkAdapter(ConnectionKind::NrfDongle, NrfDongleManager::instance(), m_dispatch));
+    m_dispatch->addAdapter(new SylvacLinkAdapter(SylvacSerialManager::instance(), m_dispatch));
+    m_hidLink = new HidLinkAdapter(HidKeyboardManager::instance(), m_dispatch);
+    m_dispatch->addAdapter(m_hidLink);
+    connect(HidKeyboardManager::instance(), &HidKeyboardManager::keyboardsChanged, this,
+            &MeasuringSystem::refreshHidDevices);
     connect(m_dispatch, &ReadingDispatcher::addRequested, this, &MeasuringSystem::addDevice);
     connect(m_dispatch, &ReadingDispatcher::statusChanged, m_cards, &CardColumn::refreshStatus);
     connect(m_dispatch, &ReadingDispatcher::recordRequested, this, &MeasuringSystem::onDeviceDataClicked);
@@ -390,8 +398,14 @@ void MeasuringSystem::onUiRefreshTimerTimeout()
     m_area->refreshLiveValue();
 }
 
+void MeasuringSystem::refreshHidDevices()
+{
+    m_hidLink->refreshWatchList();
+}
+
 void MeasuringSystem::onPortWatchdogTick()
 {
+    refreshHidDevices();
     m_poller->onPortWatchdogTick();
 }
 

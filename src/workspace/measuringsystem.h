@@ -16,6 +16,7 @@ class BleLinkAdapter;
 class CardColumn;
 class Device_visual;
 class ModeArea;
+class HidLinkAdapter;
 class ModbusLinkAdapter;
 class ModbusPoller;
 class MonoTableModel;
@@ -105,6 +106,8 @@ public slots:
     void refreshDeviceOwners();
     void onUiRefreshTimerTimeout();
     void onPortWatchdogTick();
+    // The keyboards of the keyboard instruments are the ones watched.
+    void refreshHidDevices();
     void resetDeviceToZero(int deviceIndex);
     void onDeviceDataClicked(int index);
 
@@ -180,6 +183,7 @@ private:
     ReadingDispatcher *m_dispatch = nullptr;
     ModbusLinkAdapter *m_modbusLink = nullptr;
     BleLinkAdapter *m_bleLink = nullptr;
+    HidLinkAdapter *m_hidLink = nullptr;
     RecordingController *m_recording = nullptr;
     ModeArea *m_area = nullptr;
 };
