@@ -36,9 +36,10 @@ build() {
 }
 
 # Three simulated Modbus instruments on one adapter, a BLED112 dongle with four Bluetooth instruments
-# nearby and an nRF dongle whose SoftDevice KOVRAN simulates itself, and KOVRAN on a throwaway settings
-# folder that already knows the Modbus ones and three of the Bluetooth ones (the others are there for its
-# dongle scan).
+# nearby, an nRF dongle whose SoftDevice KOVRAN simulates itself, a Sylvac instrument on its data cable and a
+# keyboard instrument (a uinput keyboard, or a FIFO KOVRAN is told about where /dev/uinput cannot be
+# written), and KOVRAN on a throwaway settings folder that already knows the Modbus ones, three of the
+# Bluetooth ones and the Sylvac (the others are there for its dongle scan, the keyboard for its dialog).
 demo_cleanup() {
     [ -n "${demo_sim:-}" ] && kill "$demo_sim" 2>/dev/null && wait "$demo_sim" 2>/dev/null
     [ -n "${demo_dir:-}" ] && rm -rf "$demo_dir"
@@ -46,13 +47,13 @@ demo_cleanup() {
 }
 
 demo() {
-    local preset=$1 line dir
+    local preset=$1 line keyboards dir
     dir=$(mktemp -d "${TMPDIR:-/tmp}/kovran-demo.XXXXXX")
     demo_dir=$dir
     trap demo_cleanup EXIT
     mkdir -p "$dir/settings" "$dir/ports"
-    "build/$preset/tools/sim/kovran-sim" --modbus 3 --bled112 4 --nrf --link-dir "$dir/ports" --print-env \
-        --write-config "$dir/settings" >"$dir/sim.env" &
+    "build/$preset/tools/sim/kovran-sim" --modbus 3 --bled112 4 --nrf --sylvac 1 --keyboard \
+        --link-dir "$dir/ports" --print-env --write-config "$dir/settings" >"$dir/sim.env" &
     demo_sim=$!
     for _ in $(seq 50); do
         line=$(grep -m1 '^KOVRAN_VIRTUAL_PORTS=' "$dir/sim.env" || true)
@@ -64,7 +65,14 @@ demo() {
         exit 1
     fi
     echo "kovran.sh: simulated bench on ${line#KOVRAN_VIRTUAL_PORTS=}"
-    KOVRAN_VIRTUAL_PORTS=${line#KOVRAN_VIRTUAL_PORTS=} KOVRAN_SETTINGS_DIR="$dir/settings" \
+    # Printed together with the ports line, and only when the keyboard types into a FIFO.
+    keyboards=$(grep -m1 '^KOVRAN_VIRTUAL_KEYBOARDS=' "$dir/sim.env" || true)
+    local extra=()
+    if [ -n "$keyboards" ]; then
+        echo "kovran.sh: simulated keyboard instrument on ${keyboards#KOVRAN_VIRTUAL_KEYBOARDS=}"
+        extra=("$keyboards")
+    fi
+    env "${extra[@]}" KOVRAN_VIRTUAL_PORTS="${line#KOVRAN_VIRTUAL_PORTS=}" KOVRAN_SETTINGS_DIR="$dir/settings" \
         KOVRAN_NRF_DRIVER=simulated "build/$preset/src/kovran"
 }
 

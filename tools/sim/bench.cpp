@@ -4,6 +4,8 @@
 #include "measuringinstrument.h"
 #include "modbuspeer.h"
 #include "simlog.h"
+#include "sylvaccablepeer.h"
+#include "virtualkeyboard.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,9 +26,21 @@ const char *const DongleName = "ttyBLED0";
 constexpr int NrfDeviceType = 3;
 const char *const NrfUsbIds = "@1915:521F";
 const char *const NrfName = "ttyNRF0";
-// Button presses on the dongle's instruments come every 8 to 20 s.
+constexpr int SylvacDeviceType = 5;
+const char *const SylvacLine = "4800 baud 7E1";
+const double SylvacNominals[] = {12.5, 24.0, 48.5, 6.35};
+const char *const KeyboardFifoName = "VELKOR-KBD-Caliper";
+// Button presses on the dongle's instruments and the Sylvac ones come every 8 to 20 s, the keyboard
+// instrument types every 10 to 20 s.
 constexpr int ButtonPressMinMs = 8000;
 constexpr int ButtonPressSpreadMs = 12000;
+constexpr int TypingMinMs = 10000;
+constexpr int TypingSpreadMs = 10000;
+
+int randomBelow(int bound)
+{
+    return QRandomGenerator::global()->bounded(bound);
+}
 
 QString hex(const QByteArray &bytes)
 {
@@ -82,6 +96,8 @@ Bench::~Bench()
     // The links must be gone before the temporary folder is removed.
     qDeleteAll(m_lines);
     delete m_dongle;
+    qDeleteAll(m_sylvac);
+    delete m_keyboard;
     if (!m_nrfLink.isEmpty())
         QFile::remove(m_nrfLink);
     for (int fd : {m_nrfMaster, m_nrfSlave}) {
@@ -127,7 +143,101 @@ bool Bench::start(const Options &options, QString *error)
     }
     if (options.bled112Instruments >= 0 && !openDongle(options, error))
         return false;
-    return !options.nrf || openNrfPort(error);
+    if (options.nrf && !openNrfPort(error))
+        return false;
+    if (options.sylvacInstruments > 0 && !openSylvacCables(options, error))
+        return false;
+    return !options.keyboard || openKeyboard(options, error);
+}
+
+bool Bench::openSylvacCables(const Options &options, QString *error)
+{
+    for (int i = 0; i < options.sylvacInstruments; ++i) {
+        auto *cable = new SylvacCablePeer;
+        m_sylvac.append(cable);
+        if (!cable->isOpen()) {
+            *error = QStringLiteral("cannot open a pseudo-terminal");
+            return false;
+        }
+        const QString link = QDir(m_linkDir).filePath(QStringLiteral("ttySYLVAC%1").arg(i));
+        if (cable->link(link).isEmpty()) {
+            *error = QStringLiteral("cannot create %1 (a file that is not a symlink is never replaced)")
+                         .arg(link);
+            return false;
+        }
+        cable->drift(SylvacNominals[i % 4]);
+        const QString name = QFileInfo(link).fileName();
+        connect(cable, &SylvacCablePeer::changed, this,
+                [name](const QString &what) { SimLog::note(QStringLiteral("%1 %2").arg(name, what)); });
+        if (options.verbose) {
+            connect(cable, &SylvacCablePeer::commandReceived, this, [name](const QByteArray &line) {
+                SimLog::trace(QStringLiteral("%1 <- %2").arg(name, QString::fromLatin1(line)));
+            });
+            connect(cable, &SylvacCablePeer::lineSent, this, [name](const QByteArray &line) {
+                SimLog::trace(QStringLiteral("%1 -> %2").arg(name, QString::fromLatin1(line)));
+            });
+        }
+    }
+    auto *buttons = new QTimer(this);
+    connect(buttons, &QTimer::timeout, this, [this, buttons] {
+        m_sylvac.at(randomBelow(int(m_sylvac.size())))->pressButton();
+        buttons->start(ButtonPressMinMs + randomBelow(ButtonPressSpreadMs));
+    });
+    buttons->start(ButtonPressMinMs + randomBelow(ButtonPressSpreadMs));
+    return true;
+}
+
+bool Bench::openKeyboard(const Options &options, QString *error)
+{
+    m_keyboard = new VirtualKeyboard;
+    QString fallback;
+    if (!m_keyboard->start(QDir(m_linkDir).filePath(QLatin1String(KeyboardFifoName)), options.keyboardFifo,
+                           &fallback, error))
+        return false;
+    if (!fallback.isEmpty())
+        m_warnings.append(fallback);
+    auto *typing = new QTimer(this);
+    connect(typing, &QTimer::timeout, this, [this, typing] {
+        m_keyboard->typeReading();
+        typing->start(TypingMinMs + randomBelow(TypingSpreadMs));
+    });
+    typing->start(TypingMinMs + randomBelow(TypingSpreadMs));
+    return true;
+}
+
+SylvacCablePeer *Bench::firstSylvac()
+{
+    if (m_sylvac.isEmpty())
+        SimLog::note(QStringLiteral("no Sylvac instrument (--sylvac N)"));
+    return m_sylvac.value(0);
+}
+
+void Bench::pressSylvacButton(int index)
+{
+    if (index >= 0 && index < m_sylvac.size())
+        m_sylvac.at(index)->pressButton();
+    else
+        SimLog::note(QStringLiteral("no Sylvac instrument %1").arg(index + 1));
+}
+
+void Bench::toggleSylvacContinuous()
+{
+    if (SylvacCablePeer *cable = firstSylvac())
+        cable->setContinuous(!cable->isContinuous());
+}
+
+void Bench::toggleSylvacUnit()
+{
+    if (SylvacCablePeer *cable = firstSylvac())
+        cable->setInch(!cable->isInch());
+}
+
+void Bench::typeReading()
+{
+    if (m_keyboard)
+        m_keyboard->typeReading();
+    else
+        SimLog::note(QStringLiteral("no keyboard instrument (--keyboard)"));
 }
 
 // Only a name for the program's port catalogue: with KOVRAN_NRF_DRIVER=simulated the program drives a
@@ -278,6 +388,8 @@ QStringList Bench::portPaths() const
         paths.append(m_dongle->linkPath());
     if (!m_nrfLink.isEmpty())
         paths.append(m_nrfLink);
+    for (const SylvacCablePeer *cable : m_sylvac)
+        paths.append(cable->linkPath());
     return paths;
 }
 
@@ -290,7 +402,16 @@ QString Bench::virtualPortsLine() const
         ports.append(m_dongle->linkPath() + QLatin1String(DongleUsbIds));
     if (!m_nrfLink.isEmpty())
         ports.append(m_nrfLink + QLatin1String(NrfUsbIds));
+    for (const SylvacCablePeer *cable : m_sylvac)
+        ports.append(cable->linkPath());
     return QStringLiteral("KOVRAN_VIRTUAL_PORTS=") + ports.join(u';');
+}
+
+QString Bench::virtualKeyboardsLine() const
+{
+    if (!m_keyboard || m_keyboard->fifoPath().isEmpty())
+        return QString();
+    return QStringLiteral("KOVRAN_VIRTUAL_KEYBOARDS=%1@%2").arg(m_keyboard->fifoPath(), VirtualKeyboard::usbIds());
 }
 
 QString Bench::summary() const
@@ -325,6 +446,16 @@ QString Bench::summary() const
         text += QStringLiteral("nRF dongle %1: a name only, run KOVRAN with KOVRAN_NRF_DRIVER=simulated\n"
                                "  given to KOVRAN with --write-config: VELKOR IND-10 C7:2A:10:00:00:02\n")
                     .arg(m_nrfLink);
+    for (int i = 0; i < m_sylvac.size(); ++i) {
+        text += QStringLiteral("Sylvac data cable %1 (%2), %3%4\n  %5\n")
+                    .arg(m_sylvac[i]->linkPath(), m_sylvac[i]->slavePath(), QLatin1String(SylvacLine),
+                         i == 0 ? QStringLiteral("; SIGUSR2 presses its data button") : QString(),
+                         m_sylvac[i]->description());
+    }
+    if (m_keyboard)
+        text += QStringLiteral("Keyboard instrument %1; types a reading every 10-20 s, not written with "
+                               "--write-config\n")
+                    .arg(m_keyboard->description());
     return text;
 }
 
@@ -341,10 +472,18 @@ bool Bench::writeKovranSettings(const QString &folder, QString *error) const
             instruments.append(instrument);
         }
     }
-    // Bluetooth instruments are numbered on their own.
+    // Bluetooth instruments are numbered on their own, and so are Sylvac cables.
     for (int i = 0; i < m_storedBle.size(); ++i) {
         instruments.append(m_storedBle[i]);
         instruments.last().address = i + 1;
+    }
+    for (int i = 0; i < m_sylvac.size(); ++i) {
+        KovranSettingsWriter::Instrument instrument;
+        instrument.portName = m_sylvac[i]->linkPath();
+        instrument.address = i + 1;
+        instrument.type = SylvacDeviceType;
+        instrument.name = QStringLiteral("Sylvac S_Cal %1").arg(i + 1);
+        instruments.append(instrument);
     }
     return KovranSettingsWriter::write(folder, adapters, instruments, error);
 }

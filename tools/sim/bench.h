@@ -12,9 +12,12 @@
 class Bled112Peer;
 class ModbusPeer;
 class QTemporaryDir;
+class SylvacCablePeer;
+class VirtualKeyboard;
 
-// The whole simulated bench: the Modbus lines and the BLED112 dongle with their stable names and the
-// instruments on them, and the name of an nRF dongle. Destroying it removes the names again.
+// The whole simulated bench: the Modbus lines, the BLED112 dongle and the Sylvac data cables with their
+// stable names and the instruments on them, the name of an nRF dongle and a keyboard instrument. Destroying
+// it removes the names again.
 class Bench : public QObject
 {
     Q_OBJECT
@@ -28,6 +31,9 @@ public:
         int bled112Limit = 8;        // connections the dongle accepts
         int bled112SilentAfterSeconds = -1;
         bool nrf = false; // a port named as an nRF dongle
+        int sylvacInstruments = 0;
+        bool keyboard = false;
+        bool keyboardFifo = false; // even where uinput works
         QString linkDir;  // empty: a fresh folder under the temporary folder
         bool verbose = false;
     };
@@ -42,16 +48,30 @@ public:
     // KOVRAN_VIRTUAL_PORTS=<path>[;<path>...], the dongles' as <path>@2458:0001 (a BLED112's USB ids) and
     // <path>@1915:521F (an nRF dongle's)
     QString virtualPortsLine() const;
+    // KOVRAN_VIRTUAL_KEYBOARDS=<fifo>@1209:4B56 when the keyboard instrument types into a FIFO, else empty.
+    QString virtualKeyboardsLine() const;
+    // Why something runs in a poorer way than asked, one line each.
+    QStringList warnings() const { return m_warnings; }
     // A few lines for a person: each port and what hangs on it.
     QString summary() const;
     bool writeKovranSettings(const QString &folder, QString *error) const;
     // The first instrument connected through the dongle goes away for a moment.
     void dropBled112Connection();
+    bool hasSylvac() const { return !m_sylvac.isEmpty(); }
+    bool hasKeyboard() const { return m_keyboard != nullptr; }
+    // The data button of a Sylvac instrument, counted from 0.
+    void pressSylvacButton(int index);
+    void toggleSylvacContinuous();
+    void toggleSylvacUnit();
+    void typeReading();
 
 private:
     ModbusPeer *openLine(bool verbose, QString *error);
     bool openDongle(const Options &options, QString *error);
     bool openNrfPort(QString *error);
+    bool openSylvacCables(const Options &options, QString *error);
+    bool openKeyboard(const Options &options, QString *error);
+    SylvacCablePeer *firstSylvac();
 
     QString m_linkDir;
     std::unique_ptr<QTemporaryDir> m_ownLinkDir;
@@ -62,4 +82,7 @@ private:
     int m_nrfMaster = -1;
     int m_nrfSlave = -1;
     QList<KovranSettingsWriter::Instrument> m_storedBle; // the dongle's instruments the program is given
+    QList<SylvacCablePeer *> m_sylvac;
+    VirtualKeyboard *m_keyboard = nullptr;
+    QStringList m_warnings;
 };

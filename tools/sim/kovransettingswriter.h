@@ -13,7 +13,7 @@ public:
     {
         QString portName;
         int address = 0;
-        int type = 0; // connection kind: 0 Modbus, 3 through an nRF dongle, 4 through a BLED112 dongle
+        int type = 0; // connection kind: 0 Modbus, 3 nRF dongle, 4 BLED112 dongle, 5 Sylvac data cable
         QString name; // empty: "Indicator <n>"
         QString mac;
         QString donglePort;

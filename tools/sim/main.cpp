@@ -6,10 +6,13 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QSocketNotifier>
 #include <QTextStream>
 
 #include <csignal>
 #include <cstdio>
+#include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -19,6 +22,7 @@ constexpr int MaxAdapters = 32;
 constexpr int MaxBleInstruments = 32;
 constexpr int MaxBleConnections = 8;
 constexpr int MaxSilentAfterSeconds = 86400;
+constexpr int MaxSylvacInstruments = 8;
 constexpr int UsageError = 2;
 constexpr int StartError = 1;
 
@@ -47,6 +51,50 @@ int fail(int code, const QString &message)
     return code;
 }
 
+const char *const KeysHelp =
+    "Keys (then Enter): Enter or s presses the first Sylvac's data button, s2 the second's, f toggles its "
+    "continuous sending, u its unit mm/inch, k makes the keyboard instrument type a reading.\n";
+
+void onKey(Bench &bench, const QString &line)
+{
+    const QString key = line.trimmed().toLower();
+    bool ok = false;
+    if (key.isEmpty() || key == QLatin1String("s"))
+        bench.pressSylvacButton(0);
+    else if (key.startsWith(u's') && key.mid(1).toInt(&ok) > 0 && ok)
+        bench.pressSylvacButton(key.mid(1).toInt() - 1);
+    else if (key == QLatin1String("f"))
+        bench.toggleSylvacContinuous();
+    else if (key == QLatin1String("u"))
+        bench.toggleSylvacUnit();
+    else if (key == QLatin1String("k"))
+        bench.typeReading();
+    else
+        SimLog::note(QString::fromLatin1(KeysHelp).trimmed());
+}
+
+// Lines typed at the terminal, read as they come without ever blocking the bench.
+void readKeys(Bench &bench)
+{
+    auto *notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, &bench);
+    auto buffer = std::make_shared<QByteArray>();
+    QObject::connect(notifier, &QSocketNotifier::activated, &bench, [&bench, notifier, buffer] {
+        char chunk[256];
+        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (n <= 0) {
+            notifier->setEnabled(false); // end of input: no more keys
+            return;
+        }
+        buffer->append(chunk, n);
+        qsizetype end;
+        while ((end = buffer->indexOf('\n')) >= 0) {
+            const QString line = QString::fromLocal8Bit(buffer->left(end));
+            buffer->remove(0, end + 1);
+            onKey(bench, line);
+        }
+    });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -58,8 +106,9 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Simulated KOVRAN measuring bench: Modbus RTU instruments and a BLED112 Bluetooth "
-                       "dongle on pseudo-terminals, and the port of an nRF dongle.\n"
+        QStringLiteral("Simulated KOVRAN measuring bench: Modbus RTU instruments, a BLED112 Bluetooth dongle "
+                       "and Sylvac data cables on pseudo-terminals, the port of an nRF dongle and a keyboard "
+                       "instrument.\n"
                        "Runs until interrupted (Ctrl+C or SIGTERM), then removes its port links."));
     parser.addHelpOption();
     const QCommandLineOption modbusOption(
@@ -92,6 +141,22 @@ int main(int argc, char *argv[])
         QStringLiteral("Name an nRF dongle port (<link-dir>/ttyNRF0, USB ids 1915:521F). Its SoftDevice and "
                        "instruments are simulated inside KOVRAN, started with KOVRAN_NRF_DRIVER=simulated; "
                        "--write-config gives the program its VELKOR IND-10."));
+    const QCommandLineOption sylvacOption(
+        QStringLiteral("sylvac"),
+        QStringLiteral("Simulate <N> Sylvac instruments (1 to %1), each on its data cable "
+                       "(<link-dir>/ttySYLVAC0, ...; 4800 baud 7E1). Their data buttons are pressed now and "
+                       "then; SIGUSR2 presses the first one's.")
+            .arg(MaxSylvacInstruments),
+        QStringLiteral("N"));
+    const QCommandLineOption keyboardOption(
+        QStringLiteral("keyboard"),
+        QStringLiteral("Simulate a USB keyboard instrument (VELKOR KBD Caliper, 1209:4B56) typing a reading "
+                       "every 10-20 s: a uinput device, or where /dev/uinput cannot be written (or with "
+                       "--keyboard-fifo) the FIFO <link-dir>/VELKOR-KBD-Caliper carrying input events, "
+                       "named in a KOVRAN_VIRTUAL_KEYBOARDS line. Never written with --write-config."));
+    QCommandLineOption keyboardFifoOption(QStringLiteral("keyboard-fifo"),
+                                          QStringLiteral("The keyboard instrument types into its FIFO."));
+    keyboardFifoOption.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption linkDirOption(
         QStringLiteral("link-dir"),
         QStringLiteral("Create the stable port names <DIR>/ttyKOVRAN0, ttyKOVRAN1, ... (default: a fresh "
@@ -100,7 +165,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption printEnvOption(
         QStringLiteral("print-env"),
         QStringLiteral(
-            "Print only the line KOVRAN_VIRTUAL_PORTS=<port>[;<port>...] once the ports are ready."));
+            "Print only the line KOVRAN_VIRTUAL_PORTS=<port>[;<port>...] once the ports are ready, and the "
+            "KOVRAN_VIRTUAL_KEYBOARDS line after it when there is one."));
     const QCommandLineOption writeConfigOption(
         QStringLiteral("write-config"),
         QStringLiteral("Also write com_adapters.ini and devices_config.ini for KOVRAN into <DIR>."),
@@ -108,7 +174,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Log every request and answer in hex on stderr."));
     parser.addOptions({modbusOption, adaptersOption, bledOption, bledLimitOption, bledSilentOption, nrfOption,
-                       linkDirOption, printEnvOption, writeConfigOption, verboseOption});
+                       sylvacOption, keyboardOption, keyboardFifoOption, linkDirOption, printEnvOption,
+                       writeConfigOption, verboseOption});
     parser.process(app);
 
     if (!parser.positionalArguments().isEmpty())
@@ -118,22 +185,27 @@ int main(int argc, char *argv[])
     Bench::Options options;
     QString error;
     // The Modbus default only applies when no kind of device is asked for.
-    const bool deviceAskedFor =
-        parser.isSet(modbusOption) || parser.isSet(bledOption) || parser.isSet(nrfOption);
+    const bool deviceAskedFor = parser.isSet(modbusOption) || parser.isSet(bledOption) ||
+                                parser.isSet(nrfOption) || parser.isSet(sylvacOption) ||
+                                parser.isSet(keyboardOption) || parser.isSet(keyboardFifoOption);
     options.modbusInstruments = deviceAskedFor ? 0 : DefaultModbusInstruments;
     if (!readCount(parser, modbusOption, 0, MaxModbusAddress, &options.modbusInstruments, &error) ||
         !readCount(parser, adaptersOption, 1, MaxAdapters, &options.modbusAdapters, &error) ||
         !readCount(parser, bledOption, 0, MaxBleInstruments, &options.bled112Instruments, &error) ||
         !readCount(parser, bledLimitOption, 0, MaxBleConnections, &options.bled112Limit, &error) ||
         !readCount(parser, bledSilentOption, 0, MaxSilentAfterSeconds, &options.bled112SilentAfterSeconds,
-                   &error))
+                   &error) ||
+        !readCount(parser, sylvacOption, 1, MaxSylvacInstruments, &options.sylvacInstruments, &error))
         return fail(UsageError, error);
     if ((parser.isSet(bledLimitOption) || parser.isSet(bledSilentOption)) && !parser.isSet(bledOption))
         return fail(UsageError, QStringLiteral("--bled112-limit and --bled112-silent-after need --bled112"));
     if (options.modbusInstruments == 0 && !parser.isSet(adaptersOption))
         options.modbusAdapters = 0;
     options.nrf = parser.isSet(nrfOption);
-    if (options.modbusAdapters == 0 && options.bled112Instruments < 0 && !options.nrf)
+    options.keyboardFifo = parser.isSet(keyboardFifoOption);
+    options.keyboard = parser.isSet(keyboardOption) || options.keyboardFifo;
+    if (options.modbusAdapters == 0 && options.bled112Instruments < 0 && !options.nrf &&
+        options.sylvacInstruments == 0 && !options.keyboard)
         return fail(UsageError, QStringLiteral("nothing to simulate"));
     options.linkDir = parser.value(linkDirOption);
     options.verbose = parser.isSet(verboseOption);
@@ -152,20 +224,37 @@ int main(int argc, char *argv[])
         signalWatcher.watchUserSignal();
         QObject::connect(&signalWatcher, &SignalWatcher::userSignal, &bench, &Bench::dropBled112Connection);
     }
+    if (options.sylvacInstruments > 0) {
+        signalWatcher.watchSecondUserSignal();
+        QObject::connect(&signalWatcher, &SignalWatcher::secondUserSignal, &bench,
+                         [&bench] { bench.pressSylvacButton(0); });
+    }
     if (!bench.start(options, &error))
         return fail(StartError, error);
+    for (const QString &warning : bench.warnings())
+        std::fputs(qPrintable(QStringLiteral("kovran-sim: %1\n").arg(warning)), stderr);
     if (parser.isSet(writeConfigOption) &&
         !bench.writeKovranSettings(parser.value(writeConfigOption), &error))
         return fail(StartError, error);
 
+    const bool keys = ::isatty(STDIN_FILENO) && (bench.hasSylvac() || bench.hasKeyboard());
+    if (keys)
+        readKeys(bench);
+
+    // Both lines in one write: a script that has found the first finds the second too.
+    QString env = bench.virtualPortsLine() + u'\n';
+    if (!bench.virtualKeyboardsLine().isEmpty())
+        env += bench.virtualKeyboardsLine() + u'\n';
     QTextStream out(stdout);
     if (parser.isSet(printEnvOption)) {
-        out << bench.virtualPortsLine() << Qt::endl;
+        out << env << Qt::flush;
     } else {
         out << bench.summary();
+        if (keys)
+            out << KeysHelp;
         if (parser.isSet(writeConfigOption))
             out << "KOVRAN settings written to " << parser.value(writeConfigOption) << '\n';
-        out << bench.virtualPortsLine() << '\n' << "Stop with Ctrl+C." << Qt::endl;
+        out << env << "Stop with Ctrl+C." << Qt::endl;
     }
     std::fflush(stdout);
 

@@ -40,14 +40,24 @@ SignalWatcher::SignalWatcher(QObject *parent)
 
 void SignalWatcher::watchUserSignal()
 {
-    if (!m_notifier)
+    watch(SIGUSR1);
+}
+
+void SignalWatcher::watchSecondUserSignal()
+{
+    watch(SIGUSR2);
+}
+
+void SignalWatcher::watch(int signalNumber)
+{
+    if (!m_notifier || m_userSignals.contains(signalNumber))
         return;
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGUSR1, &action, nullptr);
-    m_userSignal = true;
+    ::sigaction(signalNumber, &action, nullptr);
+    m_userSignals.append(signalNumber);
 }
 
 SignalWatcher::~SignalWatcher()
@@ -56,8 +66,8 @@ SignalWatcher::~SignalWatcher()
         return;
     for (int signalNumber : WatchedSignals)
         ::signal(signalNumber, SIG_DFL);
-    if (m_userSignal)
-        ::signal(SIGUSR1, SIG_DFL);
+    for (int signalNumber : m_userSignals)
+        ::signal(signalNumber, SIG_DFL);
     delete m_notifier;
     ::close(s_pipe[0]);
     ::close(s_pipe[1]);
@@ -70,6 +80,8 @@ void SignalWatcher::readPipe()
     while (::read(s_pipe[0], &byte, 1) == 1) {
         if (byte == SIGUSR1)
             emit userSignal();
+        else if (byte == SIGUSR2)
+            emit secondUserSignal();
         else
             emit stopRequested(int(quint8(byte)));
     }

@@ -12,13 +12,50 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <cstring>
+#include <fcntl.h>
+#include <linux/input.h>
 #include <memory>
+#include <pty.h>
+#include <unistd.h>
 
 namespace {
 
 QByteArray hex(const char *text)
 {
     return QByteArray::fromHex(text);
+}
+
+// What the keyboard's evdev records spell: a character per key, each key a press and a release, each
+// followed by SYN_REPORT; '?' where the records break that pattern.
+QString typed(const QByteArray &stream)
+{
+    const auto keyChar = [](int code) -> QChar {
+        if (code >= KEY_1 && code <= KEY_9)
+            return QChar(u'1' + (code - KEY_1));
+        switch (code) {
+        case KEY_0:
+            return u'0';
+        case KEY_DOT:
+            return u'.';
+        case KEY_ENTER:
+            return u'\n';
+        default:
+            return u'?';
+        }
+    };
+    QList<input_event> events(stream.size() / qsizetype(sizeof(input_event)));
+    std::memcpy(events.data(), stream.constData(), events.size() * sizeof(input_event));
+    QString text;
+    for (qsizetype i = 0; i + 3 < events.size(); i += 4) {
+        const input_event *e = &events[i];
+        const bool keystroke = e[0].type == EV_KEY && e[0].value == 1 && e[2].type == EV_KEY &&
+                               e[2].code == e[0].code && e[2].value == 0;
+        const bool synced = e[1].type == EV_SYN && e[1].code == SYN_REPORT && e[3].type == EV_SYN &&
+                            e[3].code == SYN_REPORT;
+        text += keystroke && synced ? keyChar(e[0].code) : QChar(u'?');
+    }
+    return text;
 }
 
 // Sends `bytes` and collects the answer until `expected` bytes are in or a second has passed. Anything
@@ -138,14 +175,15 @@ private slots:
         QProcess sim;
         sim.start(QStringLiteral(KOVRAN_SIM_EXECUTABLE),
                   {QStringLiteral("--bled112"), QStringLiteral("3"), QStringLiteral("--nrf"),
-                   QStringLiteral("--link-dir"), ports.path(), QStringLiteral("--print-env"),
-                   QStringLiteral("--write-config"), settings.path()});
+                   QStringLiteral("--sylvac"), QStringLiteral("1"), QStringLiteral("--link-dir"), ports.path(),
+                   QStringLiteral("--print-env"), QStringLiteral("--write-config"), settings.path()});
         while (!sim.canReadLine())
             QVERIFY(sim.waitForReadyRead(5000));
         const QString dongle = ports.filePath(QStringLiteral("ttyBLED0"));
         const QString nrf = ports.filePath(QStringLiteral("ttyNRF0"));
+        const QString sylvac = ports.filePath(QStringLiteral("ttySYLVAC0"));
         QCOMPARE(sim.readLine().trimmed(), "KOVRAN_VIRTUAL_PORTS=" + dongle.toLocal8Bit() + "@2458:0001;" +
-                                               nrf.toLocal8Bit() + "@1915:521F");
+                                               nrf.toLocal8Bit() + "@1915:521F;" + sylvac.toLocal8Bit());
         DeviceRegistry registry;
         registry.loadDevices();
         QStringList devices;
@@ -161,9 +199,54 @@ private slots:
                  (QStringList{QStringLiteral("VELKOR CAL-150") + tail.arg(1).arg("F0:5A:11:00:00:01").arg(0),
                               QStringLiteral("SY289") + tail.arg(2).arg("54:6C:0E:00:00:03").arg(1),
                               QStringLiteral("VELKOR IND-10|DONGLE|3|3|C7:2A:10:00:00:02|") + nrf +
-                                  QStringLiteral("|0")}));
+                                  QStringLiteral("|0"),
+                              QStringLiteral("Sylvac S_Cal 1|") + sylvac + QStringLiteral("|1|5|||0")}));
         sim.terminate();
         QVERIFY(sim.waitForFinished(5000));
+    }
+
+    // "k" at the terminal makes the keyboard instrument type a reading into its FIFO, the way an evdev node
+    // delivers it; the FIFO is gone after the bench.
+    void keyboardFifo()
+    {
+        QTemporaryDir ports;
+        int terminal = -1;
+        int slave = -1;
+        char name[256] = {};
+        QCOMPARE(openpty(&terminal, &slave, name, nullptr, nullptr), 0);
+        QProcess sim;
+        sim.setStandardInputFile(QString::fromLocal8Bit(name));
+        sim.start(QStringLiteral(KOVRAN_SIM_EXECUTABLE), {QStringLiteral("--keyboard-fifo"),
+                                                          QStringLiteral("--link-dir"), ports.path(),
+                                                          QStringLiteral("--print-env")});
+        QByteArray env;
+        while (env.count('\n') < 2 && sim.waitForReadyRead(5000))
+            env += sim.readAll();
+        const QString fifo = ports.filePath(QStringLiteral("VELKOR-KBD-Caliper"));
+        QCOMPARE(env, "KOVRAN_VIRTUAL_PORTS=\nKOVRAN_VIRTUAL_KEYBOARDS=" + fifo.toLocal8Bit() + "@1209:4B56\n");
+
+        const int fd = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(terminal, "k\n", 2), ssize_t(2));
+        QByteArray stream;
+        const auto read = [fd, &stream] {
+            char chunk[4096];
+            ssize_t n;
+            while ((n = ::read(fd, chunk, sizeof chunk)) > 0)
+                stream.append(chunk, n);
+            return typed(stream);
+        };
+        QTRY_VERIFY(read().endsWith(u'\n'));
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d+\\.\\d{3}\n$")).match(typed(stream)).hasMatch(),
+                 qPrintable(typed(stream)));
+        QCOMPARE(stream.size() % qsizetype(sizeof(input_event)), 0);
+
+        ::close(fd);
+        sim.terminate();
+        QVERIFY(sim.waitForFinished(5000));
+        QVERIFY(!QFileInfo::exists(fifo));
+        ::close(terminal);
+        ::close(slave);
     }
 
 private:
