@@ -1,7 +1,10 @@
 #include "bled112peer.h"
 #include "links/dongle/nrfdonglemanager.h"
 #include "links/dongle/nrfsimulation/nrfsimulateddriver.h"
+#include "links/hid/keyboarddevicedialog.h"
 #include "links/modbus/modbuspoller.h"
+#include "links/sylvac/sylvacserialdialog.h"
+#include "links/sylvac/sylvacserialmanager.h"
 #include "modalanswerer.h"
 #include "modbuspeer.h"
 #include "recording/chartwidget.h"
@@ -9,9 +12,11 @@
 #include "recording/multitablemodel.h"
 #include "recording/statisticsdialog.h"
 #include "settingssandbox.h"
+#include "sylvaccablepeer.h"
 #include "virtualports.h"
 #include "workspace/device_visual.h"
 #include "workspace/deviceeditdialog.h"
+#include "workspace/devicetypedialog.h"
 #include "workspace/measuringsystem.h"
 #include "workspace/toolbarfitter.h"
 #include "workspace/usermanager.h"
@@ -37,6 +42,11 @@
 
 #include <functional>
 #include <memory>
+
+#include <fcntl.h>
+#include <linux/input.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -140,6 +150,46 @@ struct Bus
     VirtualPorts ports;
 };
 
+// Plays the user through the add flow: `step` is called with whatever modal dialog is open, until it
+// returns true; the connection-type dialog is answered with `kind` first.
+void runAddFlow(MeasuringSystem &window, int kind, std::function<bool(QDialog *)> step)
+{
+    QTimer timer;
+    bool done = false;
+    QObject::connect(&timer, &QTimer::timeout, &timer, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (auto *type = qobject_cast<DeviceTypeDialog *>(dialog)) {
+            choose(type->findChild<QComboBox *>(QStringLiteral("typeCombo")), kind);
+            QTest::mouseClick(type->findChild<QPushButton *>(QStringLiteral("nextButton")), Qt::LeftButton);
+        } else if (dialog && !done) {
+            done = step(dialog);
+        }
+    });
+    timer.start(20);
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("AddButton")), Qt::LeftButton);
+    QVERIFY(done);
+}
+
+// A keyboard instrument typing into the file KOVRAN reads as its keyboard: press, release, report.
+void typeOnKeyboard(const QString &file, const QList<quint16> &keys)
+{
+    QByteArray bytes;
+    for (const quint16 code : keys) {
+        for (const int value : {1, 0}) {
+            input_event events[2] = {};
+            events[0].type = EV_KEY;
+            events[0].code = code;
+            events[0].value = value;
+            events[1].type = EV_SYN;
+            bytes.append(reinterpret_cast<const char *>(events), sizeof events);
+        }
+    }
+    const int fd = ::open(QFile::encodeName(file).constData(), O_WRONLY | O_NONBLOCK);
+    QVERIFY2(fd >= 0, "nobody reads the keyboard");
+    QCOMPARE(::write(fd, bytes.constData(), bytes.size()), bytes.size());
+    ::close(fd);
+}
+
 } // namespace
 
 // The window with the six instruments of every kind, fresh for every test; tests that need another
@@ -149,7 +199,7 @@ class TestWorkspace : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { qputenv("KOVRAN_NRF_DRIVER", "simulated"); }
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -172,13 +222,26 @@ private slots:
     void globalUnitsAreEnforcedOnModbusAgain();
     void dongleCaliperButtonBecomesARecord();
     void nrfCaliperButtonBecomesARecord();
+    void sylvacCableAddedAndItsButtonRecorded();
+    void keyboardInstrumentAddedAndItsLineRecorded();
 
 private:
     MeasuringSystem &window() { return *m_window; }
 
     std::unique_ptr<SettingsSandbox> m_sandbox;
     std::unique_ptr<MeasuringSystem> m_window;
+    QTemporaryDir m_keyboardDir;
+    QString m_keyboard; // a FIFO that types like a USB keyboard
 };
+
+void TestWorkspace::initTestCase()
+{
+    qputenv("KOVRAN_NRF_DRIVER", "simulated");
+    // Listed from the start: the keyboard manager is built with the first window.
+    m_keyboard = m_keyboardDir.filePath(QStringLiteral("VELKOR-KBD"));
+    QCOMPARE(::mkfifo(QFile::encodeName(m_keyboard).constData(), 0600), 0);
+    qputenv("KOVRAN_VIRTUAL_KEYBOARDS", (m_keyboard + QStringLiteral("@1209:4B56")).toLocal8Bit());
+}
 
 void TestWorkspace::init()
 {
@@ -687,6 +750,82 @@ void TestWorkspace::nrfCaliperButtonBecomesARecord()
     dongle->pressButton(mac);
     QTRY_VERIFY(window().recordings().recordCount(0) >= 1);
     QCOMPARE(window().recordings().records(0).values.first(), 4.25);
+}
+
+void TestWorkspace::sylvacCableAddedAndItsButtonRecorded()
+{
+    QTemporaryDir dir;
+    SylvacCablePeer instrument;
+    const QString port = instrument.link(dir.filePath(QStringLiteral("ttySYLVAC0")));
+    VirtualPorts ports;
+    ports.add(port);
+    instrument.setValue(7.125);
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"), QByteArray()));
+    m_window = std::make_unique<MeasuringSystem>();
+    qint64 later = 0; // moves the cable's clock past the quiet time after opening
+    SylvacSerialManager::instance()->setClock(
+        [&later] { return QDateTime::currentMSecsSinceEpoch() + later; });
+
+    bool pressed = false;
+    runAddFlow(window(), ConnectionKind::SylvacCable, [&](QDialog *dialog) {
+        auto *add = dialog->findChild<QPushButton *>(QStringLiteral("addButton"));
+        if (!qobject_cast<SylvacSerialDialog *>(dialog) || !add)
+            return false;
+        if (!pressed)
+            instrument.pressButton();
+        pressed = true;
+        if (add->isEnabled())
+            QTest::mouseClick(add, Qt::LeftButton);
+        return add->isEnabled();
+    });
+    QCOMPARE(window().devices().size(), 1);
+    const DeviceRecord &record = window().devices().first();
+    QCOMPARE(record.type, int(ConnectionKind::SylvacCable));
+    QCOMPARE(record.portName, port);
+    QCOMPARE(record.precision, 3); // as the instrument writes its values
+    QTRY_VERIFY(SylvacSerialManager::instance()->isOpen(port));
+    QTRY_COMPARE(window().cards().first()->valueText(), QStringLiteral("7.125"));
+    QCOMPARE(window().recordings().recordCount(0), 0);
+
+    later = SylvacSerialManager::kQuietMs;
+    instrument.setValue(7.5);
+    instrument.pressButton();
+    QTRY_COMPARE(window().recordings().records(0).values, QList<double>{7.5});
+    SylvacSerialManager::instance()->removePort(port);
+}
+
+void TestWorkspace::keyboardInstrumentAddedAndItsLineRecorded()
+{
+    QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"), QByteArray()));
+    m_window = std::make_unique<MeasuringSystem>();
+    int state = 0;
+    runAddFlow(window(), ConnectionKind::HidKeyboard, [&](QDialog *dialog) {
+        if (!qobject_cast<KeyboardDeviceDialog *>(dialog))
+            return false;
+        auto *test = dialog->findChild<QLabel *>(QStringLiteral("testLabel"));
+        if (state == 0) { // found by pressing the instrument's button
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("learnButton")),
+                              Qt::LeftButton);
+            typeOnKeyboard(m_keyboard, {KEY_5, KEY_DOT, KEY_5, KEY_KPENTER});
+            state = 1;
+        } else if (test->text().contains(QStringLiteral("5.50"))) {
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("addButton")), Qt::LeftButton);
+            return true;
+        }
+        return false;
+    });
+    QCOMPARE(window().devices().size(), 1);
+    const DeviceRecord &record = window().devices().first();
+    QCOMPARE(record.type, int(ConnectionKind::HidKeyboard));
+    QVERIFY2(record.hidPath.contains(QStringLiteral("VID_1209&PID_4B56")), qPrintable(record.hidPath));
+    QVERIFY(!window().cards().first()->isZeroEnabled());
+
+    typeOnKeyboard(m_keyboard, {KEY_1, KEY_2, KEY_DOT, KEY_3, KEY_4, KEY_ENTER});
+    QTRY_COMPARE(window().recordings().records(0).values, QList<double>{12.34});
+    // Keys that mean nothing, then a half line and silence: only the line counts.
+    typeOnKeyboard(m_keyboard, {KEY_A, KEY_F1, KEY_7});
+    QTRY_COMPARE(window().recordings().recordCount(0), 2);
+    QCOMPARE(window().recordings().records(0).values.last(), 0.07); // digits without a point: 2 decimals
 }
 
 QTEST_MAIN(TestWorkspace)

@@ -586,6 +586,86 @@ Messungen: %4</translation>
             <source>Радіани (rad)</source>
             <translation>Radiant (rad)</translation>
         </message>
+        <message>
+            <source>Підключення приладу-клавіатури</source>
+            <translation>Tastatur-Messgerät verbinden</translation>
+        </message>
+        <message>
+            <source>Клавіатура, якою прилад передає дані:</source>
+            <translation>Tastatur, über die das Gerät seine Daten sendet:</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Aktualisieren</translation>
+        </message>
+        <message>
+            <source>Визначити за натисканням кнопки на приладі</source>
+            <translation>Durch Tastendruck am Gerät erkennen</translation>
+        </message>
+        <message>
+            <source>Одиниці виміру, задані в приладі:</source>
+            <translation>Am Gerät eingestellte Einheit:</translation>
+        </message>
+        <message>
+            <source>Використовується, якщо прилад передає цифри без десяткового роздільника</source>
+            <translation>Wird verwendet, wenn das Gerät Ziffern ohne Dezimaltrennzeichen sendet</translation>
+        </message>
+        <message>
+            <source>Знаків після коми, заданих в приладі:</source>
+            <translation>Am Gerät eingestellte Nachkommastellen:</translation>
+        </message>
+        <message>
+            <source>Перевірка: натисніть кнопку передачі даних на приладі.</source>
+            <translation>Prüfung: Drücken Sie die Sendetaste am Gerät.</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Hinzufügen</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>  (вже додано)</source>
+            <translation>  (bereits hinzugefügt)</translation>
+        </message>
+        <message>
+            <source>Немає доступу до клавіатур: програма не може читати їхні натискання. Додайте користувача до групи input командою «sudo usermod -aG input $USER» і увійдіть у систему знову.</source>
+            <translation>Kein Zugriff auf die Tastaturen: Das Programm kann ihre Tasten nicht lesen. Fügen Sie Ihren Benutzer mit «sudo usermod -aG input $USER» der Gruppe input hinzu und melden Sie sich neu an.</translation>
+        </message>
+        <message>
+            <source>Натисніть на приладі кнопку передачі даних…</source>
+            <translation>Drücken Sie die Sendetaste am Gerät…</translation>
+        </message>
+        <message>
+            <source>Клавіатуру визначено: %1</source>
+            <translation>Tastatur erkannt: %1</translation>
+        </message>
+        <message>
+            <source>Отримано «%1» → %2 %3</source>
+            <translation>Empfangen «%1» → %2 %3</translation>
+        </message>
+        <message>
+            <source>Отримано «%1» — це не схоже на число, перевірте налаштування приладу.</source>
+            <translation>Empfangen «%1» — das sieht nicht wie eine Zahl aus; prüfen Sie die Einstellungen des Geräts.</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>Не вибрано клавіатуру приладу.</source>
+            <translation>Keine Tastatur des Geräts ausgewählt.</translation>
+        </message>
+        <message>
+            <source>Цю клавіатуру вже додано як прилад.</source>
+            <translation>Diese Tastatur ist bereits als Gerät hinzugefügt.</translation>
+        </message>
+        <message>
+            <source>Клавіатура</source>
+            <translation>Tastatur</translation>
+        </message>
     </context>
     <context>
         <name>KeyboardEmulatorDialog</name>
@@ -1138,6 +1218,60 @@ Messung Nr. %2: %3 %4</translation>
         <message>
             <source>Тренд: %1%2 %3 за вимір</source>
             <translation>Trend: %1%2 %3 pro Messung</translation>
+        </message>
+    </context>
+    <context>
+        <name>SylvacSerialDialog</name>
+        <message>
+            <source>Додавання приладу Sylvac (провід)</source>
+            <translation>Sylvac-Gerät hinzufügen (Kabel)</translation>
+        </message>
+        <message>
+            <source>Програма сама визначить, до якого порту під'єднано прилад. Переконайтеся, що кабель у роз'ємі, а прилад увімкнений.</source>
+            <translation>Das Programm findet den Anschluss des Geräts selbst. Achten Sie darauf, dass das Kabel steckt und das Gerät eingeschaltet ist.</translation>
+        </message>
+        <message>
+            <source>Шукати знову</source>
+            <translation>Erneut suchen</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Hinzufügen</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Немає вільних COM-портів</source>
+            <translation>Keine freien COM-Anschlüsse</translation>
+        </message>
+        <message>
+            <source>Усі порти вже зайняті іншими приладами.</source>
+            <translation>Alle Anschlüsse werden bereits von anderen Geräten verwendet.</translation>
+        </message>
+        <message>
+            <source>Натисніть кнопку передачі на приладі</source>
+            <translation>Drücken Sie die Sendetaste am Gerät</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити жодного порту.</source>
+            <translation>Kein Anschluss konnte geöffnet werden.</translation>
+        </message>
+        <message>
+            <source>Слухаю порти: %1</source>
+            <translation>Höre auf Anschlüssen: %1</translation>
+        </message>
+        <message>
+            <source>Прилад знайдено</source>
+            <translation>Gerät gefunden</translation>
+        </message>
+        <message numerus="yes">
+            <source>Порт %1, значення %2 (%n знак(ів) після коми)</source>
+            <translation>
+                <numerusform>Anschluss %1, Wert %2 (%n Nachkommastelle)</numerusform>
+                <numerusform>Anschluss %1, Wert %2 (%n Nachkommastellen)</numerusform>
+            </translation>
         </message>
     </context>
     <context>

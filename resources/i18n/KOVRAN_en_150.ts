@@ -586,6 +586,86 @@ measurements: %4</translation>
             <source>Радіани (rad)</source>
             <translation>Radians (rad)</translation>
         </message>
+        <message>
+            <source>Підключення приладу-клавіатури</source>
+            <translation>Connect a keyboard instrument</translation>
+        </message>
+        <message>
+            <source>Клавіатура, якою прилад передає дані:</source>
+            <translation>Keyboard the instrument sends its data through:</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Refresh</translation>
+        </message>
+        <message>
+            <source>Визначити за натисканням кнопки на приладі</source>
+            <translation>Detect by pressing the instrument's button</translation>
+        </message>
+        <message>
+            <source>Одиниці виміру, задані в приладі:</source>
+            <translation>Units set on the instrument:</translation>
+        </message>
+        <message>
+            <source>Використовується, якщо прилад передає цифри без десяткового роздільника</source>
+            <translation>Used when the instrument sends digits without a decimal separator</translation>
+        </message>
+        <message>
+            <source>Знаків після коми, заданих в приладі:</source>
+            <translation>Decimals set on the instrument:</translation>
+        </message>
+        <message>
+            <source>Перевірка: натисніть кнопку передачі даних на приладі.</source>
+            <translation>Check: press the data button on the instrument.</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>  (вже додано)</source>
+            <translation>  (already added)</translation>
+        </message>
+        <message>
+            <source>Немає доступу до клавіатур: програма не може читати їхні натискання. Додайте користувача до групи input командою «sudo usermod -aG input $USER» і увійдіть у систему знову.</source>
+            <translation>No access to the keyboards: the program cannot read their keys. Add your user to the input group with «sudo usermod -aG input $USER» and log in again.</translation>
+        </message>
+        <message>
+            <source>Натисніть на приладі кнопку передачі даних…</source>
+            <translation>Press the data button on the instrument…</translation>
+        </message>
+        <message>
+            <source>Клавіатуру визначено: %1</source>
+            <translation>Keyboard detected: %1</translation>
+        </message>
+        <message>
+            <source>Отримано «%1» → %2 %3</source>
+            <translation>Received «%1» → %2 %3</translation>
+        </message>
+        <message>
+            <source>Отримано «%1» — це не схоже на число, перевірте налаштування приладу.</source>
+            <translation>Received «%1» — this does not look like a number; check the instrument's settings.</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Не вибрано клавіатуру приладу.</source>
+            <translation>No instrument keyboard is selected.</translation>
+        </message>
+        <message>
+            <source>Цю клавіатуру вже додано як прилад.</source>
+            <translation>This keyboard is already added as an instrument.</translation>
+        </message>
+        <message>
+            <source>Клавіатура</source>
+            <translation>Keyboard</translation>
+        </message>
     </context>
     <context>
         <name>KeyboardEmulatorDialog</name>
@@ -1138,6 +1218,60 @@ measurement no. %2: %3 %4</translation>
         <message>
             <source>Тренд: %1%2 %3 за вимір</source>
             <translation>Trend: %1%2 %3 per measurement</translation>
+        </message>
+    </context>
+    <context>
+        <name>SylvacSerialDialog</name>
+        <message>
+            <source>Додавання приладу Sylvac (провід)</source>
+            <translation>Adding a Sylvac instrument (cable)</translation>
+        </message>
+        <message>
+            <source>Програма сама визначить, до якого порту під'єднано прилад. Переконайтеся, що кабель у роз'ємі, а прилад увімкнений.</source>
+            <translation>The program finds the port the instrument is on by itself. Make sure the cable is plugged in and the instrument is on.</translation>
+        </message>
+        <message>
+            <source>Шукати знову</source>
+            <translation>Search again</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Add</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Немає вільних COM-портів</source>
+            <translation>No free COM ports</translation>
+        </message>
+        <message>
+            <source>Усі порти вже зайняті іншими приладами.</source>
+            <translation>All ports are already used by other instruments.</translation>
+        </message>
+        <message>
+            <source>Натисніть кнопку передачі на приладі</source>
+            <translation>Press the send button on the instrument</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити жодного порту.</source>
+            <translation>Could not open any port.</translation>
+        </message>
+        <message>
+            <source>Слухаю порти: %1</source>
+            <translation>Listening on ports: %1</translation>
+        </message>
+        <message>
+            <source>Прилад знайдено</source>
+            <translation>Instrument found</translation>
+        </message>
+        <message numerus="yes">
+            <source>Порт %1, значення %2 (%n знак(ів) після коми)</source>
+            <translation>
+                <numerusform>Port %1, value %2 (%n decimal place)</numerusform>
+                <numerusform>Port %1, value %2 (%n decimal places)</numerusform>
+            </translation>
         </message>
     </context>
     <context>

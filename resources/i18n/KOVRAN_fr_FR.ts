@@ -586,6 +586,86 @@ mesures: %4</translation>
             <source>Радіани (rad)</source>
             <translation>Radians (rad)</translation>
         </message>
+        <message>
+            <source>Підключення приладу-клавіатури</source>
+            <translation>Connecter un instrument clavier</translation>
+        </message>
+        <message>
+            <source>Клавіатура, якою прилад передає дані:</source>
+            <translation>Clavier par lequel l'instrument envoie ses données :</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Actualiser</translation>
+        </message>
+        <message>
+            <source>Визначити за натисканням кнопки на приладі</source>
+            <translation>Détecter en appuyant sur le bouton de l'instrument</translation>
+        </message>
+        <message>
+            <source>Одиниці виміру, задані в приладі:</source>
+            <translation>Unités réglées sur l'instrument :</translation>
+        </message>
+        <message>
+            <source>Використовується, якщо прилад передає цифри без десяткового роздільника</source>
+            <translation>Utilisé lorsque l'instrument envoie des chiffres sans séparateur décimal</translation>
+        </message>
+        <message>
+            <source>Знаків після коми, заданих в приладі:</source>
+            <translation>Décimales réglées sur l'instrument :</translation>
+        </message>
+        <message>
+            <source>Перевірка: натисніть кнопку передачі даних на приладі.</source>
+            <translation>Vérification : appuyez sur le bouton d'envoi de l'instrument.</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Ajouter</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>  (вже додано)</source>
+            <translation>  (déjà ajouté)</translation>
+        </message>
+        <message>
+            <source>Немає доступу до клавіатур: програма не може читати їхні натискання. Додайте користувача до групи input командою «sudo usermod -aG input $USER» і увійдіть у систему знову.</source>
+            <translation>Pas d'accès aux claviers : le programme ne peut pas lire leurs touches. Ajoutez votre utilisateur au groupe input avec «sudo usermod -aG input $USER» et reconnectez-vous.</translation>
+        </message>
+        <message>
+            <source>Натисніть на приладі кнопку передачі даних…</source>
+            <translation>Appuyez sur le bouton d'envoi de l'instrument…</translation>
+        </message>
+        <message>
+            <source>Клавіатуру визначено: %1</source>
+            <translation>Clavier détecté : %1</translation>
+        </message>
+        <message>
+            <source>Отримано «%1» → %2 %3</source>
+            <translation>Reçu «%1» → %2 %3</translation>
+        </message>
+        <message>
+            <source>Отримано «%1» — це не схоже на число, перевірте налаштування приладу.</source>
+            <translation>Reçu «%1» — ce n'est pas un nombre ; vérifiez les réglages de l'instrument.</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>Не вибрано клавіатуру приладу.</source>
+            <translation>Aucun clavier d'instrument n'est choisi.</translation>
+        </message>
+        <message>
+            <source>Цю клавіатуру вже додано як прилад.</source>
+            <translation>Ce clavier est déjà ajouté comme instrument.</translation>
+        </message>
+        <message>
+            <source>Клавіатура</source>
+            <translation>Clavier</translation>
+        </message>
     </context>
     <context>
         <name>KeyboardEmulatorDialog</name>
@@ -1138,6 +1218,60 @@ mesure n° %2: %3 %4</translation>
         <message>
             <source>Тренд: %1%2 %3 за вимір</source>
             <translation>Tendance : %1%2 %3 par mesure</translation>
+        </message>
+    </context>
+    <context>
+        <name>SylvacSerialDialog</name>
+        <message>
+            <source>Додавання приладу Sylvac (провід)</source>
+            <translation>Ajout d'un instrument Sylvac (câble)</translation>
+        </message>
+        <message>
+            <source>Програма сама визначить, до якого порту під'єднано прилад. Переконайтеся, що кабель у роз'ємі, а прилад увімкнений.</source>
+            <translation>Le programme trouve seul le port de l'instrument. Vérifiez que le câble est branché et que l'instrument est allumé.</translation>
+        </message>
+        <message>
+            <source>Шукати знову</source>
+            <translation>Rechercher à nouveau</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Ajouter</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Немає вільних COM-портів</source>
+            <translation>Aucun port COM libre</translation>
+        </message>
+        <message>
+            <source>Усі порти вже зайняті іншими приладами.</source>
+            <translation>Tous les ports sont déjà utilisés par d'autres instruments.</translation>
+        </message>
+        <message>
+            <source>Натисніть кнопку передачі на приладі</source>
+            <translation>Appuyez sur le bouton d'envoi de l'instrument</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити жодного порту.</source>
+            <translation>Impossible d'ouvrir un seul port.</translation>
+        </message>
+        <message>
+            <source>Слухаю порти: %1</source>
+            <translation>Écoute des ports : %1</translation>
+        </message>
+        <message>
+            <source>Прилад знайдено</source>
+            <translation>Instrument trouvé</translation>
+        </message>
+        <message numerus="yes">
+            <source>Порт %1, значення %2 (%n знак(ів) після коми)</source>
+            <translation>
+                <numerusform>Port %1, valeur %2 (%n décimale)</numerusform>
+                <numerusform>Port %1, valeur %2 (%n décimales)</numerusform>
+            </translation>
         </message>
     </context>
     <context>

@@ -586,6 +586,86 @@ misure: %4</translation>
             <source>Радіани (rad)</source>
             <translation>Radianti (rad)</translation>
         </message>
+        <message>
+            <source>Підключення приладу-клавіатури</source>
+            <translation>Collega uno strumento a tastiera</translation>
+        </message>
+        <message>
+            <source>Клавіатура, якою прилад передає дані:</source>
+            <translation>Tastiera con cui lo strumento invia i dati:</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Aggiorna</translation>
+        </message>
+        <message>
+            <source>Визначити за натисканням кнопки на приладі</source>
+            <translation>Rileva premendo il pulsante dello strumento</translation>
+        </message>
+        <message>
+            <source>Одиниці виміру, задані в приладі:</source>
+            <translation>Unità impostate sullo strumento:</translation>
+        </message>
+        <message>
+            <source>Використовується, якщо прилад передає цифри без десяткового роздільника</source>
+            <translation>Usato quando lo strumento invia cifre senza separatore decimale</translation>
+        </message>
+        <message>
+            <source>Знаків після коми, заданих в приладі:</source>
+            <translation>Decimali impostati sullo strumento:</translation>
+        </message>
+        <message>
+            <source>Перевірка: натисніть кнопку передачі даних на приладі.</source>
+            <translation>Verifica: premete il pulsante di invio dati sullo strumento.</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Aggiungi</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>  (вже додано)</source>
+            <translation>  (già aggiunto)</translation>
+        </message>
+        <message>
+            <source>Немає доступу до клавіатур: програма не може читати їхні натискання. Додайте користувача до групи input командою «sudo usermod -aG input $USER» і увійдіть у систему знову.</source>
+            <translation>Nessun accesso alle tastiere: il programma non può leggerne i tasti. Aggiungete l'utente al gruppo input con «sudo usermod -aG input $USER» e rientrate nel sistema.</translation>
+        </message>
+        <message>
+            <source>Натисніть на приладі кнопку передачі даних…</source>
+            <translation>Premete il pulsante di invio dati sullo strumento…</translation>
+        </message>
+        <message>
+            <source>Клавіатуру визначено: %1</source>
+            <translation>Tastiera rilevata: %1</translation>
+        </message>
+        <message>
+            <source>Отримано «%1» → %2 %3</source>
+            <translation>Ricevuto «%1» → %2 %3</translation>
+        </message>
+        <message>
+            <source>Отримано «%1» — це не схоже на число, перевірте налаштування приладу.</source>
+            <translation>Ricevuto «%1» — non sembra un numero; controllate le impostazioni dello strumento.</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>Не вибрано клавіатуру приладу.</source>
+            <translation>Nessuna tastiera dello strumento selezionata.</translation>
+        </message>
+        <message>
+            <source>Цю клавіатуру вже додано як прилад.</source>
+            <translation>Questa tastiera è già stata aggiunta come strumento.</translation>
+        </message>
+        <message>
+            <source>Клавіатура</source>
+            <translation>Tastiera</translation>
+        </message>
     </context>
     <context>
         <name>KeyboardEmulatorDialog</name>
@@ -1138,6 +1218,60 @@ misura n. %2: %3 %4</translation>
         <message>
             <source>Тренд: %1%2 %3 за вимір</source>
             <translation>Andamento: %1%2 %3 per misura</translation>
+        </message>
+    </context>
+    <context>
+        <name>SylvacSerialDialog</name>
+        <message>
+            <source>Додавання приладу Sylvac (провід)</source>
+            <translation>Aggiunta di uno strumento Sylvac (cavo)</translation>
+        </message>
+        <message>
+            <source>Програма сама визначить, до якого порту під'єднано прилад. Переконайтеся, що кабель у роз'ємі, а прилад увімкнений.</source>
+            <translation>Il programma trova da solo la porta dello strumento. Verificate che il cavo sia inserito e lo strumento acceso.</translation>
+        </message>
+        <message>
+            <source>Шукати знову</source>
+            <translation>Cerca di nuovo</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Aggiungi</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>Немає вільних COM-портів</source>
+            <translation>Nessuna porta COM libera</translation>
+        </message>
+        <message>
+            <source>Усі порти вже зайняті іншими приладами.</source>
+            <translation>Tutte le porte sono già usate da altri strumenti.</translation>
+        </message>
+        <message>
+            <source>Натисніть кнопку передачі на приладі</source>
+            <translation>Premete il pulsante di invio sullo strumento</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити жодного порту.</source>
+            <translation>Impossibile aprire qualsiasi porta.</translation>
+        </message>
+        <message>
+            <source>Слухаю порти: %1</source>
+            <translation>In ascolto sulle porte: %1</translation>
+        </message>
+        <message>
+            <source>Прилад знайдено</source>
+            <translation>Strumento trovato</translation>
+        </message>
+        <message numerus="yes">
+            <source>Порт %1, значення %2 (%n знак(ів) після коми)</source>
+            <translation>
+                <numerusform>Porta %1, valore %2 (%n decimale)</numerusform>
+                <numerusform>Porta %1, valore %2 (%n decimali)</numerusform>
+            </translation>
         </message>
     </context>
     <context>

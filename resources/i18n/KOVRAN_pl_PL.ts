@@ -586,6 +586,86 @@ pomiarów: %4</translation>
             <source>Радіани (rad)</source>
             <translation>Radiany (rad)</translation>
         </message>
+        <message>
+            <source>Підключення приладу-клавіатури</source>
+            <translation>Podłączanie przyrządu-klawiatury</translation>
+        </message>
+        <message>
+            <source>Клавіатура, якою прилад передає дані:</source>
+            <translation>Klawiatura, przez którą przyrząd wysyła dane:</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Odśwież</translation>
+        </message>
+        <message>
+            <source>Визначити за натисканням кнопки на приладі</source>
+            <translation>Wykryj przez naciśnięcie przycisku na przyrządzie</translation>
+        </message>
+        <message>
+            <source>Одиниці виміру, задані в приладі:</source>
+            <translation>Jednostki ustawione w przyrządzie:</translation>
+        </message>
+        <message>
+            <source>Використовується, якщо прилад передає цифри без десяткового роздільника</source>
+            <translation>Używane, gdy przyrząd wysyła cyfry bez separatora dziesiętnego</translation>
+        </message>
+        <message>
+            <source>Знаків після коми, заданих в приладі:</source>
+            <translation>Miejsca po przecinku ustawione w przyrządzie:</translation>
+        </message>
+        <message>
+            <source>Перевірка: натисніть кнопку передачі даних на приладі.</source>
+            <translation>Sprawdzenie: naciśnij przycisk wysyłania danych na przyrządzie.</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Dodaj</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>  (вже додано)</source>
+            <translation>  (już dodano)</translation>
+        </message>
+        <message>
+            <source>Немає доступу до клавіатур: програма не може читати їхні натискання. Додайте користувача до групи input командою «sudo usermod -aG input $USER» і увійдіть у систему знову.</source>
+            <translation>Brak dostępu do klawiatur: program nie może odczytać ich klawiszy. Dodaj użytkownika do grupy input poleceniem «sudo usermod -aG input $USER» i zaloguj się ponownie.</translation>
+        </message>
+        <message>
+            <source>Натисніть на приладі кнопку передачі даних…</source>
+            <translation>Naciśnij przycisk wysyłania danych na przyrządzie…</translation>
+        </message>
+        <message>
+            <source>Клавіатуру визначено: %1</source>
+            <translation>Wykryto klawiaturę: %1</translation>
+        </message>
+        <message>
+            <source>Отримано «%1» → %2 %3</source>
+            <translation>Odebrano «%1» → %2 %3</translation>
+        </message>
+        <message>
+            <source>Отримано «%1» — це не схоже на число, перевірте налаштування приладу.</source>
+            <translation>Odebrano «%1» — to nie wygląda na liczbę; sprawdź ustawienia przyrządu.</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Не вибрано клавіатуру приладу.</source>
+            <translation>Nie wybrano klawiatury przyrządu.</translation>
+        </message>
+        <message>
+            <source>Цю клавіатуру вже додано як прилад.</source>
+            <translation>Ta klawiatura jest już dodana jako przyrząd.</translation>
+        </message>
+        <message>
+            <source>Клавіатура</source>
+            <translation>Klawiatura</translation>
+        </message>
     </context>
     <context>
         <name>KeyboardEmulatorDialog</name>
@@ -1138,6 +1218,61 @@ pomiar nr %2: %3 %4</translation>
         <message>
             <source>Тренд: %1%2 %3 за вимір</source>
             <translation>Trend: %1%2 %3 na pomiar</translation>
+        </message>
+    </context>
+    <context>
+        <name>SylvacSerialDialog</name>
+        <message>
+            <source>Додавання приладу Sylvac (провід)</source>
+            <translation>Dodawanie przyrządu Sylvac (przewód)</translation>
+        </message>
+        <message>
+            <source>Програма сама визначить, до якого порту під'єднано прилад. Переконайтеся, що кабель у роз'ємі, а прилад увімкнений.</source>
+            <translation>Program sam ustali, do którego portu podłączono przyrząd. Upewnij się, że przewód jest w gnieździe, a przyrząd włączony.</translation>
+        </message>
+        <message>
+            <source>Шукати знову</source>
+            <translation>Szukaj ponownie</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Dodaj</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Немає вільних COM-портів</source>
+            <translation>Brak wolnych portów COM</translation>
+        </message>
+        <message>
+            <source>Усі порти вже зайняті іншими приладами.</source>
+            <translation>Wszystkie porty są już zajęte przez inne przyrządy.</translation>
+        </message>
+        <message>
+            <source>Натисніть кнопку передачі на приладі</source>
+            <translation>Naciśnij przycisk wysyłania na przyrządzie</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити жодного порту.</source>
+            <translation>Nie udało się otworzyć żadnego portu.</translation>
+        </message>
+        <message>
+            <source>Слухаю порти: %1</source>
+            <translation>Nasłuchuję portów: %1</translation>
+        </message>
+        <message>
+            <source>Прилад знайдено</source>
+            <translation>Znaleziono przyrząd</translation>
+        </message>
+        <message numerus="yes">
+            <source>Порт %1, значення %2 (%n знак(ів) після коми)</source>
+            <translation>
+                <numerusform>Port %1, wartość %2 (%n miejsce po przecinku)</numerusform>
+                <numerusform>Port %1, wartość %2 (%n miejsca po przecinku)</numerusform>
+                <numerusform>Port %1, wartość %2 (%n miejsc po przecinku)</numerusform>
+            </translation>
         </message>
     </context>
     <context>

@@ -586,6 +586,86 @@
             <source>Радіани (rad)</source>
             <translation>Радіани (rad)</translation>
         </message>
+        <message>
+            <source>Підключення приладу-клавіатури</source>
+            <translation>Підключення приладу-клавіатури</translation>
+        </message>
+        <message>
+            <source>Клавіатура, якою прилад передає дані:</source>
+            <translation>Клавіатура, якою прилад передає дані:</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Оновити</translation>
+        </message>
+        <message>
+            <source>Визначити за натисканням кнопки на приладі</source>
+            <translation>Визначити за натисканням кнопки на приладі</translation>
+        </message>
+        <message>
+            <source>Одиниці виміру, задані в приладі:</source>
+            <translation>Одиниці виміру, задані в приладі:</translation>
+        </message>
+        <message>
+            <source>Використовується, якщо прилад передає цифри без десяткового роздільника</source>
+            <translation>Використовується, якщо прилад передає цифри без десяткового роздільника</translation>
+        </message>
+        <message>
+            <source>Знаків після коми, заданих в приладі:</source>
+            <translation>Знаків після коми, заданих в приладі:</translation>
+        </message>
+        <message>
+            <source>Перевірка: натисніть кнопку передачі даних на приладі.</source>
+            <translation>Перевірка: натисніть кнопку передачі даних на приладі.</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Додати</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Скасувати</translation>
+        </message>
+        <message>
+            <source>  (вже додано)</source>
+            <translation>  (вже додано)</translation>
+        </message>
+        <message>
+            <source>Немає доступу до клавіатур: програма не може читати їхні натискання. Додайте користувача до групи input командою «sudo usermod -aG input $USER» і увійдіть у систему знову.</source>
+            <translation>Немає доступу до клавіатур: програма не може читати їхні натискання. Додайте користувача до групи input командою «sudo usermod -aG input $USER» і увійдіть у систему знову.</translation>
+        </message>
+        <message>
+            <source>Натисніть на приладі кнопку передачі даних…</source>
+            <translation>Натисніть на приладі кнопку передачі даних…</translation>
+        </message>
+        <message>
+            <source>Клавіатуру визначено: %1</source>
+            <translation>Клавіатуру визначено: %1</translation>
+        </message>
+        <message>
+            <source>Отримано «%1» → %2 %3</source>
+            <translation>Отримано «%1» → %2 %3</translation>
+        </message>
+        <message>
+            <source>Отримано «%1» — це не схоже на число, перевірте налаштування приладу.</source>
+            <translation>Отримано «%1» — це не схоже на число, перевірте налаштування приладу.</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Помилка</translation>
+        </message>
+        <message>
+            <source>Не вибрано клавіатуру приладу.</source>
+            <translation>Не вибрано клавіатуру приладу.</translation>
+        </message>
+        <message>
+            <source>Цю клавіатуру вже додано як прилад.</source>
+            <translation>Цю клавіатуру вже додано як прилад.</translation>
+        </message>
+        <message>
+            <source>Клавіатура</source>
+            <translation>Клавіатура</translation>
+        </message>
     </context>
     <context>
         <name>KeyboardEmulatorDialog</name>
@@ -1138,6 +1218,61 @@ avg: %3</translation>
         <message>
             <source>Тренд: %1%2 %3 за вимір</source>
             <translation>Тренд: %1%2 %3 за вимір</translation>
+        </message>
+    </context>
+    <context>
+        <name>SylvacSerialDialog</name>
+        <message>
+            <source>Додавання приладу Sylvac (провід)</source>
+            <translation>Додавання приладу Sylvac (провід)</translation>
+        </message>
+        <message>
+            <source>Програма сама визначить, до якого порту під'єднано прилад. Переконайтеся, що кабель у роз'ємі, а прилад увімкнений.</source>
+            <translation>Програма сама визначить, до якого порту під'єднано прилад. Переконайтеся, що кабель у роз'ємі, а прилад увімкнений.</translation>
+        </message>
+        <message>
+            <source>Шукати знову</source>
+            <translation>Шукати знову</translation>
+        </message>
+        <message>
+            <source>Додати</source>
+            <translation>Додати</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Скасувати</translation>
+        </message>
+        <message>
+            <source>Немає вільних COM-портів</source>
+            <translation>Немає вільних COM-портів</translation>
+        </message>
+        <message>
+            <source>Усі порти вже зайняті іншими приладами.</source>
+            <translation>Усі порти вже зайняті іншими приладами.</translation>
+        </message>
+        <message>
+            <source>Натисніть кнопку передачі на приладі</source>
+            <translation>Натисніть кнопку передачі на приладі</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити жодного порту.</source>
+            <translation>Не вдалося відкрити жодного порту.</translation>
+        </message>
+        <message>
+            <source>Слухаю порти: %1</source>
+            <translation>Слухаю порти: %1</translation>
+        </message>
+        <message>
+            <source>Прилад знайдено</source>
+            <translation>Прилад знайдено</translation>
+        </message>
+        <message numerus="yes">
+            <source>Порт %1, значення %2 (%n знак(ів) після коми)</source>
+            <translation>
+                <numerusform>Порт %1, значення %2 (%n знак після коми)</numerusform>
+                <numerusform>Порт %1, значення %2 (%n знаки після коми)</numerusform>
+                <numerusform>Порт %1, значення %2 (%n знаків після коми)</numerusform>
+            </translation>
         </message>
     </context>
     <context>

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Fills translations into resources/i18n/KOVRAN_*.ts from a JSON table.
 
-The table maps context -> source text -> {language code: translation}. The Ukrainian file takes the
+The table maps context -> source text -> {language code: translation}; a plural (%n) text takes a list
+of its forms in the language's order. The Ukrainian file takes the
 source text itself unless the table has a "uk_UA" entry (needed for the older Russian source texts). Run `cmake --build build/default --target update_translations` first so that new
 texts are in the .ts files, then this script, then check that no entry is left unfinished:
 
@@ -34,12 +35,22 @@ def process(code, table, check_only):
             if wanted is None and code == "uk_UA":
                 wanted = source  # Ukrainian sources stand as they are; older Russian ones bring their own
 
+            forms = translation.findall("numerusform")
+            if isinstance(wanted, str) and forms:
+                wanted = None  # a plural needs its forms listed
             if wanted is not None and not check_only:
-                if translation.text != wanted or translation.get("type") == "unfinished":
+                if forms:
+                    if [f.text for f in forms] != wanted[: len(forms)] or translation.get("type") == "unfinished":
+                        for form, text in zip(forms, wanted):
+                            form.text = text
+                        translation.attrib.pop("type", None)
+                        changed = True
+                elif translation.text != wanted or translation.get("type") == "unfinished":
                     translation.text = wanted
                     translation.attrib.pop("type", None)
                     changed = True
-            if translation.get("type") == "unfinished" or not (translation.text or ""):
+            empty = any(not (f.text or "") for f in forms) if forms else not (translation.text or "")
+            if translation.get("type") == "unfinished" or empty:
                 unfinished.append(f"{name}: {source}")
     if changed:
         ET.indent(tree, space="    ")

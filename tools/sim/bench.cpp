@@ -161,8 +161,8 @@ bool Bench::openSylvacCables(const Options &options, QString *error)
         }
         const QString link = QDir(m_linkDir).filePath(QStringLiteral("ttySYLVAC%1").arg(i));
         if (cable->link(link).isEmpty()) {
-            *error = QStringLiteral("cannot create %1 (a file that is not a symlink is never replaced)")
-                         .arg(link);
+            *error =
+                QStringLiteral("cannot create %1 (a file that is not a symlink is never replaced)").arg(link);
             return false;
         }
         cable->drift(SylvacNominals[i % 4]);
@@ -411,7 +411,8 @@ QString Bench::virtualKeyboardsLine() const
 {
     if (!m_keyboard || m_keyboard->fifoPath().isEmpty())
         return QString();
-    return QStringLiteral("KOVRAN_VIRTUAL_KEYBOARDS=%1@%2").arg(m_keyboard->fifoPath(), VirtualKeyboard::usbIds());
+    return QStringLiteral("KOVRAN_VIRTUAL_KEYBOARDS=%1@%2")
+        .arg(m_keyboard->fifoPath(), VirtualKeyboard::usbIds());
 }
 
 QString Bench::summary() const

@@ -34,7 +34,7 @@ public:
         int sylvacInstruments = 0;
         bool keyboard = false;
         bool keyboardFifo = false; // even where uinput works
-        QString linkDir;  // empty: a fresh folder under the temporary folder
+        QString linkDir;           // empty: a fresh folder under the temporary folder
         bool verbose = false;
     };
 

@@ -51,8 +51,8 @@ QString typed(const QByteArray &stream)
         const input_event *e = &events[i];
         const bool keystroke = e[0].type == EV_KEY && e[0].value == 1 && e[2].type == EV_KEY &&
                                e[2].code == e[0].code && e[2].value == 0;
-        const bool synced = e[1].type == EV_SYN && e[1].code == SYN_REPORT && e[3].type == EV_SYN &&
-                            e[3].code == SYN_REPORT;
+        const bool synced =
+            e[1].type == EV_SYN && e[1].code == SYN_REPORT && e[3].type == EV_SYN && e[3].code == SYN_REPORT;
         text += keystroke && synced ? keyChar(e[0].code) : QChar(u'?');
     }
     return text;
@@ -175,8 +175,9 @@ private slots:
         QProcess sim;
         sim.start(QStringLiteral(KOVRAN_SIM_EXECUTABLE),
                   {QStringLiteral("--bled112"), QStringLiteral("3"), QStringLiteral("--nrf"),
-                   QStringLiteral("--sylvac"), QStringLiteral("1"), QStringLiteral("--link-dir"), ports.path(),
-                   QStringLiteral("--print-env"), QStringLiteral("--write-config"), settings.path()});
+                   QStringLiteral("--sylvac"), QStringLiteral("1"), QStringLiteral("--link-dir"),
+                   ports.path(), QStringLiteral("--print-env"), QStringLiteral("--write-config"),
+                   settings.path()});
         while (!sim.canReadLine())
             QVERIFY(sim.waitForReadyRead(5000));
         const QString dongle = ports.filePath(QStringLiteral("ttyBLED0"));
@@ -216,14 +217,15 @@ private slots:
         QCOMPARE(openpty(&terminal, &slave, name, nullptr, nullptr), 0);
         QProcess sim;
         sim.setStandardInputFile(QString::fromLocal8Bit(name));
-        sim.start(QStringLiteral(KOVRAN_SIM_EXECUTABLE), {QStringLiteral("--keyboard-fifo"),
-                                                          QStringLiteral("--link-dir"), ports.path(),
-                                                          QStringLiteral("--print-env")});
+        sim.start(QStringLiteral(KOVRAN_SIM_EXECUTABLE),
+                  {QStringLiteral("--keyboard-fifo"), QStringLiteral("--link-dir"), ports.path(),
+                   QStringLiteral("--print-env")});
         QByteArray env;
         while (env.count('\n') < 2 && sim.waitForReadyRead(5000))
             env += sim.readAll();
         const QString fifo = ports.filePath(QStringLiteral("VELKOR-KBD-Caliper"));
-        QCOMPARE(env, "KOVRAN_VIRTUAL_PORTS=\nKOVRAN_VIRTUAL_KEYBOARDS=" + fifo.toLocal8Bit() + "@1209:4B56\n");
+        QCOMPARE(env,
+                 "KOVRAN_VIRTUAL_PORTS=\nKOVRAN_VIRTUAL_KEYBOARDS=" + fifo.toLocal8Bit() + "@1209:4B56\n");
 
         const int fd = ::open(QFile::encodeName(fifo).constData(), O_RDWR | O_NONBLOCK);
         QVERIFY(fd >= 0);

@@ -23,8 +23,8 @@ constexpr int KeypadEvery = 3;
 const int TopRowDigits[] = {KEY_0, KEY_1, KEY_2, KEY_3, KEY_4, KEY_5, KEY_6, KEY_7, KEY_8, KEY_9};
 const int KeypadDigits[] = {KEY_KP0, KEY_KP1, KEY_KP2, KEY_KP3, KEY_KP4,
                             KEY_KP5, KEY_KP6, KEY_KP7, KEY_KP8, KEY_KP9};
-const int OtherKeys[] = {KEY_MINUS, KEY_DOT,     KEY_COMMA,   KEY_ENTER,
-                         KEY_TAB,   KEY_KPDOT,   KEY_KPMINUS, KEY_KPENTER};
+const int OtherKeys[] = {KEY_MINUS, KEY_DOT,   KEY_COMMA,   KEY_ENTER,
+                         KEY_TAB,   KEY_KPDOT, KEY_KPMINUS, KEY_KPENTER};
 
 // 0 for a character the instrument never types.
 int keyFor(char c, bool keypad)
@@ -159,21 +159,13 @@ void VirtualKeyboard::typeReading()
 {
     const bool keypad = ++m_count % KeypadEvery == 0;
     const QString text = QLocale::c().toString(m_reading.sample(), 'f', 3);
-    SimLog::note(QStringLiteral("%1 types %2%3").arg(QLatin1String(Name), text,
-                                                     keypad ? QStringLiteral(" on the keypad") : QString()));
-    if (!m_fifoPath.isEmpty()) {
-        // Nobody reading: a keyboard typing for nobody.
-        const int fd = ::open(QFile::encodeName(m_fifoPath).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd >= 0)
-            ::close(fd);
-        else
-            SimLog::trace(systemError(m_fifoPath) + QStringLiteral(" - the keystrokes are lost"));
-    }
+    SimLog::note(QStringLiteral("%1 types %2%3")
+                     .arg(QLatin1String(Name), text, keypad ? QStringLiteral(" on the keypad") : QString()));
     const QByteArray keys = text.toLatin1() + '\n';
     for (const char c : keys) {
-        const int key = keyFor(c, keypad);
-        for (int value : {1})
-            m_pending.append({{EV_KEY, quint16(key), value}, {EV_SYN, SYN_REPORT, 0}});
+        const auto key = quint16(keyFor(c, keypad));
+        m_pending.append({{EV_KEY, key, 1}, {EV_SYN, SYN_REPORT, 0}});
+        m_pending.append({{EV_KEY, key, 0}, {EV_SYN, SYN_REPORT, 0}});
     }
     if (!m_keyTimer.isActive())
         m_keyTimer.start();
@@ -203,14 +195,17 @@ void VirtualKeyboard::emitEvents(const QList<Event> &events)
         records.append(reinterpret_cast<const char *>(&record), sizeof record);
     }
     if (m_uinput >= 0) {
-        [[maybe_unused]] const ssize_t ignored = ::write(m_uinput, records.constData(), size_t(records.size()));
+        [[maybe_unused]] const ssize_t ignored =
+            ::write(m_uinput, records.constData(), size_t(records.size()));
         return;
     }
     // Opened for each write, as a reader may come and go; a write this small to a pipe goes in whole or
     // not at all.
     const int fd = ::open(QFile::encodeName(m_fifoPath).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        SimLog::trace(systemError(m_fifoPath) + QStringLiteral(" - nobody reads, the keystroke is lost"));
         return;
+    }
     [[maybe_unused]] const ssize_t ignored = ::write(fd, records.constData(), size_t(records.size()));
     ::close(fd);
 }

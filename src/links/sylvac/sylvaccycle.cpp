@@ -22,7 +22,9 @@ SylvacCycle evaluateSylvacCycle(const QStringList &lines, int expectedLines)
         else
             cycle.unrecognised.append(line);
     }
-    const int unasked = cycle.lineCount - expectedLines;
+    // Only lines the instrument could have meant count: a burst of noise on the cable must not turn the
+    // answer to our own query into a button press.
+    const int unasked = cycle.lineCount - int(cycle.unrecognised.size()) - expectedLines;
     cycle.presses = std::max(0, std::min(int(cycle.values.size()), unasked));
     if (cycle.presses > 1) {
         cycle.flood = true;

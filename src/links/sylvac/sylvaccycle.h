@@ -6,9 +6,10 @@
 class QByteArray;
 
 // What one 300 ms cycle of a Sylvac cable port brought, judged against the replies its commands asked for.
-// The instrument answers the program's commands with a known number of lines; any line beyond those was
-// sent with the instrument's data button. More than one such line in a cycle is a flood (an instrument in
-// continuous-send mode), and then nothing counts as a press.
+// The instrument answers the program's commands with a known number of lines; any value or unit line beyond
+// those was sent with the instrument's data button. More than one such line in a cycle is a flood (an
+// instrument in continuous-send mode), and then nothing counts as a press. Lines that are neither are
+// noise and count for nothing.
 struct SylvacCycle
 {
     QList<bool> unitLines;    // isInch of each unit line, in order
