@@ -120,6 +120,8 @@ bool HidLinkAdapter::zero(const DeviceRecord &record)
 
 void HidLinkAdapter::refreshWatchList()
 {
+    if (m_dialogRunning)
+        return;
     QStringList paths;
     for (const DeviceRecord &record : m_dispatcher->registry().devices()) {
         if (record.type == ConnectionKind::HidKeyboard && !record.hidPath.isEmpty())
@@ -131,7 +133,9 @@ void HidLinkAdapter::refreshWatchList()
 bool HidLinkAdapter::runAddDialog(QWidget *parent)
 {
     KeyboardDeviceDialog dialog(m_dispatcher->registry().devices(), parent);
+    m_dialogRunning = true;
     const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_dialogRunning = false;
     const QString path = dialog.devicePath();
     const int unit = dialog.unitCode();
     const int decimals = dialog.decimals();

@@ -44,10 +44,12 @@ public:
     bool zero(const DeviceRecord &record) override;
     bool runAddDialog(QWidget *parent) override;
 
+    // Left alone while the add dialog runs: that watches the keyboard it shows too.
     void refreshWatchList();
     void addDevice(const QString &path, int unit, int decimals);
 
 private:
     HidKeyboardManager *m_link;
     ReadingDispatcher *m_dispatcher;
+    bool m_dialogRunning = false;
 };
