@@ -767,9 +767,10 @@ void TestWorkspace::sylvacCableAddedAndItsButtonRecorded()
     instrument.setValue(7.125);
     QVERIFY(m_sandbox->writeFile(QStringLiteral("devices_config.ini"), QByteArray()));
     m_window = std::make_unique<MeasuringSystem>();
-    qint64 later = 0; // moves the cable's clock past the quiet time after opening
+    // Moves the cable's clock past the quiet time after opening; shared, as the manager outlives the test.
+    auto later = std::make_shared<qint64>(0);
     SylvacSerialManager::instance()->setClock(
-        [&later] { return QDateTime::currentMSecsSinceEpoch() + later; });
+        [later] { return QDateTime::currentMSecsSinceEpoch() + *later; });
 
     bool pressed = false;
     runAddFlow(window(), ConnectionKind::SylvacCable, [&](QDialog *dialog) {
@@ -792,7 +793,7 @@ void TestWorkspace::sylvacCableAddedAndItsButtonRecorded()
     QTRY_COMPARE(window().cards().first()->valueText(), QStringLiteral("7.125"));
     QCOMPARE(window().recordings().recordCount(0), 0);
 
-    later = SylvacSerialManager::kQuietMs;
+    *later = SylvacSerialManager::kQuietMs;
     instrument.setValue(7.5);
     instrument.pressButton();
     QTRY_COMPARE(window().recordings().records(0).values, QList<double>{7.5});

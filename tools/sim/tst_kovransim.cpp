@@ -45,7 +45,8 @@ QString typed(const QByteArray &stream)
         }
     };
     QList<input_event> events(stream.size() / qsizetype(sizeof(input_event)));
-    std::memcpy(events.data(), stream.constData(), events.size() * sizeof(input_event));
+    if (!events.isEmpty())
+        std::memcpy(events.data(), stream.constData(), events.size() * sizeof(input_event));
     QString text;
     for (qsizetype i = 0; i + 3 < events.size(); i += 4) {
         const input_event *e = &events[i];
