@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// The automatic measuring cycles of the height gauge: one state machine, advanced by every combined status
+// of the controller board (update()). It knows nothing of the window or the port: it emits the board
+// commands to send and the result rows to add, and the window wires those to the board and the table.
+//
+// Cycles: 1 surface from above, 2 surface from below, 3 gap, 4 scan, 5 base setting, 6 centre distance.
+// Heights and laser values are in the display unit; the back-off distance and the laser threshold are used
+// as they are in either unit.
+class HeightGaugeCycles : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kTouches = 2;             // touches per surface
+    static constexpr double kRollback = 3.0;       // back-off after a touch
+    static constexpr double kNoHeight = 1000000.0; // height column marker: "---"
+    static constexpr double kNoLaser = 100000.0;   // laser column marker, and the raw "no laser" value
+    static constexpr int kSlowSpeed = 5;
+
+    explicit HeightGaugeCycles(QObject *parent = nullptr);
+
+    // Settings the cycles use.
+    void setUserSpeed(int speedCode) { m_speed = speedCode; } // 3, 4 or 6
+    void setThreshold(double threshold) { m_threshold = threshold; }
+    void setBaseValue(float value) { m_baseValue = value; }
+    void setScanParameters(double step, double min, double max);
+    // Cycles other than the base setting advance only in automatic mode.
+    void setAutomatic(bool automatic) { m_automatic = automatic; }
+
+    int cycle() const { return int(m_cycle); }
+    int step() const { return int(m_step); }
+    bool baseFlag() const { return m_baseFlag; }
+
+    // Cycle starts; `height` and `laser` are the newest values (display unit).
+    void startSurfaceFromAbove(double laser); // cycle 1
+    void startSurfaceFromBelow(double laser); // cycle 2
+    void startGap(double laser);              // cycle 3
+    void startScan(double height);            // cycle 4; refused (logged) when the step is not > 0
+    void startBaseSetting(double laser);      // cycle 5
+    void startCentreDistance(double laser);   // cycle 6: first press, or the second half while in it
+
+    // Stop and manual moves end a running cycle, except a centre-distance cycle waiting for its second half.
+    void clearForManualMove();
+
+    // One combined status: H and L in the display unit, `laserValid` false when the raw laser value was the
+    // "no laser" marker, M the motor state byte. At most one transition per call.
+    void update(double height, double laser, bool laserValid, int motorState);
+
+signals:
+    // Board commands, in the order they are to be sent.
+    void changeSpeed(int speedCode);
+    void setSlowStepType(int type);
+    void moveUp();
+    void moveDown();
+    void stopMove();
+    void disableTouchPin();
+    void enableTouchPin();
+    void zeroHeight();
+    void sendBaseSet(float value);
+
+    // A result row for the table (kNoHeight / kNoLaser print as "---").
+    void resultRow(double height, double laser);
+    // A row or the end of a cycle: the window's macro hook runs.
+    void macroHook();
+    // The first half of a centre distance is done: show `message` for `milliseconds` and switch to manual.
+    void secondHalfNeeded(const QString &message, int milliseconds);
+
+private:
+    // State lives here; the implementation adds what it needs.
+    quint32 m_cycle = 0;
+    quint32 m_step = 0;
+    int m_speed = 4;
+    double m_threshold = 0.5;
+    float m_baseValue = 20.0f;
+    bool m_automatic = false;
+    bool m_baseFlag = false;
+    double m_scanStep = 0.0;
+    double m_scanMin = 0.0;
+    double m_scanMax = 0.0;
+};
