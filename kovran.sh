@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # KOVRAN build entry point.
 #   ./kovran.sh demo [preset]   build, start a simulated bench and KOVRAN connected to it
+#   ./kovran.sh demo height-gauge [preset]
+#                               the same with a simulated height gauge board, KOVRAN opening the height gauge
 #   ./kovran.sh run  [preset]   install what is missing, build and start the program
 #   ./kovran.sh test [preset]   install what is missing, build with the tests and run them headless
 # preset: default (release with debug info) or asan (AddressSanitizer + UndefinedBehaviorSanitizer).
@@ -40,6 +42,8 @@ build() {
 # keyboard instrument (a uinput keyboard, or a FIFO KOVRAN is told about where /dev/uinput cannot be
 # written), and KOVRAN on a throwaway settings folder that already knows the Modbus ones, three of the
 # Bluetooth ones and the Sylvac (the others are there for its dongle scan, the keyboard for its dialog).
+# The height-gauge variant: the height gauge's controller board (its port written to setting_devozor.ini), one
+# Modbus instrument and a Sylvac, and KOVRAN starting on the height gauge module (default_module=1).
 demo_cleanup() {
     [ -n "${demo_sim:-}" ] && kill "$demo_sim" 2>/dev/null && wait "$demo_sim" 2>/dev/null
     [ -n "${demo_dir:-}" ] && rm -rf "$demo_dir"
@@ -47,12 +51,18 @@ demo_cleanup() {
 }
 
 demo() {
-    local preset=$1 line keyboards dir
+    local preset=$1 variant=${2:-} line keyboards dir
+    local devices=(--modbus 3 --bled112 4 --nrf --sylvac 1 --keyboard)
+    [ "$variant" = height-gauge ] && devices=(--height-gauge --modbus 1 --sylvac 1)
     dir=$(mktemp -d "${TMPDIR:-/tmp}/kovran-demo.XXXXXX")
     demo_dir=$dir
     trap demo_cleanup EXIT
     mkdir -p "$dir/settings" "$dir/ports"
-    "build/$preset/tools/sim/kovran-sim" --modbus 3 --bled112 4 --nrf --sylvac 1 --keyboard \
+    if [ "$variant" = height-gauge ]; then
+        # The start-up module KOVRAN remembers in config.ini: 1 is the height gauge.
+        printf '[General]\ndefault_module=1\n' >"$dir/settings/config.ini"
+    fi
+    "build/$preset/tools/sim/kovran-sim" "${devices[@]}" \
         --link-dir "$dir/ports" --print-env --write-config "$dir/settings" >"$dir/sim.env" &
     demo_sim=$!
     for _ in $(seq 50); do
@@ -77,7 +87,12 @@ demo() {
 }
 
 main() {
-    local command=${1:-} preset=${2:-default}
+    local command=${1:-} variant=
+    if [ "$command" = demo ] && [ "${2:-}" = height-gauge ]; then
+        variant=height-gauge
+        shift
+    fi
+    local preset=${2:-default}
     case "$preset" in
         default | asan) ;;
         *)
@@ -90,7 +105,7 @@ main() {
         demo)
             install_missing
             build "$preset"
-            demo "$preset"
+            demo "$preset" "$variant"
             ;;
         run)
             install_missing
@@ -104,7 +119,7 @@ main() {
             ctest --preset "$preset"
             ;;
         *)
-            echo "usage: ./kovran.sh demo|run|test [default|asan]" >&2
+            echo "usage: ./kovran.sh demo [height-gauge]|run|test [default|asan]" >&2
             exit 2
             ;;
     esac

@@ -1,6 +1,7 @@
 #include "bench.h"
 
 #include "bled112peer.h"
+#include "heightgaugeboardpeer.h"
 #include "measuringinstrument.h"
 #include "modbuspeer.h"
 #include "simlog.h"
@@ -30,6 +31,9 @@ constexpr int SylvacDeviceType = 5;
 const char *const SylvacLine = "4800 baud 7E1";
 const double SylvacNominals[] = {12.5, 24.0, 48.5, 6.35};
 const char *const KeyboardFifoName = "VELKOR-KBD-Caliper";
+const char *const HeightGaugeName = "ttyHEIGHT0";
+const char *const HeightGaugeUsbIds = "@ABCD:1234";
+constexpr int HeightGaugeBaudRate = 115200;
 // Button presses on the dongle's instruments and the Sylvac ones come every 8 to 20 s, the keyboard
 // instrument types every 10 to 20 s.
 constexpr int ButtonPressMinMs = 8000;
@@ -98,6 +102,7 @@ Bench::~Bench()
     delete m_dongle;
     qDeleteAll(m_sylvac);
     delete m_keyboard;
+    delete m_heightGauge;
     if (!m_nrfLink.isEmpty())
         QFile::remove(m_nrfLink);
     for (int fd : {m_nrfMaster, m_nrfSlave}) {
@@ -146,6 +151,8 @@ bool Bench::start(const Options &options, QString *error)
     if (options.nrf && !openNrfPort(error))
         return false;
     if (options.sylvacInstruments > 0 && !openSylvacCables(options, error))
+        return false;
+    if (options.heightGauge && !openHeightGauge(options, error))
         return false;
     return !options.keyboard || openKeyboard(options, error);
 }
@@ -202,6 +209,38 @@ bool Bench::openKeyboard(const Options &options, QString *error)
         typing->start(TypingMinMs + randomBelow(TypingSpreadMs));
     });
     typing->start(TypingMinMs + randomBelow(TypingSpreadMs));
+    return true;
+}
+
+bool Bench::openHeightGauge(const Options &options, QString *error)
+{
+    m_heightGauge = new HeightGaugeBoardPeer;
+    if (!m_heightGauge->isOpen()) {
+        *error = QStringLiteral("cannot open a pseudo-terminal");
+        return false;
+    }
+    const QString link = QDir(m_linkDir).filePath(QLatin1String(HeightGaugeName));
+    if (m_heightGauge->link(link).isEmpty()) {
+        *error =
+            QStringLiteral("cannot create %1 (a file that is not a symlink is never replaced)").arg(link);
+        return false;
+    }
+    if (!options.heightGaugeSolids.isEmpty())
+        m_heightGauge->setSolids(options.heightGaugeSolids);
+    m_heightGauge->setCorruptEvery(options.heightGaugeCorruptEvery);
+    const QString name = QLatin1String(HeightGaugeName);
+    connect(m_heightGauge, &HeightGaugeBoardPeer::changed, this,
+            [name](const QString &what) { SimLog::note(QStringLiteral("%1 %2").arg(name, what)); });
+    if (options.verbose) {
+        // The status frames, 50 a second, would drown everything else.
+        connect(m_heightGauge, &HeightGaugeBoardPeer::commandReceived, this, [name](const QByteArray &frame) {
+            SimLog::trace(QStringLiteral("%1 <- %2").arg(name, hex(frame)));
+        });
+        connect(m_heightGauge, &HeightGaugeBoardPeer::frameSent, this, [name](const QByteArray &frame) {
+            if (quint8(frame.at(0)) != HeightGaugeBoardPeer::StatusHeader)
+                SimLog::trace(QStringLiteral("%1 -> %2").arg(name, hex(frame)));
+        });
+    }
     return true;
 }
 
@@ -390,6 +429,8 @@ QStringList Bench::portPaths() const
         paths.append(m_nrfLink);
     for (const SylvacCablePeer *cable : m_sylvac)
         paths.append(cable->linkPath());
+    if (m_heightGauge)
+        paths.append(m_heightGauge->linkPath());
     return paths;
 }
 
@@ -404,6 +445,8 @@ QString Bench::virtualPortsLine() const
         ports.append(m_nrfLink + QLatin1String(NrfUsbIds));
     for (const SylvacCablePeer *cable : m_sylvac)
         ports.append(cable->linkPath());
+    if (m_heightGauge)
+        ports.append(m_heightGauge->linkPath() + QLatin1String(HeightGaugeUsbIds));
     return QStringLiteral("KOVRAN_VIRTUAL_PORTS=") + ports.join(u';');
 }
 
@@ -453,6 +496,12 @@ QString Bench::summary() const
                          i == 0 ? QStringLiteral("; SIGUSR2 presses its data button") : QString(),
                          m_sylvac[i]->description());
     }
+    if (m_heightGauge)
+        text += QStringLiteral("Height gauge board %1 (%2), %3 baud; --write-config names it in "
+                               "setting_devozor.ini\n  %4\n")
+                    .arg(m_heightGauge->linkPath(), m_heightGauge->slavePath())
+                    .arg(HeightGaugeBaudRate)
+                    .arg(m_heightGauge->description());
     if (m_keyboard)
         text += QStringLiteral("Keyboard instrument %1; types a reading every 10-20 s, not written with "
                                "--write-config\n")
@@ -486,5 +535,8 @@ bool Bench::writeKovranSettings(const QString &folder, QString *error) const
         instrument.name = QStringLiteral("Sylvac S_Cal %1").arg(i + 1);
         instruments.append(instrument);
     }
-    return KovranSettingsWriter::write(folder, adapters, instruments, error);
+    if (!KovranSettingsWriter::write(folder, adapters, instruments, error))
+        return false;
+    return !m_heightGauge || KovranSettingsWriter::writeHeightGaugePort(folder, m_heightGauge->linkPath(),
+                                                                        HeightGaugeBaudRate, error);
 }

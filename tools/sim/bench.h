@@ -4,20 +4,22 @@
 
 #include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
 class Bled112Peer;
+class HeightGaugeBoardPeer;
 class ModbusPeer;
 class QTemporaryDir;
 class SylvacCablePeer;
 class VirtualKeyboard;
 
-// The whole simulated bench: the Modbus lines, the BLED112 dongle and the Sylvac data cables with their
-// stable names and the instruments on them, the name of an nRF dongle and a keyboard instrument. Destroying
-// it removes the names again.
+// The whole simulated bench: the Modbus lines, the BLED112 dongle, the Sylvac data cables and the height
+// gauge board with their stable names and the instruments on them, the name of an nRF dongle and a keyboard
+// instrument. Destroying it removes the names again.
 class Bench : public QObject
 {
     Q_OBJECT
@@ -34,7 +36,10 @@ public:
         int sylvacInstruments = 0;
         bool keyboard = false;
         bool keyboardFifo = false; // even where uinput works
-        QString linkDir;           // empty: a fresh folder under the temporary folder
+        bool heightGauge = false;
+        int heightGaugeCorruptEvery = 0;                // 0: every frame intact
+        QList<QPair<double, double>> heightGaugeSolids; // empty: the board's own part
+        QString linkDir;                                // empty: a fresh folder under the temporary folder
         bool verbose = false;
     };
 
@@ -46,7 +51,7 @@ public:
     // The names the program is given, in the order the ports were created.
     QStringList portPaths() const;
     // KOVRAN_VIRTUAL_PORTS=<path>[;<path>...], the dongles' as <path>@2458:0001 (a BLED112's USB ids) and
-    // <path>@1915:521F (an nRF dongle's)
+    // <path>@1915:521F (an nRF dongle's), the height gauge board's as <path>@ABCD:1234
     QString virtualPortsLine() const;
     // KOVRAN_VIRTUAL_KEYBOARDS=<fifo>@1209:4B56 when the keyboard instrument types into a FIFO, else empty.
     QString virtualKeyboardsLine() const;
@@ -59,6 +64,7 @@ public:
     void dropBled112Connection();
     bool hasSylvac() const { return !m_sylvac.isEmpty(); }
     bool hasKeyboard() const { return m_keyboard != nullptr; }
+    bool hasHeightGauge() const { return m_heightGauge != nullptr; }
     // The data button of a Sylvac instrument, counted from 0.
     void pressSylvacButton(int index);
     void toggleSylvacContinuous();
@@ -71,6 +77,7 @@ private:
     bool openNrfPort(QString *error);
     bool openSylvacCables(const Options &options, QString *error);
     bool openKeyboard(const Options &options, QString *error);
+    bool openHeightGauge(const Options &options, QString *error);
     SylvacCablePeer *firstSylvac();
 
     QString m_linkDir;
@@ -84,5 +91,6 @@ private:
     QList<KovranSettingsWriter::Instrument> m_storedBle; // the dongle's instruments the program is given
     QList<SylvacCablePeer *> m_sylvac;
     VirtualKeyboard *m_keyboard = nullptr;
+    HeightGaugeBoardPeer *m_heightGauge = nullptr;
     QStringList m_warnings;
 };

@@ -66,3 +66,18 @@ bool KovranSettingsWriter::write(const QString &folder, const QList<Adapter> &ad
     deviceFile.endArray();
     return finish(deviceFile, error);
 }
+
+bool KovranSettingsWriter::writeHeightGaugePort(const QString &folder, const QString &portName, int baudRate,
+                                                QString *error)
+{
+    if (!QDir().mkpath(folder)) {
+        *error = QStringLiteral("cannot create %1").arg(folder);
+        return false;
+    }
+    QSettings file(QDir(folder).filePath(QStringLiteral("setting_devozor.ini")), QSettings::IniFormat);
+    file.beginGroup(QStringLiteral("Hardware"));
+    file.setValue(QStringLiteral("ComPort"), portName);
+    file.setValue(QStringLiteral("BaudRate"), baudRate);
+    file.endGroup();
+    return finish(file, error);
+}

@@ -3,9 +3,9 @@
 #include <QList>
 #include <QString>
 
-// Writes the two settings files KOVRAN needs to poll the simulated bench: com_adapters.ini (the adapters)
-// and devices_config.ini (one card per instrument). Other keys already in those files, such as the global
-// units or the users, are kept; only the two lists are replaced.
+// Writes the settings files KOVRAN needs to poll the simulated bench: com_adapters.ini (the adapters),
+// devices_config.ini (one card per instrument) and the height gauge's port. Other keys already in those
+// files, such as the global units or the users, are kept; only the lists and the port are replaced.
 class KovranSettingsWriter
 {
 public:
@@ -27,4 +27,8 @@ public:
 
     static bool write(const QString &folder, const QList<Adapter> &adapters,
                       const QList<Instrument> &instruments, QString *error);
+    // setting_devozor.ini: the port of the height gauge board ([Hardware] ComPort, BaudRate), other keys
+    // kept.
+    static bool writeHeightGaugePort(const QString &folder, const QString &portName, int baudRate,
+                                     QString *error);
 };

@@ -1,6 +1,7 @@
 // kovran-sim: plays the measuring bench on pseudo-terminals so that KOVRAN can be tried without hardware.
 
 #include "bench.h"
+#include "heightgaugeboardpeer.h"
 #include "signalwatcher.h"
 #include "simlog.h"
 
@@ -23,6 +24,7 @@ constexpr int MaxBleInstruments = 32;
 constexpr int MaxBleConnections = 8;
 constexpr int MaxSilentAfterSeconds = 86400;
 constexpr int MaxSylvacInstruments = 8;
+constexpr int MaxCorruptEvery = 1000000;
 constexpr int UsageError = 2;
 constexpr int StartError = 1;
 
@@ -42,6 +44,28 @@ bool readCount(const QCommandLineParser &parser, const QCommandLineOption &optio
         return false;
     }
     *value = number;
+    return true;
+}
+
+// "0-25,40-300": solid stretches of the height gauge's column, from and to in mm within its travel.
+bool readSolids(const QString &text, QList<QPair<double, double>> *solids, QString *error)
+{
+    solids->clear();
+    for (const QString &item : text.split(u',')) {
+        const QStringList ends = item.trimmed().split(u'-');
+        bool fromOk = false;
+        bool toOk = false;
+        const double from = ends.value(0).trimmed().toDouble(&fromOk);
+        const double to = ends.size() == 2 ? ends.value(1).trimmed().toDouble(&toOk) : 0.0;
+        if (!fromOk || !toOk || from < 0.0 || to <= from || to > HeightGaugeBoardPeer::Travel) {
+            *error = QStringLiteral("--height-gauge-part takes stretches FROM-TO in mm with 0 <= FROM < TO "
+                                    "<= %1, separated by commas, such as \"0-25,40-300\"; not \"%2\"")
+                         .arg(HeightGaugeBoardPeer::Travel)
+                         .arg(item);
+            return false;
+        }
+        solids->append({from, to});
+    }
     return true;
 }
 
@@ -105,11 +129,11 @@ int main(int argc, char *argv[])
     std::signal(SIGPIPE, SIG_IGN);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Simulated KOVRAN measuring bench: Modbus RTU instruments, a BLED112 Bluetooth dongle "
-                       "and Sylvac data cables on pseudo-terminals, the port of an nRF dongle and a keyboard "
-                       "instrument.\n"
-                       "Runs until interrupted (Ctrl+C or SIGTERM), then removes its port links."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Simulated KOVRAN measuring bench: Modbus RTU instruments, a BLED112 Bluetooth dongle, "
+        "Sylvac data cables and the board of a motorised height gauge on pseudo-terminals, "
+        "the port of an nRF dongle and a keyboard instrument.\n"
+        "Runs until interrupted (Ctrl+C or SIGTERM), then removes its port links."));
     parser.addHelpOption();
     const QCommandLineOption modbusOption(
         QStringLiteral("modbus"),
@@ -154,6 +178,24 @@ int main(int argc, char *argv[])
                        "every 10-20 s: a uinput device, or where /dev/uinput cannot be written (or with "
                        "--keyboard-fifo) the FIFO <link-dir>/VELKOR-KBD-Caliper carrying input events, "
                        "named in a KOVRAN_VIRTUAL_KEYBOARDS line. Never written with --write-config."));
+    const QCommandLineOption heightGaugeOption(
+        QStringLiteral("height-gauge"),
+        QStringLiteral(
+            "Simulate the controller board of a motorised height gauge (<link-dir>/ttyHEIGHT0, USB "
+            "ids ABCD:1234, 115200 baud): a carriage with a laser probe and a touch pin, starting "
+            "at 30 mm in the bore of a part between its faces at 25 and 40 mm. It sends its "
+            "status 50 times a second."));
+    const QCommandLineOption heightGaugeCorruptOption(
+        QStringLiteral("height-gauge-corrupt"),
+        QStringLiteral("Every <N>th frame the height gauge board sends has a wrong check byte (needs "
+                       "--height-gauge)."),
+        QStringLiteral("N"));
+    const QCommandLineOption heightGaugePartOption(
+        QStringLiteral("height-gauge-part"),
+        QStringLiteral("The part under the height gauge as solid stretches of the column in mm, FROM-TO "
+                       "separated by commas (needs --height-gauge; default \"0-25,40-300\": a face at 25, a "
+                       "bore, a face at 40)."),
+        QStringLiteral("LIST"));
     QCommandLineOption keyboardFifoOption(QStringLiteral("keyboard-fifo"),
                                           QStringLiteral("The keyboard instrument types into its FIFO."));
     keyboardFifoOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -169,13 +211,15 @@ int main(int argc, char *argv[])
             "KOVRAN_VIRTUAL_KEYBOARDS line after it when there is one."));
     const QCommandLineOption writeConfigOption(
         QStringLiteral("write-config"),
-        QStringLiteral("Also write com_adapters.ini and devices_config.ini for KOVRAN into <DIR>."),
+        QStringLiteral("Also write com_adapters.ini and devices_config.ini for KOVRAN into <DIR>, and with "
+                       "--height-gauge setting_devozor.ini naming the board's port."),
         QStringLiteral("DIR"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Log every request and answer in hex on stderr."));
     parser.addOptions({modbusOption, adaptersOption, bledOption, bledLimitOption, bledSilentOption, nrfOption,
-                       sylvacOption, keyboardOption, keyboardFifoOption, linkDirOption, printEnvOption,
-                       writeConfigOption, verboseOption});
+                       sylvacOption, heightGaugeOption, heightGaugeCorruptOption, heightGaugePartOption,
+                       keyboardOption, keyboardFifoOption, linkDirOption, printEnvOption, writeConfigOption,
+                       verboseOption});
     parser.process(app);
 
     if (!parser.positionalArguments().isEmpty())
@@ -187,7 +231,8 @@ int main(int argc, char *argv[])
     // The Modbus default only applies when no kind of device is asked for.
     const bool deviceAskedFor = parser.isSet(modbusOption) || parser.isSet(bledOption) ||
                                 parser.isSet(nrfOption) || parser.isSet(sylvacOption) ||
-                                parser.isSet(keyboardOption) || parser.isSet(keyboardFifoOption);
+                                parser.isSet(heightGaugeOption) || parser.isSet(keyboardOption) ||
+                                parser.isSet(keyboardFifoOption);
     options.modbusInstruments = deviceAskedFor ? 0 : DefaultModbusInstruments;
     if (!readCount(parser, modbusOption, 0, MaxModbusAddress, &options.modbusInstruments, &error) ||
         !readCount(parser, adaptersOption, 1, MaxAdapters, &options.modbusAdapters, &error) ||
@@ -195,17 +240,26 @@ int main(int argc, char *argv[])
         !readCount(parser, bledLimitOption, 0, MaxBleConnections, &options.bled112Limit, &error) ||
         !readCount(parser, bledSilentOption, 0, MaxSilentAfterSeconds, &options.bled112SilentAfterSeconds,
                    &error) ||
-        !readCount(parser, sylvacOption, 1, MaxSylvacInstruments, &options.sylvacInstruments, &error))
+        !readCount(parser, sylvacOption, 1, MaxSylvacInstruments, &options.sylvacInstruments, &error) ||
+        !readCount(parser, heightGaugeCorruptOption, 1, MaxCorruptEvery, &options.heightGaugeCorruptEvery,
+                   &error) ||
+        (parser.isSet(heightGaugePartOption) &&
+         !readSolids(parser.value(heightGaugePartOption), &options.heightGaugeSolids, &error)))
         return fail(UsageError, error);
     if ((parser.isSet(bledLimitOption) || parser.isSet(bledSilentOption)) && !parser.isSet(bledOption))
         return fail(UsageError, QStringLiteral("--bled112-limit and --bled112-silent-after need --bled112"));
+    if ((parser.isSet(heightGaugeCorruptOption) || parser.isSet(heightGaugePartOption)) &&
+        !parser.isSet(heightGaugeOption))
+        return fail(UsageError,
+                    QStringLiteral("--height-gauge-corrupt and --height-gauge-part need --height-gauge"));
+    options.heightGauge = parser.isSet(heightGaugeOption);
     if (options.modbusInstruments == 0 && !parser.isSet(adaptersOption))
         options.modbusAdapters = 0;
     options.nrf = parser.isSet(nrfOption);
     options.keyboardFifo = parser.isSet(keyboardFifoOption);
     options.keyboard = parser.isSet(keyboardOption) || options.keyboardFifo;
     if (options.modbusAdapters == 0 && options.bled112Instruments < 0 && !options.nrf &&
-        options.sylvacInstruments == 0 && !options.keyboard)
+        options.sylvacInstruments == 0 && !options.heightGauge && !options.keyboard)
         return fail(UsageError, QStringLiteral("nothing to simulate"));
     options.linkDir = parser.value(linkDirOption);
     options.verbose = parser.isSet(verboseOption);

@@ -207,6 +207,31 @@ private slots:
         QVERIFY(sim.waitForFinished(5000));
     }
 
+    // The board's port goes out with its USB ids, and the program finds it in setting_devozor.ini; the
+    // board's status frames are flowing on it.
+    void heightGauge()
+    {
+        SettingsSandbox settings;
+        QTemporaryDir ports;
+        QProcess sim;
+        sim.start(QStringLiteral(KOVRAN_SIM_EXECUTABLE),
+                  {QStringLiteral("--height-gauge"), QStringLiteral("--link-dir"), ports.path(),
+                   QStringLiteral("--print-env"), QStringLiteral("--write-config"), settings.path()});
+        while (!sim.canReadLine())
+            QVERIFY(sim.waitForReadyRead(5000));
+        const QString board = ports.filePath(QStringLiteral("ttyHEIGHT0"));
+        QCOMPARE(sim.readLine().trimmed(), "KOVRAN_VIRTUAL_PORTS=" + board.toLocal8Bit() + "@ABCD:1234");
+        QSettings file(settings.filePath(QStringLiteral("setting_devozor.ini")), QSettings::IniFormat);
+        QCOMPARE(file.value(QStringLiteral("Hardware/ComPort")).toString(), board);
+        QCOMPARE(file.value(QStringLiteral("Hardware/BaudRate")).toInt(), 115200);
+        QSerialPort port(board);
+        QVERIFY(port.open(QIODevice::ReadWrite));
+        QVERIFY(port.waitForReadyRead(1000));
+        QCOMPARE(quint8(port.readAll().at(0)), quint8(0x0B));
+        sim.terminate();
+        QVERIFY(sim.waitForFinished(5000));
+    }
+
     // "k" at the terminal makes the keyboard instrument type a reading into its FIFO, the way an evdev node
     // delivers it; the FIFO is gone after the bench.
     void keyboardFifo()
