@@ -67,9 +67,42 @@ signals:
     // A row or the end of a cycle: the window's macro hook runs.
     void macroHook();
     // The first half of a centre distance is done: show `message` for `milliseconds` and switch to manual.
+    // The cycles have already left automatic mode themselves when this is emitted.
     void secondHalfNeeded(const QString &message, int milliseconds);
 
 private:
+    // Heights recorded on one surface.
+    struct Touches
+    {
+        int count = 0;
+        double heights[kTouches] = {};
+
+        void add(double height);
+        double largest(double from = -99999999.0) const;
+        double smallest(double from = 99999999.0) const;
+    };
+
+    void log(const QString &text) const;
+    QString featureText(const char *text) const; // the text, tagged while in a centre distance
+    void upAt(int speedCode);
+    void downAt(int speedCode);
+    void slowUp();
+    void slowDown();
+    void addRow(double height, double laser);
+    void calibrate();
+    void finish();
+
+    void stepSurfaceFromAbove(double height, bool triggered);
+    void stepSurfaceFromBelow(double height, bool triggered);
+    // The lower face from above, then the upper face from below: steps first .. first + 9 of a gap (first
+    // 11) or of one centre-distance feature (22 and 34); the step after them comes once the upper face has
+    // been touched kTouches times.
+    void stepFeature(quint32 first, int feature, double height, bool triggered);
+    void stepGapResult();
+    void stepCentreDistance(double height, bool triggered);
+    void stepScan(double height, double laser);
+    void stepBaseSetting(double height, int motorState);
+
     // State lives here; the implementation adds what it needs.
     quint32 m_cycle = 0;
     quint32 m_step = 0;
@@ -81,4 +114,13 @@ private:
     double m_scanStep = 0.0;
     double m_scanMin = 0.0;
     double m_scanMax = 0.0;
+
+    double m_laserBase = 0.0; // laser value when the cycle (or the second half) started
+    double m_target = 0.0;    // height at which the current back-off or approach ends
+    Touches m_lower[2];       // cycle 1 and 5 use [0]; the gap [0]; a centre distance one per feature
+    Touches m_upper[2];       // cycle 2 uses [0]
+    double m_featureLower[2] = {};
+    double m_featureUpper[2] = {};
+    double m_nextScanPoint = 0.0;
+    double m_lastScanHeight = 0.0;
 };
