@@ -93,13 +93,12 @@ private slots:
         QTest::newRow("scan from above: each crossing once")
             << 4 << "go:15 14/0 9.9/0 10/0.1 11.2/0.2 11.2/0.2 11.6/0.3 12/0.4 12.1/0.4"
             << ""
-            << "pin off, speed 4, dn, stop, speed 5, slow 1, up, row 10.000 0.100, hook, row 11.200 0.200, "
-               "hook, "
-               "row 11.600 0.300, hook, row 12.000 0.400, hook, stop, slow 0, hook";
+            << "pin off, speed 4, dn, stop, speed 5, slow 1, up, row 10.000 0.100, row 11.200 0.200, "
+               "row 11.600 0.300, row 12.000 0.400, stop, slow 0, hook";
         QTest::newRow("scan from the minimum goes up at once")
             << 4 << "scan:2 go:10 10/0"
             << ""
-            << "pin off, slow 50, speed 3, up, row 10.000 0.000, hook";
+            << "pin off, slow 50, speed 3, up, row 10.000 0.000";
         QTest::newRow("scan step 0 refused") << 4 << "scan:0 go:15 9/0"
                                              << ""
                                              << "";

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "modules/height_gauge/devozorwindow.h"
 #include "settingsfolder.h"
 #include "workspace/measuringsystem.h"
 
@@ -39,6 +40,11 @@ void MainWindow::openModule(int module, bool remember)
     QMainWindow *window = nullptr;
     switch (module) {
     case HeightGauge:
+        window = new DevozorWindow;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->showMaximized();
+        qDebug().noquote() << "[INFO] відкрито модуль висотоміра";
+        break;
     case MeasuringStand:
     case LaserBoreGauge:
         // These module windows are not part of this build yet; the workspace stands in for them.

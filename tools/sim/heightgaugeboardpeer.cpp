@@ -69,7 +69,8 @@ struct HeightGaugeBoardPeer::Private
 {
     HeightGaugeBoardPeer *q = nullptr;
     int master = -1;
-    int slave = -1; // kept open so the master never sees a hang-up while the program reopens
+    int slave =
+        -1; // kept open while plugged in, so the master never sees a hang-up while the program reopens
     QString slavePath;
     QString linkPath;
     QSocketNotifier *notifier = nullptr;
@@ -471,22 +472,7 @@ HeightGaugeBoardPeer::HeightGaugeBoardPeer(QObject *parent)
     d->q = this;
     d->clock.start();
     d->placeTip();
-    char name[256] = {};
-    termios raw{};
-    cfmakeraw(&raw);
-    if (openpty(&d->master, &d->slave, name, &raw, nullptr) != 0) {
-        qWarning("HeightGaugeBoardPeer: openpty failed: %s", strerror(errno));
-        d->master = d->slave = -1;
-        return;
-    }
-    d->slavePath = QString::fromLocal8Bit(name);
-    tcsetattr(d->master, TCSANOW, &raw);
-    fcntl(d->master, F_SETFL, fcntl(d->master, F_GETFL) | O_NONBLOCK);
-    fcntl(d->master, F_SETFD, FD_CLOEXEC);
-    fcntl(d->slave, F_SETFD, FD_CLOEXEC);
-
-    d->notifier = new QSocketNotifier(d->master, QSocketNotifier::Read, this);
-    connect(d->notifier, &QSocketNotifier::activated, this, [this] { d->readMaster(); });
+    openTerminal();
     d->statusTimer.setTimerType(Qt::PreciseTimer);
     d->statusTimer.setInterval(StatusIntervalMs);
     connect(&d->statusTimer, &QTimer::timeout, this, [this] {
@@ -499,11 +485,40 @@ HeightGaugeBoardPeer::HeightGaugeBoardPeer(QObject *parent)
 HeightGaugeBoardPeer::~HeightGaugeBoardPeer()
 {
     unlink();
+    closeTerminal();
+}
+
+bool HeightGaugeBoardPeer::openTerminal()
+{
+    char name[256] = {};
+    termios raw{};
+    cfmakeraw(&raw);
+    if (openpty(&d->master, &d->slave, name, &raw, nullptr) != 0) {
+        qWarning("HeightGaugeBoardPeer: openpty failed: %s", strerror(errno));
+        d->master = d->slave = -1;
+        return false;
+    }
+    d->slavePath = QString::fromLocal8Bit(name);
+    tcsetattr(d->master, TCSANOW, &raw);
+    fcntl(d->master, F_SETFL, fcntl(d->master, F_GETFL) | O_NONBLOCK);
+    fcntl(d->master, F_SETFD, FD_CLOEXEC);
+    fcntl(d->slave, F_SETFD, FD_CLOEXEC);
+    d->notifier = new QSocketNotifier(d->master, QSocketNotifier::Read, this);
+    connect(d->notifier, &QSocketNotifier::activated, this, [this] { d->readMaster(); });
+    return true;
+}
+
+// Pulling the USB cable: the program's open port fails at once, as with a real adapter.
+void HeightGaugeBoardPeer::closeTerminal()
+{
     delete d->notifier;
+    d->notifier = nullptr;
     for (int fd : {d->master, d->slave}) {
         if (fd >= 0)
             ::close(fd);
     }
+    d->master = d->slave = -1;
+    d->slavePath.clear();
 }
 
 quint8 HeightGaugeBoardPeer::checkByte(const QByteArray &bytes)
@@ -540,7 +555,7 @@ QString HeightGaugeBoardPeer::link(const QString &linkPath)
         QFile::remove(linkPath); // left by an earlier run
     else if (existing.exists())
         return QString();
-    if (d->slavePath.isEmpty() || !QFile::link(d->slavePath, linkPath))
+    if ((d->master < 0 && !openTerminal()) || !QFile::link(d->slavePath, linkPath))
         return QString();
     d->linkPath = linkPath;
     d->plugged = true;
@@ -557,6 +572,7 @@ void HeightGaugeBoardPeer::unlink()
     d->linkPath.clear();
     d->plugged = false;
     d->received.clear();
+    closeTerminal();
 }
 
 QString HeightGaugeBoardPeer::linkPath() const

@@ -40,8 +40,10 @@
 // state PinStop. Crossing a face and a stop each send a status at once, with the carriage exactly there,
 // whatever the speed.
 //
-// Unlinked, the board is unplugged: it hears nothing and sends nothing, while the carriage still moves. It
-// runs on the thread it lives on, from that thread's event loop. Methods are not thread-safe.
+// Unlinked, the board is unplugged: its terminal hangs up, so a port the program holds open fails as with
+// a pulled USB cable, and it hears and sends nothing while the carriage still moves; link() plugs it in
+// again on a new terminal. It runs on the thread it lives on, from that thread's event loop. Methods are not
+// thread-safe.
 class HeightGaugeBoardPeer : public QObject
 {
     Q_OBJECT
@@ -120,6 +122,9 @@ signals:
     void changed(const QString &what);
 
 private:
+    bool openTerminal();
+    void closeTerminal();
+
     struct Private;
     std::unique_ptr<Private> d;
 };

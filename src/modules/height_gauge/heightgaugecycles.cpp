@@ -265,7 +265,7 @@ void HeightGaugeCycles::update(double height, double laser, bool laserValid, int
             stepFeature(kGapFirst, 0, height, triggered);
         break;
     case 4:
-        stepScan(height, laser);
+        stepScan(height, laserValid ? laser : kNoLaser);
         break;
     case 5:
         stepBaseSetting(height, motorState);
@@ -585,9 +585,10 @@ void HeightGaugeCycles::stepScan(double height, double laser)
                 << "[Devozor]"
                 << "Точка сканирования:"
                 << QStringLiteral("Высота: %1 | Лазер: %2").arg(height, 0, 'f', 3).arg(laser, 0, 'f', 3);
-            // A carriage standing still must not fill the table with the same height.
+            // A carriage standing still must not fill the table with the same height. A scan row is no
+            // end of anything: a playing macro waits for the end of the scan.
             if (height != m_lastScanHeight)
-                addRow(height, laser);
+                emit resultRow(height, laser);
             m_lastScanHeight = height;
         } else if (height > m_scanMax) {
             emit stopMove();
