@@ -61,6 +61,8 @@ demo() {
     if [ "$variant" = height-gauge ]; then
         # The start-up module KOVRAN remembers in config.ini: 1 is the height gauge.
         printf '[General]\ndefault_module=1\n' >"$dir/settings/config.ini"
+        # Millimetres: the cycles' back-off and laser threshold are set for them.
+        printf '[MainSettings]\nunits=0\n' >"$dir/settings/devozor_settings.ini"
     fi
     "build/$preset/tools/sim/kovran-sim" "${devices[@]}" \
         --link-dir "$dir/ports" --print-env --write-config "$dir/settings" >"$dir/sim.env" &

@@ -1,10 +1,12 @@
 #include "heightgaugeboardpeer.h"
+#include "modalanswerer.h"
 #include "modules/height_gauge/devozorwindow.h"
 #include "modules/height_gauge/heightgaugecycles.h"
 #include "settingssandbox.h"
 #include "virtualports.h"
 
 #include <QLineEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -28,6 +30,7 @@ private slots:
     void scanAndBaseSetting();
     void macroRepeatsAndStopHeight();
     void unpluggedBoardIsFoundAgain();
+    void exportsKeepEveryText();
 
 private:
     void click(const char *name);
@@ -225,6 +228,39 @@ void TestHeightGauge::unpluggedBoardIsFoundAgain()
     QTRY_VERIFY_WITH_TIMEOUT(m_window->isConnected(), 5000);
     m_board->setPosition(31.0);
     QTRY_COMPARE(m_window->height(), 31.0);
+}
+
+// A text with quotes and markup survives both exports as it is; a file that cannot be written is said so.
+void TestHeightGauge::exportsKeepEveryText()
+{
+    click("Point_megering");
+    click("Devozor_Value");
+    m_window->table()->item(0, 3)->setText(QStringLiteral("mm \"<b>\""));
+    QString answer;
+    m_window->setFileNameProvider([&answer](const QString &, const QString &) { return answer; });
+
+    answer = m_dir->filePath(QStringLiteral("rows.csv"));
+    click("exporCSV");
+    QFile csv(answer);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    QCOMPARE(lines.value(0), QByteArray("\"DATE\",\"Z\",\"X\",\"unit\""));
+    QVERIFY2(lines.value(1).endsWith(",\"30.000\",\"---\",\"mm \"\"<b>\"\"\""), lines.value(1).constData());
+
+    answer = m_dir->filePath(QStringLiteral("rows.pdf"));
+    click("exportPDF");
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {answer, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(10000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(text.contains(QStringLiteral("30.000")) && text.contains(QStringLiteral("mm \"<b>\"")),
+             qPrintable(text));
+
+    answer = m_dir->filePath(QStringLiteral("missing/rows.pdf"));
+    ModalAnswerer warning(QMessageBox::Ok);
+    click("exportPDF");
+    QVERIFY(warning.waitAnswered());
+    QVERIFY(warning.text().contains(QStringLiteral("rows.pdf")));
 }
 
 QTEST_MAIN(TestHeightGauge)

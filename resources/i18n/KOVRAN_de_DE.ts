@@ -438,6 +438,220 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>DevozorWindow</name>
+        <message>
+            <source>Висота</source>
+            <translation>Höhe</translation>
+        </message>
+        <message>
+            <source>Нуль висоти</source>
+            <translation>Höhe nullen</translation>
+        </message>
+        <message>
+            <source>Лазер</source>
+            <translation>Laser</translation>
+        </message>
+        <message>
+            <source>Нуль лазера</source>
+            <translation>Laser nullen</translation>
+        </message>
+        <message>
+            <source>Обнулити все</source>
+            <translation>Alles nullen</translation>
+        </message>
+        <message>
+            <source>Точка</source>
+            <translation>Punkt</translation>
+        </message>
+        <message>
+            <source>Дві точки</source>
+            <translation>Zwei Punkte</translation>
+        </message>
+        <message>
+            <source>Центр</source>
+            <translation>Mitte</translation>
+        </message>
+        <message>
+            <source>Висота і лазер</source>
+            <translation>Höhe und Laser</translation>
+        </message>
+        <message>
+            <source>Сканування</source>
+            <translation>Scannen</translation>
+        </message>
+        <message>
+            <source>Глибина</source>
+            <translation>Tiefe</translation>
+        </message>
+        <message>
+            <source>Автоматично</source>
+            <translation>Automatisch</translation>
+        </message>
+        <message>
+            <source>Встановити базу</source>
+            <translation>Basis setzen</translation>
+        </message>
+        <message>
+            <source>Вгору</source>
+            <translation>Aufwärts</translation>
+        </message>
+        <message>
+            <source>Вниз</source>
+            <translation>Abwärts</translation>
+        </message>
+        <message>
+            <source>СТОП</source>
+            <translation>STOPP</translation>
+        </message>
+        <message>
+            <source>Налаштування</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>Завантажити макрос</source>
+            <translation>Makro laden</translation>
+        </message>
+        <message>
+            <source>Кількість повторів</source>
+            <translation>Anzahl der Wiederholungen</translation>
+        </message>
+        <message>
+            <source>DATE</source>
+            <translation>DATUM</translation>
+        </message>
+        <message>
+            <source>Z</source>
+            <translation>Z</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>unit</source>
+            <translation>Einheit</translation>
+        </message>
+        <message>
+            <source>Експорт PDF</source>
+            <translation>PDF exportieren</translation>
+        </message>
+        <message>
+            <source>Експорт CSV</source>
+            <translation>CSV exportieren</translation>
+        </message>
+        <message>
+            <source>Point 1 add</source>
+            <translation>Punkt 1 übernommen</translation>
+        </message>
+        <message>
+            <source>Point 2 add</source>
+            <translation>Punkt 2 übernommen</translation>
+        </message>
+        <message>
+            <source>Point 3 add</source>
+            <translation>Punkt 3 übernommen</translation>
+        </message>
+        <message>
+            <source>Point 4 add</source>
+            <translation>Punkt 4 übernommen</translation>
+        </message>
+        <message>
+            <source>Меню таблицы</source>
+            <translation>Tabellenmenü</translation>
+        </message>
+        <message>
+            <source>Удалить выбранную строку</source>
+            <translation>Ausgewählte Zeile löschen</translation>
+        </message>
+        <message>
+            <source>Очистить всю таблицу</source>
+            <translation>Ganze Tabelle leeren</translation>
+        </message>
+        <message>
+            <source>Экспорт в CSV</source>
+            <translation>Export nach CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV-Dateien (*.csv)</translation>
+        </message>
+        <message>
+            <source>Экспорт в PDF</source>
+            <translation>Export nach PDF</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>PDF-Dateien (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Отчет об измерениях (Kovran)</source>
+            <translation>Messbericht (Kovran)</translation>
+        </message>
+        <message>
+            <source>Збережено: %1</source>
+            <translation>Gespeichert: %1</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1.</source>
+            <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Speichern</translation>
+        </message>
+        <message>
+            <source>Macros Files (*.mcm)</source>
+            <translation>Makrodateien (*.mcm)</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>Öffnen</translation>
+        </message>
+        <message>
+            <source>Macros (*.mcm)</source>
+            <translation>Makros (*.mcm)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Devozor_setting_wimdow</name>
+        <message>
+            <source>quick</source>
+            <translation>schnell</translation>
+        </message>
+        <message>
+            <source>standard</source>
+            <translation>normal</translation>
+        </message>
+        <message>
+            <source>precision</source>
+            <translation>präzise</translation>
+        </message>
+        <message>
+            <source>Aplly</source>
+            <translation>Übernehmen</translation>
+        </message>
+        <message>
+            <source>Швидкість</source>
+            <translation>Geschwindigkeit</translation>
+        </message>
+        <message>
+            <source>Одиниці</source>
+            <translation>Einheiten</translation>
+        </message>
+        <message>
+            <source>Значення бази</source>
+            <translation>Basiswert</translation>
+        </message>
+        <message>
+            <source>Поріг лазера</source>
+            <translation>Laserschwelle</translation>
+        </message>
+    </context>
+    <context>
         <name>DongleDeviceScanDialog</name>
         <message>
             <source>Додавання приладу через nRF-донгл</source>
@@ -545,6 +759,13 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         <message>
             <source>Фунт-сила (lbf)</source>
             <translation>Pfund-Kraft (lbf)</translation>
+        </message>
+    </context>
+    <context>
+        <name>HeightGaugeCycles</name>
+        <message>
+            <source>move to new points and enable auto move and cliked up arrow</source>
+            <translation>Zu den neuen Punkten fahren, Automatik einschalten und den Pfeil nach oben klicken</translation>
         </message>
     </context>
     <context>
@@ -1480,6 +1701,29 @@ Die diesem Benutzer zugeordneten Messgeräte (%1) haben dann keinen Besitzer meh
         <message>
             <source>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</source>
             <translation>Der X-Server %1 unterstützt die XTest-Erweiterung nicht, daher können Werte nicht in andere Programme getippt werden.</translation>
+        </message>
+    </context>
+    <context>
+        <name>devozor_scan_setting_window</name>
+        <message>
+            <source>Сканування</source>
+            <translation>Scannen</translation>
+        </message>
+        <message>
+            <source>Step Scan</source>
+            <translation>Scanschritt</translation>
+        </message>
+        <message>
+            <source>Max Scan</source>
+            <translation>Scan-Maximum</translation>
+        </message>
+        <message>
+            <source>Min Scan</source>
+            <translation>Scan-Minimum</translation>
+        </message>
+        <message>
+            <source>Aplly</source>
+            <translation>Übernehmen</translation>
         </message>
     </context>
 </TS>

@@ -438,6 +438,220 @@ Please choose a different 'New address'.</translation>
         </message>
     </context>
     <context>
+        <name>DevozorWindow</name>
+        <message>
+            <source>Висота</source>
+            <translation>Height</translation>
+        </message>
+        <message>
+            <source>Нуль висоти</source>
+            <translation>Zero height</translation>
+        </message>
+        <message>
+            <source>Лазер</source>
+            <translation>Laser</translation>
+        </message>
+        <message>
+            <source>Нуль лазера</source>
+            <translation>Zero laser</translation>
+        </message>
+        <message>
+            <source>Обнулити все</source>
+            <translation>Zero all</translation>
+        </message>
+        <message>
+            <source>Точка</source>
+            <translation>Point</translation>
+        </message>
+        <message>
+            <source>Дві точки</source>
+            <translation>Two points</translation>
+        </message>
+        <message>
+            <source>Центр</source>
+            <translation>Centre</translation>
+        </message>
+        <message>
+            <source>Висота і лазер</source>
+            <translation>Height and laser</translation>
+        </message>
+        <message>
+            <source>Сканування</source>
+            <translation>Scan</translation>
+        </message>
+        <message>
+            <source>Глибина</source>
+            <translation>Depth</translation>
+        </message>
+        <message>
+            <source>Автоматично</source>
+            <translation>Automatic</translation>
+        </message>
+        <message>
+            <source>Встановити базу</source>
+            <translation>Set base</translation>
+        </message>
+        <message>
+            <source>Вгору</source>
+            <translation>Up</translation>
+        </message>
+        <message>
+            <source>Вниз</source>
+            <translation>Down</translation>
+        </message>
+        <message>
+            <source>СТОП</source>
+            <translation>STOP</translation>
+        </message>
+        <message>
+            <source>Налаштування</source>
+            <translation>Settings</translation>
+        </message>
+        <message>
+            <source>Завантажити макрос</source>
+            <translation>Load macro</translation>
+        </message>
+        <message>
+            <source>Кількість повторів</source>
+            <translation>Number of repeats</translation>
+        </message>
+        <message>
+            <source>DATE</source>
+            <translation>DATE</translation>
+        </message>
+        <message>
+            <source>Z</source>
+            <translation>Z</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>unit</source>
+            <translation>unit</translation>
+        </message>
+        <message>
+            <source>Експорт PDF</source>
+            <translation>Export PDF</translation>
+        </message>
+        <message>
+            <source>Експорт CSV</source>
+            <translation>Export CSV</translation>
+        </message>
+        <message>
+            <source>Point 1 add</source>
+            <translation>Point 1 added</translation>
+        </message>
+        <message>
+            <source>Point 2 add</source>
+            <translation>Point 2 added</translation>
+        </message>
+        <message>
+            <source>Point 3 add</source>
+            <translation>Point 3 added</translation>
+        </message>
+        <message>
+            <source>Point 4 add</source>
+            <translation>Point 4 added</translation>
+        </message>
+        <message>
+            <source>Меню таблицы</source>
+            <translation>Table menu</translation>
+        </message>
+        <message>
+            <source>Удалить выбранную строку</source>
+            <translation>Delete the selected row</translation>
+        </message>
+        <message>
+            <source>Очистить всю таблицу</source>
+            <translation>Clear the whole table</translation>
+        </message>
+        <message>
+            <source>Экспорт в CSV</source>
+            <translation>Export to CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV Files (*.csv)</translation>
+        </message>
+        <message>
+            <source>Экспорт в PDF</source>
+            <translation>Export to PDF</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>PDF Files (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Отчет об измерениях (Kovran)</source>
+            <translation>Measurement report (Kovran)</translation>
+        </message>
+        <message>
+            <source>Збережено: %1</source>
+            <translation>Saved: %1</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1.</source>
+            <translation>Could not write the file %1.</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Macros Files (*.mcm)</source>
+            <translation>Macro files (*.mcm)</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>Open</translation>
+        </message>
+        <message>
+            <source>Macros (*.mcm)</source>
+            <translation>Macros (*.mcm)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Devozor_setting_wimdow</name>
+        <message>
+            <source>quick</source>
+            <translation>quick</translation>
+        </message>
+        <message>
+            <source>standard</source>
+            <translation>standard</translation>
+        </message>
+        <message>
+            <source>precision</source>
+            <translation>precision</translation>
+        </message>
+        <message>
+            <source>Aplly</source>
+            <translation>Apply</translation>
+        </message>
+        <message>
+            <source>Швидкість</source>
+            <translation>Speed</translation>
+        </message>
+        <message>
+            <source>Одиниці</source>
+            <translation>Units</translation>
+        </message>
+        <message>
+            <source>Значення бази</source>
+            <translation>Base value</translation>
+        </message>
+        <message>
+            <source>Поріг лазера</source>
+            <translation>Laser threshold</translation>
+        </message>
+    </context>
+    <context>
         <name>DongleDeviceScanDialog</name>
         <message>
             <source>Додавання приладу через nRF-донгл</source>
@@ -545,6 +759,13 @@ Please choose a different 'New address'.</translation>
         <message>
             <source>Фунт-сила (lbf)</source>
             <translation>Pound-force (lbf)</translation>
+        </message>
+    </context>
+    <context>
+        <name>HeightGaugeCycles</name>
+        <message>
+            <source>move to new points and enable auto move and cliked up arrow</source>
+            <translation>Move to the new points, switch automatic on and click the up arrow</translation>
         </message>
     </context>
     <context>
@@ -1480,6 +1701,29 @@ The instruments assigned to this user (%1) will have no owner.</translation>
         <message>
             <source>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</source>
             <translation>The X server %1 does not support the XTest extension, so values cannot be typed into other programs.</translation>
+        </message>
+    </context>
+    <context>
+        <name>devozor_scan_setting_window</name>
+        <message>
+            <source>Сканування</source>
+            <translation>Scan</translation>
+        </message>
+        <message>
+            <source>Step Scan</source>
+            <translation>Scan step</translation>
+        </message>
+        <message>
+            <source>Max Scan</source>
+            <translation>Scan maximum</translation>
+        </message>
+        <message>
+            <source>Min Scan</source>
+            <translation>Scan minimum</translation>
+        </message>
+        <message>
+            <source>Aplly</source>
+            <translation>Apply</translation>
         </message>
     </context>
 </TS>

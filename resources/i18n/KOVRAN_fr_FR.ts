@@ -438,6 +438,220 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>DevozorWindow</name>
+        <message>
+            <source>Висота</source>
+            <translation>Hauteur</translation>
+        </message>
+        <message>
+            <source>Нуль висоти</source>
+            <translation>Zéro hauteur</translation>
+        </message>
+        <message>
+            <source>Лазер</source>
+            <translation>Laser</translation>
+        </message>
+        <message>
+            <source>Нуль лазера</source>
+            <translation>Zéro laser</translation>
+        </message>
+        <message>
+            <source>Обнулити все</source>
+            <translation>Tout remettre à zéro</translation>
+        </message>
+        <message>
+            <source>Точка</source>
+            <translation>Point</translation>
+        </message>
+        <message>
+            <source>Дві точки</source>
+            <translation>Deux points</translation>
+        </message>
+        <message>
+            <source>Центр</source>
+            <translation>Centre</translation>
+        </message>
+        <message>
+            <source>Висота і лазер</source>
+            <translation>Hauteur et laser</translation>
+        </message>
+        <message>
+            <source>Сканування</source>
+            <translation>Balayage</translation>
+        </message>
+        <message>
+            <source>Глибина</source>
+            <translation>Profondeur</translation>
+        </message>
+        <message>
+            <source>Автоматично</source>
+            <translation>Automatique</translation>
+        </message>
+        <message>
+            <source>Встановити базу</source>
+            <translation>Définir la base</translation>
+        </message>
+        <message>
+            <source>Вгору</source>
+            <translation>Monter</translation>
+        </message>
+        <message>
+            <source>Вниз</source>
+            <translation>Descendre</translation>
+        </message>
+        <message>
+            <source>СТОП</source>
+            <translation>STOP</translation>
+        </message>
+        <message>
+            <source>Налаштування</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Завантажити макрос</source>
+            <translation>Charger une macro</translation>
+        </message>
+        <message>
+            <source>Кількість повторів</source>
+            <translation>Nombre de répétitions</translation>
+        </message>
+        <message>
+            <source>DATE</source>
+            <translation>DATE</translation>
+        </message>
+        <message>
+            <source>Z</source>
+            <translation>Z</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>unit</source>
+            <translation>unité</translation>
+        </message>
+        <message>
+            <source>Експорт PDF</source>
+            <translation>Exporter en PDF</translation>
+        </message>
+        <message>
+            <source>Експорт CSV</source>
+            <translation>Exporter en CSV</translation>
+        </message>
+        <message>
+            <source>Point 1 add</source>
+            <translation>Point 1 ajouté</translation>
+        </message>
+        <message>
+            <source>Point 2 add</source>
+            <translation>Point 2 ajouté</translation>
+        </message>
+        <message>
+            <source>Point 3 add</source>
+            <translation>Point 3 ajouté</translation>
+        </message>
+        <message>
+            <source>Point 4 add</source>
+            <translation>Point 4 ajouté</translation>
+        </message>
+        <message>
+            <source>Меню таблицы</source>
+            <translation>Menu du tableau</translation>
+        </message>
+        <message>
+            <source>Удалить выбранную строку</source>
+            <translation>Supprimer la ligne sélectionnée</translation>
+        </message>
+        <message>
+            <source>Очистить всю таблицу</source>
+            <translation>Vider tout le tableau</translation>
+        </message>
+        <message>
+            <source>Экспорт в CSV</source>
+            <translation>Exporter en CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>Fichiers CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Экспорт в PDF</source>
+            <translation>Exporter en PDF</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>Fichiers PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Отчет об измерениях (Kovran)</source>
+            <translation>Rapport de mesure (Kovran)</translation>
+        </message>
+        <message>
+            <source>Збережено: %1</source>
+            <translation>Enregistré : %1</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1.</source>
+            <translation>Impossible d'écrire le fichier %1.</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Enregistrer</translation>
+        </message>
+        <message>
+            <source>Macros Files (*.mcm)</source>
+            <translation>Fichiers de macros (*.mcm)</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>Ouvrir</translation>
+        </message>
+        <message>
+            <source>Macros (*.mcm)</source>
+            <translation>Macros (*.mcm)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Devozor_setting_wimdow</name>
+        <message>
+            <source>quick</source>
+            <translation>rapide</translation>
+        </message>
+        <message>
+            <source>standard</source>
+            <translation>standard</translation>
+        </message>
+        <message>
+            <source>precision</source>
+            <translation>précision</translation>
+        </message>
+        <message>
+            <source>Aplly</source>
+            <translation>Appliquer</translation>
+        </message>
+        <message>
+            <source>Швидкість</source>
+            <translation>Vitesse</translation>
+        </message>
+        <message>
+            <source>Одиниці</source>
+            <translation>Unités</translation>
+        </message>
+        <message>
+            <source>Значення бази</source>
+            <translation>Valeur de base</translation>
+        </message>
+        <message>
+            <source>Поріг лазера</source>
+            <translation>Seuil laser</translation>
+        </message>
+    </context>
+    <context>
         <name>DongleDeviceScanDialog</name>
         <message>
             <source>Додавання приладу через nRF-донгл</source>
@@ -545,6 +759,13 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         <message>
             <source>Фунт-сила (lbf)</source>
             <translation>Livre-force (lbf)</translation>
+        </message>
+    </context>
+    <context>
+        <name>HeightGaugeCycles</name>
+        <message>
+            <source>move to new points and enable auto move and cliked up arrow</source>
+            <translation>Allez aux nouveaux points, activez le mode automatique et cliquez sur la flèche vers le haut</translation>
         </message>
     </context>
     <context>
@@ -1480,6 +1701,29 @@ Les instruments attribués à cet utilisateur (%1) n'auront plus de propriétair
         <message>
             <source>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</source>
             <translation>Le serveur X %1 ne prend pas en charge l'extension XTest, les valeurs ne peuvent donc pas être tapées dans d'autres programmes.</translation>
+        </message>
+    </context>
+    <context>
+        <name>devozor_scan_setting_window</name>
+        <message>
+            <source>Сканування</source>
+            <translation>Balayage</translation>
+        </message>
+        <message>
+            <source>Step Scan</source>
+            <translation>Pas de balayage</translation>
+        </message>
+        <message>
+            <source>Max Scan</source>
+            <translation>Maximum du balayage</translation>
+        </message>
+        <message>
+            <source>Min Scan</source>
+            <translation>Minimum du balayage</translation>
+        </message>
+        <message>
+            <source>Aplly</source>
+            <translation>Appliquer</translation>
         </message>
     </context>
 </TS>

@@ -438,6 +438,220 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         </message>
     </context>
     <context>
+        <name>DevozorWindow</name>
+        <message>
+            <source>Висота</source>
+            <translation>Altezza</translation>
+        </message>
+        <message>
+            <source>Нуль висоти</source>
+            <translation>Azzera altezza</translation>
+        </message>
+        <message>
+            <source>Лазер</source>
+            <translation>Laser</translation>
+        </message>
+        <message>
+            <source>Нуль лазера</source>
+            <translation>Azzera laser</translation>
+        </message>
+        <message>
+            <source>Обнулити все</source>
+            <translation>Azzera tutto</translation>
+        </message>
+        <message>
+            <source>Точка</source>
+            <translation>Punto</translation>
+        </message>
+        <message>
+            <source>Дві точки</source>
+            <translation>Due punti</translation>
+        </message>
+        <message>
+            <source>Центр</source>
+            <translation>Centro</translation>
+        </message>
+        <message>
+            <source>Висота і лазер</source>
+            <translation>Altezza e laser</translation>
+        </message>
+        <message>
+            <source>Сканування</source>
+            <translation>Scansione</translation>
+        </message>
+        <message>
+            <source>Глибина</source>
+            <translation>Profondità</translation>
+        </message>
+        <message>
+            <source>Автоматично</source>
+            <translation>Automatico</translation>
+        </message>
+        <message>
+            <source>Встановити базу</source>
+            <translation>Imposta base</translation>
+        </message>
+        <message>
+            <source>Вгору</source>
+            <translation>Su</translation>
+        </message>
+        <message>
+            <source>Вниз</source>
+            <translation>Giù</translation>
+        </message>
+        <message>
+            <source>СТОП</source>
+            <translation>STOP</translation>
+        </message>
+        <message>
+            <source>Налаштування</source>
+            <translation>Impostazioni</translation>
+        </message>
+        <message>
+            <source>Завантажити макрос</source>
+            <translation>Carica macro</translation>
+        </message>
+        <message>
+            <source>Кількість повторів</source>
+            <translation>Numero di ripetizioni</translation>
+        </message>
+        <message>
+            <source>DATE</source>
+            <translation>DATA</translation>
+        </message>
+        <message>
+            <source>Z</source>
+            <translation>Z</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>unit</source>
+            <translation>unità</translation>
+        </message>
+        <message>
+            <source>Експорт PDF</source>
+            <translation>Esporta PDF</translation>
+        </message>
+        <message>
+            <source>Експорт CSV</source>
+            <translation>Esporta CSV</translation>
+        </message>
+        <message>
+            <source>Point 1 add</source>
+            <translation>Punto 1 aggiunto</translation>
+        </message>
+        <message>
+            <source>Point 2 add</source>
+            <translation>Punto 2 aggiunto</translation>
+        </message>
+        <message>
+            <source>Point 3 add</source>
+            <translation>Punto 3 aggiunto</translation>
+        </message>
+        <message>
+            <source>Point 4 add</source>
+            <translation>Punto 4 aggiunto</translation>
+        </message>
+        <message>
+            <source>Меню таблицы</source>
+            <translation>Menu tabella</translation>
+        </message>
+        <message>
+            <source>Удалить выбранную строку</source>
+            <translation>Elimina la riga selezionata</translation>
+        </message>
+        <message>
+            <source>Очистить всю таблицу</source>
+            <translation>Svuota tutta la tabella</translation>
+        </message>
+        <message>
+            <source>Экспорт в CSV</source>
+            <translation>Esporta in CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>File CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Экспорт в PDF</source>
+            <translation>Esporta in PDF</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>File PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Отчет об измерениях (Kovran)</source>
+            <translation>Rapporto di misura (Kovran)</translation>
+        </message>
+        <message>
+            <source>Збережено: %1</source>
+            <translation>Salvato: %1</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1.</source>
+            <translation>Impossibile scrivere il file %1.</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Salva</translation>
+        </message>
+        <message>
+            <source>Macros Files (*.mcm)</source>
+            <translation>File macro (*.mcm)</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>Apri</translation>
+        </message>
+        <message>
+            <source>Macros (*.mcm)</source>
+            <translation>Macro (*.mcm)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Devozor_setting_wimdow</name>
+        <message>
+            <source>quick</source>
+            <translation>veloce</translation>
+        </message>
+        <message>
+            <source>standard</source>
+            <translation>standard</translation>
+        </message>
+        <message>
+            <source>precision</source>
+            <translation>precisione</translation>
+        </message>
+        <message>
+            <source>Aplly</source>
+            <translation>Applica</translation>
+        </message>
+        <message>
+            <source>Швидкість</source>
+            <translation>Velocità</translation>
+        </message>
+        <message>
+            <source>Одиниці</source>
+            <translation>Unità</translation>
+        </message>
+        <message>
+            <source>Значення бази</source>
+            <translation>Valore base</translation>
+        </message>
+        <message>
+            <source>Поріг лазера</source>
+            <translation>Soglia laser</translation>
+        </message>
+    </context>
+    <context>
         <name>DongleDeviceScanDialog</name>
         <message>
             <source>Додавання приладу через nRF-донгл</source>
@@ -545,6 +759,13 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         <message>
             <source>Фунт-сила (lbf)</source>
             <translation>Libbra-forza (lbf)</translation>
+        </message>
+    </context>
+    <context>
+        <name>HeightGaugeCycles</name>
+        <message>
+            <source>move to new points and enable auto move and cliked up arrow</source>
+            <translation>Spostarsi sui nuovi punti, attivare l'automatico e cliccare la freccia su</translation>
         </message>
     </context>
     <context>
@@ -1480,6 +1701,29 @@ Gli strumenti assegnati a questo utente (%1) resteranno senza proprietario.</tra
         <message>
             <source>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</source>
             <translation>Il server X %1 non supporta l'estensione XTest, quindi i valori non possono essere digitati in altri programmi.</translation>
+        </message>
+    </context>
+    <context>
+        <name>devozor_scan_setting_window</name>
+        <message>
+            <source>Сканування</source>
+            <translation>Scansione</translation>
+        </message>
+        <message>
+            <source>Step Scan</source>
+            <translation>Passo di scansione</translation>
+        </message>
+        <message>
+            <source>Max Scan</source>
+            <translation>Massimo scansione</translation>
+        </message>
+        <message>
+            <source>Min Scan</source>
+            <translation>Minimo scansione</translation>
+        </message>
+        <message>
+            <source>Aplly</source>
+            <translation>Applica</translation>
         </message>
     </context>
 </TS>

@@ -438,6 +438,220 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
     </context>
     <context>
+        <name>DevozorWindow</name>
+        <message>
+            <source>Висота</source>
+            <translation>Wysokość</translation>
+        </message>
+        <message>
+            <source>Нуль висоти</source>
+            <translation>Zeruj wysokość</translation>
+        </message>
+        <message>
+            <source>Лазер</source>
+            <translation>Laser</translation>
+        </message>
+        <message>
+            <source>Нуль лазера</source>
+            <translation>Zeruj laser</translation>
+        </message>
+        <message>
+            <source>Обнулити все</source>
+            <translation>Zeruj wszystko</translation>
+        </message>
+        <message>
+            <source>Точка</source>
+            <translation>Punkt</translation>
+        </message>
+        <message>
+            <source>Дві точки</source>
+            <translation>Dwa punkty</translation>
+        </message>
+        <message>
+            <source>Центр</source>
+            <translation>Środek</translation>
+        </message>
+        <message>
+            <source>Висота і лазер</source>
+            <translation>Wysokość i laser</translation>
+        </message>
+        <message>
+            <source>Сканування</source>
+            <translation>Skanowanie</translation>
+        </message>
+        <message>
+            <source>Глибина</source>
+            <translation>Głębokość</translation>
+        </message>
+        <message>
+            <source>Автоматично</source>
+            <translation>Automatycznie</translation>
+        </message>
+        <message>
+            <source>Встановити базу</source>
+            <translation>Ustaw bazę</translation>
+        </message>
+        <message>
+            <source>Вгору</source>
+            <translation>W górę</translation>
+        </message>
+        <message>
+            <source>Вниз</source>
+            <translation>W dół</translation>
+        </message>
+        <message>
+            <source>СТОП</source>
+            <translation>STOP</translation>
+        </message>
+        <message>
+            <source>Налаштування</source>
+            <translation>Ustawienia</translation>
+        </message>
+        <message>
+            <source>Завантажити макрос</source>
+            <translation>Wczytaj makro</translation>
+        </message>
+        <message>
+            <source>Кількість повторів</source>
+            <translation>Liczba powtórzeń</translation>
+        </message>
+        <message>
+            <source>DATE</source>
+            <translation>DATA</translation>
+        </message>
+        <message>
+            <source>Z</source>
+            <translation>Z</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>unit</source>
+            <translation>jednostka</translation>
+        </message>
+        <message>
+            <source>Експорт PDF</source>
+            <translation>Eksport PDF</translation>
+        </message>
+        <message>
+            <source>Експорт CSV</source>
+            <translation>Eksport CSV</translation>
+        </message>
+        <message>
+            <source>Point 1 add</source>
+            <translation>Dodano punkt 1</translation>
+        </message>
+        <message>
+            <source>Point 2 add</source>
+            <translation>Dodano punkt 2</translation>
+        </message>
+        <message>
+            <source>Point 3 add</source>
+            <translation>Dodano punkt 3</translation>
+        </message>
+        <message>
+            <source>Point 4 add</source>
+            <translation>Dodano punkt 4</translation>
+        </message>
+        <message>
+            <source>Меню таблицы</source>
+            <translation>Menu tabeli</translation>
+        </message>
+        <message>
+            <source>Удалить выбранную строку</source>
+            <translation>Usuń zaznaczony wiersz</translation>
+        </message>
+        <message>
+            <source>Очистить всю таблицу</source>
+            <translation>Wyczyść całą tabelę</translation>
+        </message>
+        <message>
+            <source>Экспорт в CSV</source>
+            <translation>Eksport do CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>Pliki CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Экспорт в PDF</source>
+            <translation>Eksport do PDF</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>Pliki PDF (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Отчет об измерениях (Kovran)</source>
+            <translation>Raport z pomiarów (Kovran)</translation>
+        </message>
+        <message>
+            <source>Збережено: %1</source>
+            <translation>Zapisano: %1</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1.</source>
+            <translation>Nie udało się zapisać pliku %1.</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>Macros Files (*.mcm)</source>
+            <translation>Pliki makr (*.mcm)</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>Otwórz</translation>
+        </message>
+        <message>
+            <source>Macros (*.mcm)</source>
+            <translation>Makra (*.mcm)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Devozor_setting_wimdow</name>
+        <message>
+            <source>quick</source>
+            <translation>szybko</translation>
+        </message>
+        <message>
+            <source>standard</source>
+            <translation>standardowo</translation>
+        </message>
+        <message>
+            <source>precision</source>
+            <translation>precyzyjnie</translation>
+        </message>
+        <message>
+            <source>Aplly</source>
+            <translation>Zastosuj</translation>
+        </message>
+        <message>
+            <source>Швидкість</source>
+            <translation>Prędkość</translation>
+        </message>
+        <message>
+            <source>Одиниці</source>
+            <translation>Jednostki</translation>
+        </message>
+        <message>
+            <source>Значення бази</source>
+            <translation>Wartość bazy</translation>
+        </message>
+        <message>
+            <source>Поріг лазера</source>
+            <translation>Próg lasera</translation>
+        </message>
+    </context>
+    <context>
         <name>DongleDeviceScanDialog</name>
         <message>
             <source>Додавання приладу через nRF-донгл</source>
@@ -545,6 +759,13 @@ Wybierz inny 'Nowy adres'.</translation>
         <message>
             <source>Фунт-сила (lbf)</source>
             <translation>Funt-siła (lbf)</translation>
+        </message>
+    </context>
+    <context>
+        <name>HeightGaugeCycles</name>
+        <message>
+            <source>move to new points and enable auto move and cliked up arrow</source>
+            <translation>Przejdź do nowych punktów, włącz tryb automatyczny i kliknij strzałkę w górę</translation>
         </message>
     </context>
     <context>
@@ -1481,6 +1702,29 @@ Przyrządy przypisane do tego użytkownika (%1) nie będą miały właściciela.
         <message>
             <source>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</source>
             <translation>Serwer X %1 nie obsługuje rozszerzenia XTest, więc wartości nie mogą być wpisywane do innych programów.</translation>
+        </message>
+    </context>
+    <context>
+        <name>devozor_scan_setting_window</name>
+        <message>
+            <source>Сканування</source>
+            <translation>Skanowanie</translation>
+        </message>
+        <message>
+            <source>Step Scan</source>
+            <translation>Krok skanowania</translation>
+        </message>
+        <message>
+            <source>Max Scan</source>
+            <translation>Maksimum skanowania</translation>
+        </message>
+        <message>
+            <source>Min Scan</source>
+            <translation>Minimum skanowania</translation>
+        </message>
+        <message>
+            <source>Aplly</source>
+            <translation>Zastosuj</translation>
         </message>
     </context>
 </TS>

@@ -438,6 +438,220 @@
         </message>
     </context>
     <context>
+        <name>DevozorWindow</name>
+        <message>
+            <source>Висота</source>
+            <translation>Висота</translation>
+        </message>
+        <message>
+            <source>Нуль висоти</source>
+            <translation>Нуль висоти</translation>
+        </message>
+        <message>
+            <source>Лазер</source>
+            <translation>Лазер</translation>
+        </message>
+        <message>
+            <source>Нуль лазера</source>
+            <translation>Нуль лазера</translation>
+        </message>
+        <message>
+            <source>Обнулити все</source>
+            <translation>Обнулити все</translation>
+        </message>
+        <message>
+            <source>Точка</source>
+            <translation>Точка</translation>
+        </message>
+        <message>
+            <source>Дві точки</source>
+            <translation>Дві точки</translation>
+        </message>
+        <message>
+            <source>Центр</source>
+            <translation>Центр</translation>
+        </message>
+        <message>
+            <source>Висота і лазер</source>
+            <translation>Висота і лазер</translation>
+        </message>
+        <message>
+            <source>Сканування</source>
+            <translation>Сканування</translation>
+        </message>
+        <message>
+            <source>Глибина</source>
+            <translation>Глибина</translation>
+        </message>
+        <message>
+            <source>Автоматично</source>
+            <translation>Автоматично</translation>
+        </message>
+        <message>
+            <source>Встановити базу</source>
+            <translation>Встановити базу</translation>
+        </message>
+        <message>
+            <source>Вгору</source>
+            <translation>Вгору</translation>
+        </message>
+        <message>
+            <source>Вниз</source>
+            <translation>Вниз</translation>
+        </message>
+        <message>
+            <source>СТОП</source>
+            <translation>СТОП</translation>
+        </message>
+        <message>
+            <source>Налаштування</source>
+            <translation>Налаштування</translation>
+        </message>
+        <message>
+            <source>Завантажити макрос</source>
+            <translation>Завантажити макрос</translation>
+        </message>
+        <message>
+            <source>Кількість повторів</source>
+            <translation>Кількість повторів</translation>
+        </message>
+        <message>
+            <source>DATE</source>
+            <translation>DATE</translation>
+        </message>
+        <message>
+            <source>Z</source>
+            <translation>Z</translation>
+        </message>
+        <message>
+            <source>X</source>
+            <translation>X</translation>
+        </message>
+        <message>
+            <source>unit</source>
+            <translation>unit</translation>
+        </message>
+        <message>
+            <source>Експорт PDF</source>
+            <translation>Експорт PDF</translation>
+        </message>
+        <message>
+            <source>Експорт CSV</source>
+            <translation>Експорт CSV</translation>
+        </message>
+        <message>
+            <source>Point 1 add</source>
+            <translation>Point 1 add</translation>
+        </message>
+        <message>
+            <source>Point 2 add</source>
+            <translation>Point 2 add</translation>
+        </message>
+        <message>
+            <source>Point 3 add</source>
+            <translation>Point 3 add</translation>
+        </message>
+        <message>
+            <source>Point 4 add</source>
+            <translation>Point 4 add</translation>
+        </message>
+        <message>
+            <source>Меню таблицы</source>
+            <translation>Меню таблиці</translation>
+        </message>
+        <message>
+            <source>Удалить выбранную строку</source>
+            <translation>Видалити вибраний рядок</translation>
+        </message>
+        <message>
+            <source>Очистить всю таблицу</source>
+            <translation>Очистити всю таблицю</translation>
+        </message>
+        <message>
+            <source>Экспорт в CSV</source>
+            <translation>Експорт у CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV Files (*.csv)</translation>
+        </message>
+        <message>
+            <source>Экспорт в PDF</source>
+            <translation>Експорт у PDF</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>PDF Files (*.pdf)</translation>
+        </message>
+        <message>
+            <source>Отчет об измерениях (Kovran)</source>
+            <translation>Звіт про вимірювання (Kovran)</translation>
+        </message>
+        <message>
+            <source>Збережено: %1</source>
+            <translation>Збережено: %1</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Помилка</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1.</source>
+            <translation>Не вдалося записати файл %1.</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Macros Files (*.mcm)</source>
+            <translation>Macros Files (*.mcm)</translation>
+        </message>
+        <message>
+            <source>Open</source>
+            <translation>Open</translation>
+        </message>
+        <message>
+            <source>Macros (*.mcm)</source>
+            <translation>Macros (*.mcm)</translation>
+        </message>
+    </context>
+    <context>
+        <name>Devozor_setting_wimdow</name>
+        <message>
+            <source>quick</source>
+            <translation>quick</translation>
+        </message>
+        <message>
+            <source>standard</source>
+            <translation>standard</translation>
+        </message>
+        <message>
+            <source>precision</source>
+            <translation>precision</translation>
+        </message>
+        <message>
+            <source>Aplly</source>
+            <translation>Aplly</translation>
+        </message>
+        <message>
+            <source>Швидкість</source>
+            <translation>Швидкість</translation>
+        </message>
+        <message>
+            <source>Одиниці</source>
+            <translation>Одиниці</translation>
+        </message>
+        <message>
+            <source>Значення бази</source>
+            <translation>Значення бази</translation>
+        </message>
+        <message>
+            <source>Поріг лазера</source>
+            <translation>Поріг лазера</translation>
+        </message>
+    </context>
+    <context>
         <name>DongleDeviceScanDialog</name>
         <message>
             <source>Додавання приладу через nRF-донгл</source>
@@ -545,6 +759,13 @@
         <message>
             <source>Фунт-сила (lbf)</source>
             <translation>Фунт-сила (lbf)</translation>
+        </message>
+    </context>
+    <context>
+        <name>HeightGaugeCycles</name>
+        <message>
+            <source>move to new points and enable auto move and cliked up arrow</source>
+            <translation>move to new points and enable auto move and cliked up arrow</translation>
         </message>
     </context>
     <context>
@@ -1481,6 +1702,29 @@ avg: %3</translation>
         <message>
             <source>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</source>
             <translation>X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші програми.</translation>
+        </message>
+    </context>
+    <context>
+        <name>devozor_scan_setting_window</name>
+        <message>
+            <source>Сканування</source>
+            <translation>Сканування</translation>
+        </message>
+        <message>
+            <source>Step Scan</source>
+            <translation>Step Scan</translation>
+        </message>
+        <message>
+            <source>Max Scan</source>
+            <translation>Max Scan</translation>
+        </message>
+        <message>
+            <source>Min Scan</source>
+            <translation>Min Scan</translation>
+        </message>
+        <message>
+            <source>Aplly</source>
+            <translation>Aplly</translation>
         </message>
     </context>
 </TS>

@@ -42,6 +42,8 @@ void MainWindow::openModule(int module, bool remember)
     case HeightGauge:
         window = new DevozorWindow;
         window->setAttribute(Qt::WA_DeleteOnClose);
+        if (const QScreen *screen = window->screen())
+            window->setGeometry(screen->availableGeometry());
         window->showMaximized();
         qDebug().noquote() << "[INFO] відкрито модуль висотоміра";
         break;

@@ -136,7 +136,12 @@ DevozorWindow::~DevozorWindow() = default;
 void DevozorWindow::buildUi()
 {
     auto *central = new QWidget(this);
-    auto *grid = new QGridLayout(central);
+    auto *columns = new QHBoxLayout(central);
+    auto *controls = new QVBoxLayout;
+    auto *grid = new QGridLayout;
+    controls->addLayout(grid);
+    controls->addStretch(1);
+    columns->addLayout(controls, 2);
     const auto button = [central](const char *name, const QString &text, bool checkable = false) {
         auto *b = new QPushButton(text, central);
         b->setObjectName(QLatin1String(name));
@@ -146,7 +151,7 @@ void DevozorWindow::buildUi()
     };
 
     QFont big = font();
-    big.setPointSize(26);
+    big.setPointSize(30);
     big.setBold(true);
     m_heightButton = button("Devozor_Value", QStringLiteral("0.000 mm"));
     m_laserButton = button("Laser_value", QStringLiteral("-----"));
@@ -219,11 +224,13 @@ void DevozorWindow::buildUi()
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_table, &QWidget::customContextMenuRequested, this, &DevozorWindow::showTableContextMenu);
-    grid->addWidget(m_table, 0, 4, 9, 2);
-    grid->addWidget(button("exportPDF", tr("Експорт PDF")), 9, 4);
-    grid->addWidget(button("exporCSV", tr("Експорт CSV")), 9, 5);
-    grid->setColumnStretch(4, 1);
-    grid->setColumnStretch(5, 1);
+    auto *results = new QVBoxLayout;
+    results->addWidget(m_table, 1);
+    auto *exports = new QHBoxLayout;
+    exports->addWidget(button("exportPDF", tr("Експорт PDF")));
+    exports->addWidget(button("exporCSV", tr("Експорт CSV")));
+    results->addLayout(exports);
+    columns->addLayout(results, 3);
 
     setCentralWidget(central);
     // Each button calls its on_<name>_clicked slot. Not connectSlotsByName: the cycle starts share the
