@@ -161,6 +161,7 @@ void TestHeightGauge::scanAndBaseSetting()
     QTest::mouseClick(step->parentWidget()->findChild<QPushButton *>(QStringLiteral("pushButton")),
                       Qt::LeftButton);
     moveTo(16.0);
+    m_board->setTimeScale(2.0); // rows land within a status interval of travel past their points
     click("Auto_or_Manual_button");
     click("Up_move");
     QTRY_COMPARE_WITH_TIMEOUT(m_window->cycles()->cycle(), 0, 20000);
@@ -168,7 +169,7 @@ void TestHeightGauge::scanAndBaseSetting()
     QVERIFY2(rows() == 4 || rows() == 5, QByteArray::number(rows()).constData());
     for (int row = 0; row < rows(); ++row) {
         const double height = cell(row, 1).toDouble();
-        QVERIFY2(height >= 10.0 + 0.5 * row && height < 10.0 + 0.5 * row + 0.25, qPrintable(cell(row, 1)));
+        QVERIFY2(height >= 10.0 + 0.5 * row && height < 10.0 + 0.5 * row + 0.3, qPrintable(cell(row, 1)));
         QVERIFY(cell(row, 2) != QStringLiteral("---"));
     }
 
@@ -196,18 +197,29 @@ void TestHeightGauge::macroRepeatsAndStopHeight()
     file.write("on_Down_button_clicked\nSTOP: 12.5\n");
     file.close();
     QVERIFY(m_window->loadMacro(macro));
+    m_board->setTimeScale(1.0); // a slow carriage: the stop lands within a status interval of travel
     click("StartMacros");
     QTRY_VERIFY(m_board->isMoving());
     QTRY_VERIFY_WITH_TIMEOUT(!m_board->isMoving(), 10000);
-    QVERIFY2(m_board->position() <= 12.5 && m_board->position() > 11.0,
+    QVERIFY2(m_board->position() <= 12.5 && m_board->position() > 11.5,
              qPrintable(QString::number(m_board->position())));
     QTRY_COMPARE(start->text(), QStringLiteral("START"));
 
-    // Three steps twice: six steps, each after the one before has ended.
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write("on_Devozor_Value_clicked\non_Laser_value_clicked\nZERO_DEVOZOR\n");
-    file.close();
+    // Three steps recorded as the operator clicks them, then played twice: six steps, each after the one
+    // before has ended.
+    m_window->setFileNameProvider([&macro](const QString &, const QString &) { return macro; });
+    click("Study_button");
     click("Point_megering");
+    click("Devozor_Value");
+    click("ZeroDevozor");
+    click("Study_button");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(),
+             QByteArray("on_Point_megering_clicked\non_Devozor_Value_clicked\nZERO_DEVOZOR\n"));
+    file.close();
+    QCOMPARE(rows(), 1);
+    QTRY_VERIFY(
+        !heard().filter(QRegularExpression(QStringLiteral("^74 55 "))).isEmpty()); // the recorded zero
     QVERIFY(m_window->loadMacro(macro));
     repeats->setText(QStringLiteral("2"));
     m_board->clearLog();
@@ -215,7 +227,7 @@ void TestHeightGauge::macroRepeatsAndStopHeight()
     QCOMPARE(start->text(), QStringLiteral("STOP"));
     QTRY_COMPARE(start->text(), QStringLiteral("START"));
     QCOMPARE(m_window->findChild<QProgressBar *>(QStringLiteral("progressBar"))->value(), 6);
-    QCOMPARE(rows(), 4);
+    QCOMPARE(rows(), 2); // the first pass leaves the point mode, the second takes it again
     QCOMPARE(heard().filter(QRegularExpression(QStringLiteral("^74 55 "))).size(), 2); // ZERO_DEVOZOR twice
 }
 

@@ -17,6 +17,7 @@ devozor_scan_setting_window::devozor_scan_setting_window(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setWindowTitle(tr("Сканування"));
+    setMinimumWidth(360);
     auto *layout = new QFormLayout(this);
     const auto edit = [this](const char *name) {
         auto *line = new QLineEdit(this);

@@ -26,6 +26,7 @@ Devozor_setting_wimdow::Devozor_setting_wimdow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Form"));
+    setMinimumWidth(360);
     auto *layout = new QFormLayout(this);
     m_speed = new QComboBox(this);
     m_speed->setObjectName(QStringLiteral("Speed_ComboBox"));

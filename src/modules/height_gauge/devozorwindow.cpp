@@ -499,8 +499,11 @@ void DevozorWindow::on_ScanMegering_clicked()
 {
     record(QStringLiteral("on_ScanMegering_clicked"));
     m_mode = m_mode == ModeScan ? ModeNone : ModeScan;
-    if (m_mode == ModeScan && !m_macroRunning)
+    if (m_mode == ModeScan && !m_macroRunning) {
+        m_scanWindow->adjustSize();
+        m_scanWindow->move(geometry().center() - m_scanWindow->rect().center());
         m_scanWindow->show();
+    }
     qDebug() << "step min max" << m_scanStep << m_scanMin << m_scanMax;
     showModeButtons();
     macroHook();
@@ -763,6 +766,8 @@ void DevozorWindow::on_Laser_value_clicked()
 
 void DevozorWindow::on_Setting_clicked()
 {
+    m_settingsWindow->adjustSize();
+    m_settingsWindow->move(geometry().center() - m_settingsWindow->rect().center());
     m_settingsWindow->show();
     m_settingsWindow->raise();
 }
