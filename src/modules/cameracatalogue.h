@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+// The video inputs present, for the modules' camera panels and menus: QMediaDevices' list, or a list given
+// in its place (tests, where no camera exists). Follows QMediaDevices' changes and says so.
+struct CameraEntry
+{
+    QByteArray id;
+    QString description;
+    bool isDefault = false;
+};
+
+class CameraCatalogue : public QObject
+{
+    Q_OBJECT
+
+public:
+    static CameraCatalogue *instance();
+
+    QList<CameraEntry> cameras() const;
+    // Replaces the system's list until reset with std::nullopt; emits camerasChanged either way.
+    void setCamerasOverride(const std::optional<QList<CameraEntry>> &cameras);
+
+signals:
+    void camerasChanged();
+
+private:
+    explicit CameraCatalogue(QObject *parent = nullptr);
+
+    std::optional<QList<CameraEntry>> m_override;
+};
