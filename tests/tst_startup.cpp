@@ -1,16 +1,21 @@
 #include "app/mainwindow.h"
+#include "app/modulechooser.h"
 #include "app/startupsplash.h"
+#include "modalanswerer.h"
 #include "modules/height_gauge/devozorwindow.h"
 #include "settingssandbox.h"
 #include "workspace/measuringsystem.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPointer>
 #include <QPropertyAnimation>
 #include <QSettings>
 #include <QSplashScreen>
 #include <QTest>
+#include <QToolButton>
 #include <QTranslator>
 
 #include <memory>
@@ -54,6 +59,7 @@ private slots:
     void storedModuleChoice();
     void openModuleRemembersAndClosesStartWindow();
     void modulesNotInThisBuildOpenTheWorkspace();
+    void chooserRemembersAndResetAsksAgain();
     void unknownModuleOpensNothing();
     void escapeClosesStartWindow();
     void everyLanguageLoads_data();
@@ -112,7 +118,7 @@ void TestStartup::storedModuleChoice_data()
     QTest::addColumn<QVariant>("stored");
     QTest::addColumn<int>("module");
     QTest::newRow("nothing stored") << QVariant() << 2;
-    QTest::newRow("0 means no choice") << QVariant(0) << 2;
+    QTest::newRow("0 asks") << QVariant(0) << 0;
     QTest::newRow("height gauge") << QVariant(1) << 1;
     QTest::newRow("workspace") << QVariant(2) << 2;
     QTest::newRow("stand") << QVariant(3) << 3;
@@ -178,6 +184,39 @@ void TestStartup::modulesNotInThisBuildOpenTheWorkspace()
     QVERIFY(gauge && gauge->isVisible());
     gauge->close();
     QTRY_VERIFY(gauge.isNull());
+}
+
+// Stored 0: the chooser; a remembered choice is what the next start opens, and the workspace's reset makes
+// the start ask again.
+void TestStartup::chooserRemembersAndResetAsksAgain()
+{
+    QSettings config(m_sandbox->filePath(QStringLiteral("config.ini")), QSettings::IniFormat);
+    config.setValue(QStringLiteral("default_module"), 0);
+    config.sync();
+    QPointer<MainWindow> start = new MainWindow;
+    QCOMPARE(start->module(), int(MainWindow::NoModule));
+    start->openModule(start->module(), false);
+    QTRY_VERIFY(start.isNull());
+    QPointer<ModuleChooser> chooser;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (auto *found = qobject_cast<ModuleChooser *>(window))
+            chooser = found;
+    }
+    QVERIFY(chooser && chooser->isVisible());
+    QVERIFY(workspaces().isEmpty());
+    chooser->findChild<QCheckBox *>(QStringLiteral("rememberCheckBox"))->setChecked(true);
+    QTest::mouseClick(chooser->findChild<QToolButton *>(QStringLiteral("workspaceButton")), Qt::LeftButton);
+    QTRY_VERIFY(chooser.isNull());
+    QTRY_COMPARE(workspaces().size(), 1);
+    config.sync();
+    QCOMPARE(config.value(QStringLiteral("default_module")).toInt(), 2);
+
+    ModalAnswerer question(QMessageBox::Yes);
+    ModalAnswerer done(QMessageBox::Ok);
+    workspaces().first()->findChild<QAction *>(QStringLiteral("actionResetSettings"))->trigger();
+    QVERIFY(done.waitAnswered());
+    QCOMPARE(MainWindow().module(), int(MainWindow::NoModule));
+    closeAllWorkspaces();
 }
 
 void TestStartup::unknownModuleOpensNothing()

@@ -1102,10 +1102,6 @@ max: %2
 avg: %3</translation>
         </message>
         <message>
-            <source>Модулі розширення ще не встановлено</source>
-            <translation>Noch keine Erweiterungsmodule installiert</translation>
-        </message>
-        <message>
             <source>DEVICE %1</source>
             <translation>GERÄT %1</translation>
         </message>
@@ -1241,6 +1237,22 @@ Diese Daten in den Tabellen wiederherstellen?</translation>
             <source>Прилад не на зв'язку.</source>
             <translation>Das Gerät ist nicht verbunden.</translation>
         </message>
+        <message>
+            <source>Висотомір</source>
+            <translation>Höhenmessgerät</translation>
+        </message>
+        <message>
+            <source>Вимірювальна стійка</source>
+            <translation>Messstativ</translation>
+        </message>
+        <message>
+            <source>Лазерний нутромір</source>
+            <translation>Laser-Innenmessgerät</translation>
+        </message>
+        <message>
+            <source>Вибір модуля…</source>
+            <translation>Modul wählen…</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>
@@ -1283,6 +1295,37 @@ Diese Daten in den Tabellen wiederherstellen?</translation>
         <message>
             <source>Адаптер: %1 | Скорость: %2</source>
             <translation>Adapter: %1 | Geschwindigkeit: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ModuleChooser</name>
+        <message>
+            <source>KOVRAN — вибір модуля</source>
+            <translation>KOVRAN — Modul wählen</translation>
+        </message>
+        <message>
+            <source>Оберіть модуль</source>
+            <translation>Wählen Sie ein Modul</translation>
+        </message>
+        <message>
+            <source>Робоча область</source>
+            <translation>Arbeitsbereich</translation>
+        </message>
+        <message>
+            <source>Висотомір</source>
+            <translation>Höhenmessgerät</translation>
+        </message>
+        <message>
+            <source>Вимірювальна стійка</source>
+            <translation>Messstativ</translation>
+        </message>
+        <message>
+            <source>Лазерний нутромір</source>
+            <translation>Laser-Innenmessgerät</translation>
+        </message>
+        <message>
+            <source>Запам'ятати мій вибір і відкривати цей модуль при запуску</source>
+            <translation>Meine Wahl merken und dieses Modul beim Start öffnen</translation>
         </message>
     </context>
     <context>

@@ -1102,10 +1102,6 @@ max: %2
 avg: %3</translation>
         </message>
         <message>
-            <source>Модулі розширення ще не встановлено</source>
-            <translation>No extension modules installed yet</translation>
-        </message>
-        <message>
             <source>DEVICE %1</source>
             <translation>DEVICE %1</translation>
         </message>
@@ -1241,6 +1237,22 @@ Restore this data into the tables?</translation>
             <source>Прилад не на зв'язку.</source>
             <translation>The instrument is not on line.</translation>
         </message>
+        <message>
+            <source>Висотомір</source>
+            <translation>Height gauge</translation>
+        </message>
+        <message>
+            <source>Вимірювальна стійка</source>
+            <translation>Measuring stand</translation>
+        </message>
+        <message>
+            <source>Лазерний нутромір</source>
+            <translation>Laser bore gauge</translation>
+        </message>
+        <message>
+            <source>Вибір модуля…</source>
+            <translation>Choose a module…</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>
@@ -1283,6 +1295,37 @@ Restore this data into the tables?</translation>
         <message>
             <source>Адаптер: %1 | Скорость: %2</source>
             <translation>Adapter: %1 | Speed: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ModuleChooser</name>
+        <message>
+            <source>KOVRAN — вибір модуля</source>
+            <translation>KOVRAN — choose a module</translation>
+        </message>
+        <message>
+            <source>Оберіть модуль</source>
+            <translation>Choose a module</translation>
+        </message>
+        <message>
+            <source>Робоча область</source>
+            <translation>Workspace</translation>
+        </message>
+        <message>
+            <source>Висотомір</source>
+            <translation>Height gauge</translation>
+        </message>
+        <message>
+            <source>Вимірювальна стійка</source>
+            <translation>Measuring stand</translation>
+        </message>
+        <message>
+            <source>Лазерний нутромір</source>
+            <translation>Laser bore gauge</translation>
+        </message>
+        <message>
+            <source>Запам'ятати мій вибір і відкривати цей модуль при запуску</source>
+            <translation>Remember my choice and open this module at start</translation>
         </message>
     </context>
     <context>

@@ -1102,10 +1102,6 @@ max: %2
 avg: %3</translation>
         </message>
         <message>
-            <source>Модулі розширення ще не встановлено</source>
-            <translation>Aucun module d'extension installé pour l'instant</translation>
-        </message>
-        <message>
             <source>DEVICE %1</source>
             <translation>APPAREIL %1</translation>
         </message>
@@ -1241,6 +1237,22 @@ Restaurer ces données dans les tableaux ?</translation>
             <source>Прилад не на зв'язку.</source>
             <translation>L'instrument n'est pas connecté.</translation>
         </message>
+        <message>
+            <source>Висотомір</source>
+            <translation>Colonne de mesure</translation>
+        </message>
+        <message>
+            <source>Вимірювальна стійка</source>
+            <translation>Support de mesure</translation>
+        </message>
+        <message>
+            <source>Лазерний нутромір</source>
+            <translation>Alésomètre laser</translation>
+        </message>
+        <message>
+            <source>Вибір модуля…</source>
+            <translation>Choisir un module…</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>
@@ -1283,6 +1295,37 @@ Restaurer ces données dans les tableaux ?</translation>
         <message>
             <source>Адаптер: %1 | Скорость: %2</source>
             <translation>Adaptateur : %1 | Vitesse : %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ModuleChooser</name>
+        <message>
+            <source>KOVRAN — вибір модуля</source>
+            <translation>KOVRAN — choix du module</translation>
+        </message>
+        <message>
+            <source>Оберіть модуль</source>
+            <translation>Choisissez un module</translation>
+        </message>
+        <message>
+            <source>Робоча область</source>
+            <translation>Espace de travail</translation>
+        </message>
+        <message>
+            <source>Висотомір</source>
+            <translation>Colonne de mesure</translation>
+        </message>
+        <message>
+            <source>Вимірювальна стійка</source>
+            <translation>Support de mesure</translation>
+        </message>
+        <message>
+            <source>Лазерний нутромір</source>
+            <translation>Alésomètre laser</translation>
+        </message>
+        <message>
+            <source>Запам'ятати мій вибір і відкривати цей модуль при запуску</source>
+            <translation>Mémoriser mon choix et ouvrir ce module au démarrage</translation>
         </message>
     </context>
     <context>

@@ -1102,10 +1102,6 @@ max: %2
 avg: %3</translation>
         </message>
         <message>
-            <source>Модулі розширення ще не встановлено</source>
-            <translation>Nessun modulo di estensione ancora installato</translation>
-        </message>
-        <message>
             <source>DEVICE %1</source>
             <translation>DISPOSITIVO %1</translation>
         </message>
@@ -1241,6 +1237,22 @@ Ripristinare questi dati nelle tabelle?</translation>
             <source>Прилад не на зв'язку.</source>
             <translation>Lo strumento non è collegato.</translation>
         </message>
+        <message>
+            <source>Висотомір</source>
+            <translation>Truschino</translation>
+        </message>
+        <message>
+            <source>Вимірювальна стійка</source>
+            <translation>Stativo di misura</translation>
+        </message>
+        <message>
+            <source>Лазерний нутромір</source>
+            <translation>Alesametro laser</translation>
+        </message>
+        <message>
+            <source>Вибір модуля…</source>
+            <translation>Scegli un modulo…</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>
@@ -1283,6 +1295,37 @@ Ripristinare questi dati nelle tabelle?</translation>
         <message>
             <source>Адаптер: %1 | Скорость: %2</source>
             <translation>Adattatore: %1 | Velocità: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ModuleChooser</name>
+        <message>
+            <source>KOVRAN — вибір модуля</source>
+            <translation>KOVRAN — scelta del modulo</translation>
+        </message>
+        <message>
+            <source>Оберіть модуль</source>
+            <translation>Scegli un modulo</translation>
+        </message>
+        <message>
+            <source>Робоча область</source>
+            <translation>Area di lavoro</translation>
+        </message>
+        <message>
+            <source>Висотомір</source>
+            <translation>Truschino</translation>
+        </message>
+        <message>
+            <source>Вимірювальна стійка</source>
+            <translation>Stativo di misura</translation>
+        </message>
+        <message>
+            <source>Лазерний нутромір</source>
+            <translation>Alesametro laser</translation>
+        </message>
+        <message>
+            <source>Запам'ятати мій вибір і відкривати цей модуль при запуску</source>
+            <translation>Ricorda la mia scelta e apri questo modulo all'avvio</translation>
         </message>
     </context>
     <context>

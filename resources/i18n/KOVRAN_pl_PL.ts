@@ -1102,10 +1102,6 @@ max: %2
 avg: %3</translation>
         </message>
         <message>
-            <source>Модулі розширення ще не встановлено</source>
-            <translation>Nie zainstalowano jeszcze modułów rozszerzeń</translation>
-        </message>
-        <message>
             <source>DEVICE %1</source>
             <translation>URZĄDZENIE %1</translation>
         </message>
@@ -1241,6 +1237,22 @@ Przywrócić te dane do tabel?</translation>
             <source>Прилад не на зв'язку.</source>
             <translation>Przyrząd nie jest połączony.</translation>
         </message>
+        <message>
+            <source>Висотомір</source>
+            <translation>Wysokościomierz</translation>
+        </message>
+        <message>
+            <source>Вимірювальна стійка</source>
+            <translation>Statyw pomiarowy</translation>
+        </message>
+        <message>
+            <source>Лазерний нутромір</source>
+            <translation>Średnicówka laserowa</translation>
+        </message>
+        <message>
+            <source>Вибір модуля…</source>
+            <translation>Wybór modułu…</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>
@@ -1283,6 +1295,37 @@ Przywrócić te dane do tabel?</translation>
         <message>
             <source>Адаптер: %1 | Скорость: %2</source>
             <translation>Adapter: %1 | Prędkość: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ModuleChooser</name>
+        <message>
+            <source>KOVRAN — вибір модуля</source>
+            <translation>KOVRAN — wybór modułu</translation>
+        </message>
+        <message>
+            <source>Оберіть модуль</source>
+            <translation>Wybierz moduł</translation>
+        </message>
+        <message>
+            <source>Робоча область</source>
+            <translation>Obszar roboczy</translation>
+        </message>
+        <message>
+            <source>Висотомір</source>
+            <translation>Wysokościomierz</translation>
+        </message>
+        <message>
+            <source>Вимірювальна стійка</source>
+            <translation>Statyw pomiarowy</translation>
+        </message>
+        <message>
+            <source>Лазерний нутромір</source>
+            <translation>Średnicówka laserowa</translation>
+        </message>
+        <message>
+            <source>Запам'ятати мій вибір і відкривати цей модуль при запуску</source>
+            <translation>Zapamiętaj mój wybór i otwieraj ten moduł przy starcie</translation>
         </message>
     </context>
     <context>

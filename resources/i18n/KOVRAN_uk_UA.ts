@@ -557,19 +557,19 @@
         </message>
         <message>
             <source>Меню таблицы</source>
-            <translation>Меню таблиці</translation>
+            <translation>Меню таблицы</translation>
         </message>
         <message>
             <source>Удалить выбранную строку</source>
-            <translation>Видалити вибраний рядок</translation>
+            <translation>Удалить выбранную строку</translation>
         </message>
         <message>
             <source>Очистить всю таблицу</source>
-            <translation>Очистити всю таблицю</translation>
+            <translation>Очистить всю таблицу</translation>
         </message>
         <message>
             <source>Экспорт в CSV</source>
-            <translation>Експорт у CSV</translation>
+            <translation>Экспорт в CSV</translation>
         </message>
         <message>
             <source>CSV Files (*.csv)</source>
@@ -577,7 +577,7 @@
         </message>
         <message>
             <source>Экспорт в PDF</source>
-            <translation>Експорт у PDF</translation>
+            <translation>Экспорт в PDF</translation>
         </message>
         <message>
             <source>PDF Files (*.pdf)</source>
@@ -585,7 +585,7 @@
         </message>
         <message>
             <source>Отчет об измерениях (Kovran)</source>
-            <translation>Звіт про вимірювання (Kovran)</translation>
+            <translation>Отчет об измерениях (Kovran)</translation>
         </message>
         <message>
             <source>Збережено: %1</source>
@@ -1102,10 +1102,6 @@ max: %2
 avg: %3</translation>
         </message>
         <message>
-            <source>Модулі розширення ще не встановлено</source>
-            <translation>Модулі розширення ще не встановлено</translation>
-        </message>
-        <message>
             <source>DEVICE %1</source>
             <translation>DEVICE %1</translation>
         </message>
@@ -1241,6 +1237,22 @@ avg: %3</translation>
             <source>Прилад не на зв'язку.</source>
             <translation>Прилад не на зв'язку.</translation>
         </message>
+        <message>
+            <source>Висотомір</source>
+            <translation>Висотомір</translation>
+        </message>
+        <message>
+            <source>Вимірювальна стійка</source>
+            <translation>Вимірювальна стійка</translation>
+        </message>
+        <message>
+            <source>Лазерний нутромір</source>
+            <translation>Лазерний нутромір</translation>
+        </message>
+        <message>
+            <source>Вибір модуля…</source>
+            <translation>Вибір модуля…</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>
@@ -1283,6 +1295,37 @@ avg: %3</translation>
         <message>
             <source>Адаптер: %1 | Скорость: %2</source>
             <translation>Адаптер: %1 | Скорость: %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>ModuleChooser</name>
+        <message>
+            <source>KOVRAN — вибір модуля</source>
+            <translation>KOVRAN — вибір модуля</translation>
+        </message>
+        <message>
+            <source>Оберіть модуль</source>
+            <translation>Оберіть модуль</translation>
+        </message>
+        <message>
+            <source>Робоча область</source>
+            <translation>Робоча область</translation>
+        </message>
+        <message>
+            <source>Висотомір</source>
+            <translation>Висотомір</translation>
+        </message>
+        <message>
+            <source>Вимірювальна стійка</source>
+            <translation>Вимірювальна стійка</translation>
+        </message>
+        <message>
+            <source>Лазерний нутромір</source>
+            <translation>Лазерний нутромір</translation>
+        </message>
+        <message>
+            <source>Запам'ятати мій вибір і відкривати цей модуль при запуску</source>
+            <translation>Запам'ятати мій вибір і відкривати цей модуль при запуску</translation>
         </message>
     </context>
     <context>

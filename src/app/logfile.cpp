@@ -9,8 +9,7 @@
 
 LogFile::LogFile(QString path)
     : m_path(std::move(path))
-{
-}
+{}
 
 bool LogFile::write(QtMsgType type, const QString &message)
 {

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "modulechooser.h"
 #include "modules/height_gauge/devozorwindow.h"
 #include "settingsfolder.h"
 #include "workspace/measuringsystem.h"
@@ -22,12 +23,14 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
 {
     const QSettings config(configFile(), QSettings::IniFormat);
-    m_module = startupModule(config.value(QStringLiteral("default_module"), 0).toInt());
+    bool stored = false;
+    const int choice = config.value(QStringLiteral("default_module")).toInt(&stored);
+    m_module = stored ? startupModule(choice) : int(Workspace);
 }
 
 int MainWindow::startupModule(int storedChoice)
 {
-    return storedChoice >= HeightGauge && storedChoice <= LaserBoreGauge ? storedChoice : int(Workspace);
+    return storedChoice >= NoModule && storedChoice <= LaserBoreGauge ? storedChoice : int(Workspace);
 }
 
 void MainWindow::openModule(int module, bool remember)
@@ -36,15 +39,32 @@ void MainWindow::openModule(int module, bool remember)
         QSettings config(configFile(), QSettings::IniFormat);
         config.setValue(QStringLiteral("default_module"), module);
     }
+    if (module == NoModule)
+        showChooser();
+    else
+        openModuleWindow(module);
+    setAttribute(Qt::WA_DeleteOnClose);
+    close();
+}
 
+ModuleChooser *MainWindow::showChooser()
+{
+    auto *chooser = new ModuleChooser;
+    connect(chooser, &ModuleChooser::moduleChosen, chooser, [](int module, bool remember) {
+        // A start-up window of its own, as at the start: it remembers the choice and opens the module.
+        (new MainWindow)->openModule(module, remember);
+    });
+    chooser->show();
+    qDebug().noquote() << "[INFO] показано вибір модуля";
+    return chooser;
+}
+
+QMainWindow *MainWindow::openModuleWindow(int module)
+{
     QMainWindow *window = nullptr;
     switch (module) {
     case HeightGauge:
         window = new DevozorWindow;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        if (const QScreen *screen = window->screen())
-            window->setGeometry(screen->availableGeometry());
-        window->showMaximized();
         qDebug().noquote() << "[INFO] відкрито модуль висотоміра";
         break;
     case MeasuringStand:
@@ -53,22 +73,25 @@ void MainWindow::openModule(int module, bool remember)
         qDebug().noquote() << "[INFO] модуль" << module
                            << "не входить до цієї збірки програми, відкривається робоча область";
         Q_FALLTHROUGH();
-    case Workspace:
-        window = new MeasuringSystem;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        // Without a window manager (kiosk sessions) maximising does nothing; start at full size anyway.
-        if (const QScreen *screen = window->screen())
-            window->setGeometry(screen->availableGeometry());
-        window->showMaximized();
+    case Workspace: {
+        auto *workspace = new MeasuringSystem;
+        connect(workspace, &MeasuringSystem::moduleRequested, workspace,
+                [](int chosen) { openModuleWindow(chosen); });
+        connect(workspace, &MeasuringSystem::moduleChooserRequested, workspace, [] { showChooser(); });
+        window = workspace;
         qDebug().noquote() << "[INFO] відкрито робочу область";
         break;
+    }
     default:
         qDebug().noquote() << "[INFO] невідомий модуль" << module;
-        break;
+        return nullptr;
     }
-
-    setAttribute(Qt::WA_DeleteOnClose);
-    close();
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // Without a window manager (kiosk sessions) maximising does nothing; start at full size anyway.
+    if (const QScreen *screen = window->screen())
+        window->setGeometry(screen->availableGeometry());
+    window->showMaximized();
+    return window;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

@@ -89,8 +89,7 @@ int copyLegacySettingsFrom(const QStringList &locations)
 
 void migrateLegacySettings()
 {
-    const int copied =
-        copyLegacySettingsFrom({QCoreApplication::applicationDirPath(), QDir::currentPath()});
+    const int copied = copyLegacySettingsFrom({QCoreApplication::applicationDirPath(), QDir::currentPath()});
     if (copied > 0)
         qDebug().noquote() << "[налаштування] перенесено файлів зі старого розташування:" << copied;
 }

@@ -194,10 +194,18 @@ void MeasuringSystem::setUpModeArea()
         ui, *m_recording, m_registry, [this](int index) { return m_cards->isSyncChecked(index); }, m_scale,
         this);
     updateModeButtons();
-    // Added modules list themselves here as they become part of the program.
-    QAction *none = ui->menuExtensions->addAction(QString());
-    none->setObjectName(QStringLiteral("actionNoExtensions"));
-    none->setEnabled(false);
+    // The dedicated modules open as windows of their own beside the workspace.
+    const std::pair<const char *, int> modules[] = {
+        {"actionHeightGauge", 1}, {"actionMeasuringStand", 3}, {"actionLaserBoreGauge", 4}};
+    for (const auto &[name, module] : modules) {
+        QAction *action = ui->menuExtensions->addAction(QString());
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, [this, module = module] { emit moduleRequested(module); });
+    }
+    ui->menuExtensions->addSeparator();
+    QAction *chooser = ui->menuExtensions->addAction(QString());
+    chooser->setObjectName(QStringLiteral("actionModuleChooser"));
+    connect(chooser, &QAction::triggered, this, &MeasuringSystem::moduleChooserRequested);
 }
 
 RecordingStore &MeasuringSystem::recordings()
@@ -558,7 +566,7 @@ void MeasuringSystem::on_actionResetSettings_triggered()
                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
         return;
     QSettings config(settingsFilePath(QStringLiteral("config.ini")), QSettings::IniFormat);
-    config.remove(QStringLiteral("default_module"));
+    config.setValue(QStringLiteral("default_module"), 0); // 0: the start asks which module to open
     config.sync();
     QMessageBox::information(
         this, tr("Готово"),
@@ -783,8 +791,14 @@ void MeasuringSystem::setLanguage(const QString &code)
 void MeasuringSystem::retranslateTexts()
 {
     ui->retranslateUi(this);
-    if (QAction *none = ui->menuExtensions->findChild<QAction *>(QStringLiteral("actionNoExtensions")))
-        none->setText(tr("Модулі розширення ще не встановлено"));
+    const std::pair<const char *, QString> modules[] = {{"actionHeightGauge", tr("Висотомір")},
+                                                        {"actionMeasuringStand", tr("Вимірювальна стійка")},
+                                                        {"actionLaserBoreGauge", tr("Лазерний нутромір")},
+                                                        {"actionModuleChooser", tr("Вибір модуля…")}};
+    for (const auto &[name, text] : modules) {
+        if (QAction *action = ui->menuExtensions->findChild<QAction *>(QLatin1String(name)))
+            action->setText(text);
+    }
     m_cards->retranslate();
     m_area->retranslate();
     m_fitter->refit();

@@ -94,6 +94,10 @@ public:
 
 signals:
     void languageChanged();
+    // The Extensions menu: a module window to open (1 height gauge, 3 stand, 4 laser bore gauge), or the
+    // module chooser.
+    void moduleRequested(int module);
+    void moduleChooserRequested();
 
 public slots:
     void setLanguage(const QString &code);
