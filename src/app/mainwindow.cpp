@@ -54,6 +54,9 @@ ModuleChooser *MainWindow::showChooser()
         // A start-up window of its own, as at the start: it remembers the choice and opens the module.
         (new MainWindow)->openModule(module, remember);
     });
+    chooser->adjustSize();
+    if (const QScreen *screen = chooser->screen())
+        chooser->move(screen->availableGeometry().center() - chooser->rect().center());
     chooser->show();
     qDebug().noquote() << "[INFO] показано вибір модуля";
     return chooser;
