@@ -557,19 +557,19 @@
         </message>
         <message>
             <source>Меню таблицы</source>
-            <translation>Меню таблицы</translation>
+            <translation>Меню таблиці</translation>
         </message>
         <message>
             <source>Удалить выбранную строку</source>
-            <translation>Удалить выбранную строку</translation>
+            <translation>Видалити вибраний рядок</translation>
         </message>
         <message>
             <source>Очистить всю таблицу</source>
-            <translation>Очистить всю таблицу</translation>
+            <translation>Очистити всю таблицю</translation>
         </message>
         <message>
             <source>Экспорт в CSV</source>
-            <translation>Экспорт в CSV</translation>
+            <translation>Експорт у CSV</translation>
         </message>
         <message>
             <source>CSV Files (*.csv)</source>
@@ -577,7 +577,7 @@
         </message>
         <message>
             <source>Экспорт в PDF</source>
-            <translation>Экспорт в PDF</translation>
+            <translation>Експорт у PDF</translation>
         </message>
         <message>
             <source>PDF Files (*.pdf)</source>
@@ -585,7 +585,7 @@
         </message>
         <message>
             <source>Отчет об измерениях (Kovran)</source>
-            <translation>Отчет об измерениях (Kovran)</translation>
+            <translation>Звіт про вимірювання (Kovran)</translation>
         </message>
         <message>
             <source>Збережено: %1</source>

@@ -32,8 +32,12 @@ def process(code, table, check_only):
             if translation.get("type") in ("vanished", "obsolete"):
                 continue
             wanted = table.get(name, {}).get(source, {}).get(code)
-            if wanted is None and code == "uk_UA":
-                wanted = source  # Ukrainian sources stand as they are; older Russian ones bring their own
+            if wanted is None and code == "uk_UA" and (
+                translation.get("type") == "unfinished" or not (translation.text or "")
+            ):
+                # New Ukrainian sources stand as they are; a translation already there (older Russian
+                # sources bring their own) is kept.
+                wanted = source
 
             forms = translation.findall("numerusform")
             if isinstance(wanted, str) and forms:
