@@ -1386,6 +1386,358 @@ Messung Nr. %2: %3 %4</translation>
         </message>
     </context>
     <context>
+        <name>PressetSetting</name>
+        <message>
+            <source>Form</source>
+            <translation>Formular</translation>
+        </message>
+        <message>
+            <source>Кількість точек</source>
+            <translation>Anzahl der Punkte</translation>
+        </message>
+        <message>
+            <source>Задать точки</source>
+            <translation>Punkte festlegen</translation>
+        </message>
+        <message>
+            <source>Від</source>
+            <translation>Von</translation>
+        </message>
+        <message>
+            <source>До</source>
+            <translation>Bis</translation>
+        </message>
+        <message>
+            <source>Крок</source>
+            <translation>Schritt</translation>
+        </message>
+        <message>
+            <source>Автогенерація</source>
+            <translation>Automatisch erzeugen</translation>
+        </message>
+        <message>
+            <source>Відхилення </source>
+            <translation>Abweichung </translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Speichern</translation>
+        </message>
+        <message>
+            <source>Задані значення</source>
+            <translation>Sollwerte</translation>
+        </message>
+        <message>
+            <source>Зберегти налаштування</source>
+            <translation>Einstellungen speichern</translation>
+        </message>
+        <message>
+            <source>JSON %1 (*.json);;%2 (*.*)</source>
+            <translation>JSON %1 (*.json);;%2 (*.*)</translation>
+        </message>
+        <message>
+            <source>Файли</source>
+            <translation>Dateien</translation>
+        </message>
+        <message>
+            <source>Всі файли</source>
+            <translation>Alle Dateien</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>Не вдалося зберегти файл!</source>
+            <translation>Die Datei konnte nicht gespeichert werden!</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Erfolg</translation>
+        </message>
+        <message>
+            <source>Налаштування успішно збережено</source>
+            <translation>Einstellungen erfolgreich gespeichert</translation>
+        </message>
+        <message>
+            <source>Перевірте правильність введених чисел.</source>
+            <translation>Überprüfen Sie die eingegebenen Zahlen.</translation>
+        </message>
+        <message>
+            <source>Крок повинен бути більшим за нуль.</source>
+            <translation>Der Schritt muss größer als null sein.</translation>
+        </message>
+        <message>
+            <source>Початкове значення більше за кінцеве.</source>
+            <translation>Der Startwert ist größer als der Endwert.</translation>
+        </message>
+        <message>
+            <source>Увага</source>
+            <translation>Achtung</translation>
+        </message>
+        <message>
+            <source>Занадто багато точок (&gt;10 000). Збільште крок.</source>
+            <translation>Zu viele Punkte (&gt;10 000). Vergrößern Sie den Schritt.</translation>
+        </message>
+    </context>
+    <context>
+        <name>StandWindow</name>
+        <message>
+            <source>Column %1</source>
+            <translation>Spalte %1</translation>
+        </message>
+        <message>
+            <source>Стовпець %1</source>
+            <translation>Spalte %1</translation>
+        </message>
+        <message>
+            <source>Вимірювальний стенд</source>
+            <translation>Messstand</translation>
+        </message>
+        <message>
+            <source>Нуль</source>
+            <translation>Null</translation>
+        </message>
+        <message>
+            <source>Серійний номер</source>
+            <translation>Seriennummer</translation>
+        </message>
+        <message>
+            <source>Зберегти в PDF</source>
+            <translation>Als PDF speichern</translation>
+        </message>
+        <message>
+            <source>Зберегти в CSV</source>
+            <translation>Als CSV speichern</translation>
+        </message>
+        <message>
+            <source>Режим рулетки</source>
+            <translation>Maßbandmodus</translation>
+        </message>
+        <message>
+            <source>Рулетку протянуто</source>
+            <translation>Maßband nachgezogen</translation>
+        </message>
+        <message>
+            <source>Пресет</source>
+            <translation>Voreinstellung</translation>
+        </message>
+        <message>
+            <source>Оберіть папку з пресетами</source>
+            <translation>Ordner mit Voreinstellungen wählen</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Aktualisieren</translation>
+        </message>
+        <message>
+            <source> Стрворити пресет</source>
+            <translation> Voreinstellung erstellen</translation>
+        </message>
+        <message>
+            <source>Очистити</source>
+            <translation>Leeren</translation>
+        </message>
+        <message>
+            <source>Без пресета</source>
+            <translation>Ohne Voreinstellung</translation>
+        </message>
+        <message>
+            <source>Файл</source>
+            <translation>Datei</translation>
+        </message>
+        <message>
+            <source>Вихід</source>
+            <translation>Beenden</translation>
+        </message>
+        <message>
+            <source>Скинути параметри</source>
+            <translation>Einstellungen zurücksetzen</translation>
+        </message>
+        <message>
+            <source>Камера</source>
+            <translation>Kamera</translation>
+        </message>
+        <message>
+            <source>Камеры не найдены</source>
+            <translation>Keine Kameras gefunden</translation>
+        </message>
+        <message>
+            <source>Мова</source>
+            <translation>Sprache</translation>
+        </message>
+        <message>
+            <source>Українська</source>
+            <translation>Ukrainisch</translation>
+        </message>
+        <message>
+            <source>Англійська</source>
+            <translation>Englisch</translation>
+        </message>
+        <message>
+            <source>Французька</source>
+            <translation>Französisch</translation>
+        </message>
+        <message>
+            <source>Німецька</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>Італійська</source>
+            <translation>Italienisch</translation>
+        </message>
+        <message>
+            <source>Польська</source>
+            <translation>Polnisch</translation>
+        </message>
+        <message>
+            <source>Час</source>
+            <translation>Zeit</translation>
+        </message>
+        <message>
+            <source>Задані значення</source>
+            <translation>Sollwerte</translation>
+        </message>
+        <message>
+            <source>Виміряні значення</source>
+            <translation>Messwerte</translation>
+        </message>
+        <message>
+            <source>Відхилення</source>
+            <translation>Abweichung</translation>
+        </message>
+        <message>
+            <source>INCH</source>
+            <translation>ZOLL</translation>
+        </message>
+        <message>
+            <source>MM</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>Вимірювання завершено</source>
+            <translation>Messung abgeschlossen</translation>
+        </message>
+        <message>
+            <source>Всі точки пресету успішно виміряні.
+Що бажаєте зробити далі?</source>
+            <translation>Alle Punkte der Voreinstellung wurden gemessen.
+Wie möchten Sie fortfahren?</translation>
+        </message>
+        <message>
+            <source>Зберегти PDF</source>
+            <translation>PDF speichern</translation>
+        </message>
+        <message>
+            <source>Зберегти CSV</source>
+            <translation>CSV speichern</translation>
+        </message>
+        <message>
+            <source>Очистити таблицю</source>
+            <translation>Tabelle leeren</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Видалити вимірювання</source>
+            <translation>Messung löschen</translation>
+        </message>
+        <message>
+            <source>Видалення вимірювання</source>
+            <translation>Messung löschen</translation>
+        </message>
+        <message>
+            <source>Як саме ви хочете видалити дані?</source>
+            <translation>Wie sollen die Daten gelöscht werden?</translation>
+        </message>
+        <message>
+            <source>Тільки цей рядок</source>
+            <translation>Nur diese Zeile</translation>
+        </message>
+        <message>
+            <source>Зі зміщенням (очистити все після)</source>
+            <translation>Mit Verschiebung (alles danach leeren)</translation>
+        </message>
+        <message>
+            <source>Режим Tape</source>
+            <translation>Maßbandmodus</translation>
+        </message>
+        <message>
+            <source>Спочатку увімкніть 'Tape mode' (поставте галочку).</source>
+            <translation>Aktivieren Sie zuerst den 'Tape mode' (Häkchen setzen).</translation>
+        </message>
+        <message>
+            <source>Tape</source>
+            <translation>Maßband</translation>
+        </message>
+        <message>
+            <source>Рулетку перетягнуто.
+Нова база вимірювання: %1</source>
+            <translation>Das Maßband wurde versetzt.
+Neue Messbasis: %1</translation>
+        </message>
+        <message>
+            <source>Помилка Tape</source>
+            <translation>Maßbandfehler</translation>
+        </message>
+        <message>
+            <source>У таблиці ще немає жодного вимірювання для збереження бази.</source>
+            <translation>Die Tabelle enthält noch keine Messung, die als Basis dienen kann.</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>Пресет %1 не завантажено.
+%2</source>
+            <translation>Die Voreinstellung %1 wurde nicht geladen.
+%2</translation>
+        </message>
+        <message>
+            <source>Файл не вдалося відкрити: %1</source>
+            <translation>Die Datei konnte nicht geöffnet werden: %1</translation>
+        </message>
+        <message>
+            <source>Файл не є коректним JSON: %1</source>
+            <translation>Die Datei ist kein gültiges JSON: %1</translation>
+        </message>
+        <message>
+            <source>У файлі немає об'єкта пресета.</source>
+            <translation>Die Datei enthält kein Voreinstellungsobjekt.</translation>
+        </message>
+        <message>
+            <source>Поле "%1" має неправильний тип.</source>
+            <translation>Das Feld "%1" hat den falschen Typ.</translation>
+        </message>
+        <message>
+            <source>Забагато точок: %1 (не більше %2).</source>
+            <translation>Zu viele Punkte: %1 (höchstens %2).</translation>
+        </message>
+        <message>
+            <source>Збережено: %1</source>
+            <translation>Gespeichert: %1</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1.</source>
+            <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
+        </message>
+        <message>
+            <source>Експорт в CSV</source>
+            <translation>Export als CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV-Dateien (*.csv)</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>PDF-Dateien (*.pdf)</translation>
+        </message>
+    </context>
+    <context>
         <name>StatisticsDialog</name>
         <message>
             <source>Статистика</source>

@@ -1386,6 +1386,358 @@ measurement no. %2: %3 %4</translation>
         </message>
     </context>
     <context>
+        <name>PressetSetting</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>Кількість точек</source>
+            <translation>Number of points</translation>
+        </message>
+        <message>
+            <source>Задать точки</source>
+            <translation>Set points</translation>
+        </message>
+        <message>
+            <source>Від</source>
+            <translation>From</translation>
+        </message>
+        <message>
+            <source>До</source>
+            <translation>To</translation>
+        </message>
+        <message>
+            <source>Крок</source>
+            <translation>Step</translation>
+        </message>
+        <message>
+            <source>Автогенерація</source>
+            <translation>Auto-generate</translation>
+        </message>
+        <message>
+            <source>Відхилення </source>
+            <translation>Deviation </translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Задані значення</source>
+            <translation>Set values</translation>
+        </message>
+        <message>
+            <source>Зберегти налаштування</source>
+            <translation>Save settings</translation>
+        </message>
+        <message>
+            <source>JSON %1 (*.json);;%2 (*.*)</source>
+            <translation>JSON %1 (*.json);;%2 (*.*)</translation>
+        </message>
+        <message>
+            <source>Файли</source>
+            <translation>files</translation>
+        </message>
+        <message>
+            <source>Всі файли</source>
+            <translation>All files</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Не вдалося зберегти файл!</source>
+            <translation>Could not save the file!</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Success</translation>
+        </message>
+        <message>
+            <source>Налаштування успішно збережено</source>
+            <translation>Settings saved successfully</translation>
+        </message>
+        <message>
+            <source>Перевірте правильність введених чисел.</source>
+            <translation>Check the numbers you entered.</translation>
+        </message>
+        <message>
+            <source>Крок повинен бути більшим за нуль.</source>
+            <translation>The step must be greater than zero.</translation>
+        </message>
+        <message>
+            <source>Початкове значення більше за кінцеве.</source>
+            <translation>The start value is greater than the end value.</translation>
+        </message>
+        <message>
+            <source>Увага</source>
+            <translation>Attention</translation>
+        </message>
+        <message>
+            <source>Занадто багато точок (&gt;10 000). Збільште крок.</source>
+            <translation>Too many points (&gt;10 000). Increase the step.</translation>
+        </message>
+    </context>
+    <context>
+        <name>StandWindow</name>
+        <message>
+            <source>Column %1</source>
+            <translation>Column %1</translation>
+        </message>
+        <message>
+            <source>Стовпець %1</source>
+            <translation>Column %1</translation>
+        </message>
+        <message>
+            <source>Вимірювальний стенд</source>
+            <translation>Measuring stand</translation>
+        </message>
+        <message>
+            <source>Нуль</source>
+            <translation>Zero</translation>
+        </message>
+        <message>
+            <source>Серійний номер</source>
+            <translation>Serial number</translation>
+        </message>
+        <message>
+            <source>Зберегти в PDF</source>
+            <translation>Save as PDF</translation>
+        </message>
+        <message>
+            <source>Зберегти в CSV</source>
+            <translation>Save as CSV</translation>
+        </message>
+        <message>
+            <source>Режим рулетки</source>
+            <translation>Tape mode</translation>
+        </message>
+        <message>
+            <source>Рулетку протянуто</source>
+            <translation>Tape pulled</translation>
+        </message>
+        <message>
+            <source>Пресет</source>
+            <translation>Preset</translation>
+        </message>
+        <message>
+            <source>Оберіть папку з пресетами</source>
+            <translation>Choose the preset folder</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Refresh</translation>
+        </message>
+        <message>
+            <source> Стрворити пресет</source>
+            <translation> Create preset</translation>
+        </message>
+        <message>
+            <source>Очистити</source>
+            <translation>Clear</translation>
+        </message>
+        <message>
+            <source>Без пресета</source>
+            <translation>No preset</translation>
+        </message>
+        <message>
+            <source>Файл</source>
+            <translation>File</translation>
+        </message>
+        <message>
+            <source>Вихід</source>
+            <translation>Exit</translation>
+        </message>
+        <message>
+            <source>Скинути параметри</source>
+            <translation>Reset settings</translation>
+        </message>
+        <message>
+            <source>Камера</source>
+            <translation>Camera</translation>
+        </message>
+        <message>
+            <source>Камеры не найдены</source>
+            <translation>No cameras found</translation>
+        </message>
+        <message>
+            <source>Мова</source>
+            <translation>Language</translation>
+        </message>
+        <message>
+            <source>Українська</source>
+            <translation>Ukrainian</translation>
+        </message>
+        <message>
+            <source>Англійська</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>Французька</source>
+            <translation>French</translation>
+        </message>
+        <message>
+            <source>Німецька</source>
+            <translation>German</translation>
+        </message>
+        <message>
+            <source>Італійська</source>
+            <translation>Italian</translation>
+        </message>
+        <message>
+            <source>Польська</source>
+            <translation>Polish</translation>
+        </message>
+        <message>
+            <source>Час</source>
+            <translation>Time</translation>
+        </message>
+        <message>
+            <source>Задані значення</source>
+            <translation>Set values</translation>
+        </message>
+        <message>
+            <source>Виміряні значення</source>
+            <translation>Measured values</translation>
+        </message>
+        <message>
+            <source>Відхилення</source>
+            <translation>Deviation</translation>
+        </message>
+        <message>
+            <source>INCH</source>
+            <translation>INCH</translation>
+        </message>
+        <message>
+            <source>MM</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>Вимірювання завершено</source>
+            <translation>Measurement finished</translation>
+        </message>
+        <message>
+            <source>Всі точки пресету успішно виміряні.
+Що бажаєте зробити далі?</source>
+            <translation>All points of the preset have been measured.
+What would you like to do next?</translation>
+        </message>
+        <message>
+            <source>Зберегти PDF</source>
+            <translation>Save PDF</translation>
+        </message>
+        <message>
+            <source>Зберегти CSV</source>
+            <translation>Save CSV</translation>
+        </message>
+        <message>
+            <source>Очистити таблицю</source>
+            <translation>Clear the table</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Видалити вимірювання</source>
+            <translation>Delete measurement</translation>
+        </message>
+        <message>
+            <source>Видалення вимірювання</source>
+            <translation>Deleting a measurement</translation>
+        </message>
+        <message>
+            <source>Як саме ви хочете видалити дані?</source>
+            <translation>How do you want to delete the data?</translation>
+        </message>
+        <message>
+            <source>Тільки цей рядок</source>
+            <translation>Only this row</translation>
+        </message>
+        <message>
+            <source>Зі зміщенням (очистити все після)</source>
+            <translation>With shift (clear everything after)</translation>
+        </message>
+        <message>
+            <source>Режим Tape</source>
+            <translation>Tape mode</translation>
+        </message>
+        <message>
+            <source>Спочатку увімкніть 'Tape mode' (поставте галочку).</source>
+            <translation>First enable 'Tape mode' (tick the box).</translation>
+        </message>
+        <message>
+            <source>Tape</source>
+            <translation>Tape</translation>
+        </message>
+        <message>
+            <source>Рулетку перетягнуто.
+Нова база вимірювання: %1</source>
+            <translation>The tape has been moved.
+New measuring base: %1</translation>
+        </message>
+        <message>
+            <source>Помилка Tape</source>
+            <translation>Tape error</translation>
+        </message>
+        <message>
+            <source>У таблиці ще немає жодного вимірювання для збереження бази.</source>
+            <translation>The table has no measurement yet to keep as the base.</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Пресет %1 не завантажено.
+%2</source>
+            <translation>The preset %1 was not loaded.
+%2</translation>
+        </message>
+        <message>
+            <source>Файл не вдалося відкрити: %1</source>
+            <translation>The file could not be opened: %1</translation>
+        </message>
+        <message>
+            <source>Файл не є коректним JSON: %1</source>
+            <translation>The file is not valid JSON: %1</translation>
+        </message>
+        <message>
+            <source>У файлі немає об'єкта пресета.</source>
+            <translation>The file holds no preset object.</translation>
+        </message>
+        <message>
+            <source>Поле "%1" має неправильний тип.</source>
+            <translation>The field "%1" has the wrong type.</translation>
+        </message>
+        <message>
+            <source>Забагато точок: %1 (не більше %2).</source>
+            <translation>Too many points: %1 (at most %2).</translation>
+        </message>
+        <message>
+            <source>Збережено: %1</source>
+            <translation>Saved: %1</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1.</source>
+            <translation>Could not write the file %1.</translation>
+        </message>
+        <message>
+            <source>Експорт в CSV</source>
+            <translation>Export to CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV Files (*.csv)</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>PDF Files (*.pdf)</translation>
+        </message>
+    </context>
+    <context>
         <name>StatisticsDialog</name>
         <message>
             <source>Статистика</source>

@@ -1386,6 +1386,358 @@ mesure n° %2: %3 %4</translation>
         </message>
     </context>
     <context>
+        <name>PressetSetting</name>
+        <message>
+            <source>Form</source>
+            <translation>Formulaire</translation>
+        </message>
+        <message>
+            <source>Кількість точек</source>
+            <translation>Nombre de points</translation>
+        </message>
+        <message>
+            <source>Задать точки</source>
+            <translation>Définir les points</translation>
+        </message>
+        <message>
+            <source>Від</source>
+            <translation>De</translation>
+        </message>
+        <message>
+            <source>До</source>
+            <translation>À</translation>
+        </message>
+        <message>
+            <source>Крок</source>
+            <translation>Pas</translation>
+        </message>
+        <message>
+            <source>Автогенерація</source>
+            <translation>Génération automatique</translation>
+        </message>
+        <message>
+            <source>Відхилення </source>
+            <translation>Écart </translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Enregistrer</translation>
+        </message>
+        <message>
+            <source>Задані значення</source>
+            <translation>Valeurs de consigne</translation>
+        </message>
+        <message>
+            <source>Зберегти налаштування</source>
+            <translation>Enregistrer les paramètres</translation>
+        </message>
+        <message>
+            <source>JSON %1 (*.json);;%2 (*.*)</source>
+            <translation>JSON %1 (*.json);;%2 (*.*)</translation>
+        </message>
+        <message>
+            <source>Файли</source>
+            <translation>fichiers</translation>
+        </message>
+        <message>
+            <source>Всі файли</source>
+            <translation>Tous les fichiers</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>Не вдалося зберегти файл!</source>
+            <translation>Impossible d'enregistrer le fichier !</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Succès</translation>
+        </message>
+        <message>
+            <source>Налаштування успішно збережено</source>
+            <translation>Paramètres enregistrés avec succès</translation>
+        </message>
+        <message>
+            <source>Перевірте правильність введених чисел.</source>
+            <translation>Vérifiez les nombres saisis.</translation>
+        </message>
+        <message>
+            <source>Крок повинен бути більшим за нуль.</source>
+            <translation>Le pas doit être supérieur à zéro.</translation>
+        </message>
+        <message>
+            <source>Початкове значення більше за кінцеве.</source>
+            <translation>La valeur de début est supérieure à la valeur de fin.</translation>
+        </message>
+        <message>
+            <source>Увага</source>
+            <translation>Attention</translation>
+        </message>
+        <message>
+            <source>Занадто багато точок (&gt;10 000). Збільште крок.</source>
+            <translation>Trop de points (&gt;10 000). Augmentez le pas.</translation>
+        </message>
+    </context>
+    <context>
+        <name>StandWindow</name>
+        <message>
+            <source>Column %1</source>
+            <translation>Colonne %1</translation>
+        </message>
+        <message>
+            <source>Стовпець %1</source>
+            <translation>Colonne %1</translation>
+        </message>
+        <message>
+            <source>Вимірювальний стенд</source>
+            <translation>Banc de mesure</translation>
+        </message>
+        <message>
+            <source>Нуль</source>
+            <translation>Zéro</translation>
+        </message>
+        <message>
+            <source>Серійний номер</source>
+            <translation>Numéro de série</translation>
+        </message>
+        <message>
+            <source>Зберегти в PDF</source>
+            <translation>Enregistrer en PDF</translation>
+        </message>
+        <message>
+            <source>Зберегти в CSV</source>
+            <translation>Enregistrer en CSV</translation>
+        </message>
+        <message>
+            <source>Режим рулетки</source>
+            <translation>Mode ruban</translation>
+        </message>
+        <message>
+            <source>Рулетку протянуто</source>
+            <translation>Ruban tiré</translation>
+        </message>
+        <message>
+            <source>Пресет</source>
+            <translation>Préréglage</translation>
+        </message>
+        <message>
+            <source>Оберіть папку з пресетами</source>
+            <translation>Choisissez le dossier des préréglages</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Actualiser</translation>
+        </message>
+        <message>
+            <source> Стрворити пресет</source>
+            <translation> Créer un préréglage</translation>
+        </message>
+        <message>
+            <source>Очистити</source>
+            <translation>Effacer</translation>
+        </message>
+        <message>
+            <source>Без пресета</source>
+            <translation>Sans préréglage</translation>
+        </message>
+        <message>
+            <source>Файл</source>
+            <translation>Fichier</translation>
+        </message>
+        <message>
+            <source>Вихід</source>
+            <translation>Quitter</translation>
+        </message>
+        <message>
+            <source>Скинути параметри</source>
+            <translation>Réinitialiser les paramètres</translation>
+        </message>
+        <message>
+            <source>Камера</source>
+            <translation>Caméra</translation>
+        </message>
+        <message>
+            <source>Камеры не найдены</source>
+            <translation>Aucune caméra trouvée</translation>
+        </message>
+        <message>
+            <source>Мова</source>
+            <translation>Langue</translation>
+        </message>
+        <message>
+            <source>Українська</source>
+            <translation>Ukrainien</translation>
+        </message>
+        <message>
+            <source>Англійська</source>
+            <translation>Anglais</translation>
+        </message>
+        <message>
+            <source>Французька</source>
+            <translation>Français</translation>
+        </message>
+        <message>
+            <source>Німецька</source>
+            <translation>Allemand</translation>
+        </message>
+        <message>
+            <source>Італійська</source>
+            <translation>Italien</translation>
+        </message>
+        <message>
+            <source>Польська</source>
+            <translation>Polonais</translation>
+        </message>
+        <message>
+            <source>Час</source>
+            <translation>Heure</translation>
+        </message>
+        <message>
+            <source>Задані значення</source>
+            <translation>Valeurs de consigne</translation>
+        </message>
+        <message>
+            <source>Виміряні значення</source>
+            <translation>Valeurs mesurées</translation>
+        </message>
+        <message>
+            <source>Відхилення</source>
+            <translation>Écart</translation>
+        </message>
+        <message>
+            <source>INCH</source>
+            <translation>POUCE</translation>
+        </message>
+        <message>
+            <source>MM</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>Вимірювання завершено</source>
+            <translation>Mesure terminée</translation>
+        </message>
+        <message>
+            <source>Всі точки пресету успішно виміряні.
+Що бажаєте зробити далі?</source>
+            <translation>Tous les points du préréglage ont été mesurés.
+Que voulez-vous faire ensuite ?</translation>
+        </message>
+        <message>
+            <source>Зберегти PDF</source>
+            <translation>Enregistrer le PDF</translation>
+        </message>
+        <message>
+            <source>Зберегти CSV</source>
+            <translation>Enregistrer le CSV</translation>
+        </message>
+        <message>
+            <source>Очистити таблицю</source>
+            <translation>Vider le tableau</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Видалити вимірювання</source>
+            <translation>Supprimer la mesure</translation>
+        </message>
+        <message>
+            <source>Видалення вимірювання</source>
+            <translation>Suppression de la mesure</translation>
+        </message>
+        <message>
+            <source>Як саме ви хочете видалити дані?</source>
+            <translation>Comment voulez-vous supprimer les données ?</translation>
+        </message>
+        <message>
+            <source>Тільки цей рядок</source>
+            <translation>Cette ligne seulement</translation>
+        </message>
+        <message>
+            <source>Зі зміщенням (очистити все після)</source>
+            <translation>Avec décalage (effacer tout ce qui suit)</translation>
+        </message>
+        <message>
+            <source>Режим Tape</source>
+            <translation>Mode ruban</translation>
+        </message>
+        <message>
+            <source>Спочатку увімкніть 'Tape mode' (поставте галочку).</source>
+            <translation>Activez d'abord le « Tape mode » (cochez la case).</translation>
+        </message>
+        <message>
+            <source>Tape</source>
+            <translation>Ruban</translation>
+        </message>
+        <message>
+            <source>Рулетку перетягнуто.
+Нова база вимірювання: %1</source>
+            <translation>Le ruban a été déplacé.
+Nouvelle base de mesure : %1</translation>
+        </message>
+        <message>
+            <source>Помилка Tape</source>
+            <translation>Erreur ruban</translation>
+        </message>
+        <message>
+            <source>У таблиці ще немає жодного вимірювання для збереження бази.</source>
+            <translation>Le tableau ne contient encore aucune mesure à conserver comme base.</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>Пресет %1 не завантажено.
+%2</source>
+            <translation>Le préréglage %1 n'a pas été chargé.
+%2</translation>
+        </message>
+        <message>
+            <source>Файл не вдалося відкрити: %1</source>
+            <translation>Impossible d'ouvrir le fichier : %1</translation>
+        </message>
+        <message>
+            <source>Файл не є коректним JSON: %1</source>
+            <translation>Le fichier n'est pas un JSON valide : %1</translation>
+        </message>
+        <message>
+            <source>У файлі немає об'єкта пресета.</source>
+            <translation>Le fichier ne contient aucun objet de préréglage.</translation>
+        </message>
+        <message>
+            <source>Поле "%1" має неправильний тип.</source>
+            <translation>Le champ « %1 » a un type incorrect.</translation>
+        </message>
+        <message>
+            <source>Забагато точок: %1 (не більше %2).</source>
+            <translation>Trop de points : %1 (%2 au maximum).</translation>
+        </message>
+        <message>
+            <source>Збережено: %1</source>
+            <translation>Enregistré : %1</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1.</source>
+            <translation>Impossible d'écrire le fichier %1.</translation>
+        </message>
+        <message>
+            <source>Експорт в CSV</source>
+            <translation>Exporter en CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>Fichiers CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>Fichiers PDF (*.pdf)</translation>
+        </message>
+    </context>
+    <context>
         <name>StatisticsDialog</name>
         <message>
             <source>Статистика</source>

@@ -1386,6 +1386,358 @@ misura n. %2: %3 %4</translation>
         </message>
     </context>
     <context>
+        <name>PressetSetting</name>
+        <message>
+            <source>Form</source>
+            <translation>Modulo</translation>
+        </message>
+        <message>
+            <source>Кількість точек</source>
+            <translation>Numero di punti</translation>
+        </message>
+        <message>
+            <source>Задать точки</source>
+            <translation>Imposta punti</translation>
+        </message>
+        <message>
+            <source>Від</source>
+            <translation>Da</translation>
+        </message>
+        <message>
+            <source>До</source>
+            <translation>A</translation>
+        </message>
+        <message>
+            <source>Крок</source>
+            <translation>Passo</translation>
+        </message>
+        <message>
+            <source>Автогенерація</source>
+            <translation>Generazione automatica</translation>
+        </message>
+        <message>
+            <source>Відхилення </source>
+            <translation>Deviazione </translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Salva</translation>
+        </message>
+        <message>
+            <source>Задані значення</source>
+            <translation>Valori impostati</translation>
+        </message>
+        <message>
+            <source>Зберегти налаштування</source>
+            <translation>Salva impostazioni</translation>
+        </message>
+        <message>
+            <source>JSON %1 (*.json);;%2 (*.*)</source>
+            <translation>JSON %1 (*.json);;%2 (*.*)</translation>
+        </message>
+        <message>
+            <source>Файли</source>
+            <translation>file</translation>
+        </message>
+        <message>
+            <source>Всі файли</source>
+            <translation>Tutti i file</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>Не вдалося зберегти файл!</source>
+            <translation>Impossibile salvare il file!</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Operazione riuscita</translation>
+        </message>
+        <message>
+            <source>Налаштування успішно збережено</source>
+            <translation>Impostazioni salvate correttamente</translation>
+        </message>
+        <message>
+            <source>Перевірте правильність введених чисел.</source>
+            <translation>Controllare i numeri inseriti.</translation>
+        </message>
+        <message>
+            <source>Крок повинен бути більшим за нуль.</source>
+            <translation>Il passo deve essere maggiore di zero.</translation>
+        </message>
+        <message>
+            <source>Початкове значення більше за кінцеве.</source>
+            <translation>Il valore iniziale è maggiore di quello finale.</translation>
+        </message>
+        <message>
+            <source>Увага</source>
+            <translation>Attenzione</translation>
+        </message>
+        <message>
+            <source>Занадто багато точок (&gt;10 000). Збільште крок.</source>
+            <translation>Troppi punti (&gt;10 000). Aumentare il passo.</translation>
+        </message>
+    </context>
+    <context>
+        <name>StandWindow</name>
+        <message>
+            <source>Column %1</source>
+            <translation>Colonna %1</translation>
+        </message>
+        <message>
+            <source>Стовпець %1</source>
+            <translation>Colonna %1</translation>
+        </message>
+        <message>
+            <source>Вимірювальний стенд</source>
+            <translation>Banco di misura</translation>
+        </message>
+        <message>
+            <source>Нуль</source>
+            <translation>Zero</translation>
+        </message>
+        <message>
+            <source>Серійний номер</source>
+            <translation>Numero di serie</translation>
+        </message>
+        <message>
+            <source>Зберегти в PDF</source>
+            <translation>Salva in PDF</translation>
+        </message>
+        <message>
+            <source>Зберегти в CSV</source>
+            <translation>Salva in CSV</translation>
+        </message>
+        <message>
+            <source>Режим рулетки</source>
+            <translation>Modalità metro a nastro</translation>
+        </message>
+        <message>
+            <source>Рулетку протянуто</source>
+            <translation>Metro spostato</translation>
+        </message>
+        <message>
+            <source>Пресет</source>
+            <translation>Preset</translation>
+        </message>
+        <message>
+            <source>Оберіть папку з пресетами</source>
+            <translation>Scegliere la cartella dei preset</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Aggiorna</translation>
+        </message>
+        <message>
+            <source> Стрворити пресет</source>
+            <translation> Crea preset</translation>
+        </message>
+        <message>
+            <source>Очистити</source>
+            <translation>Cancella</translation>
+        </message>
+        <message>
+            <source>Без пресета</source>
+            <translation>Nessun preset</translation>
+        </message>
+        <message>
+            <source>Файл</source>
+            <translation>File</translation>
+        </message>
+        <message>
+            <source>Вихід</source>
+            <translation>Esci</translation>
+        </message>
+        <message>
+            <source>Скинути параметри</source>
+            <translation>Ripristina impostazioni</translation>
+        </message>
+        <message>
+            <source>Камера</source>
+            <translation>Fotocamera</translation>
+        </message>
+        <message>
+            <source>Камеры не найдены</source>
+            <translation>Nessuna fotocamera trovata</translation>
+        </message>
+        <message>
+            <source>Мова</source>
+            <translation>Lingua</translation>
+        </message>
+        <message>
+            <source>Українська</source>
+            <translation>Ucraino</translation>
+        </message>
+        <message>
+            <source>Англійська</source>
+            <translation>Inglese</translation>
+        </message>
+        <message>
+            <source>Французька</source>
+            <translation>Francese</translation>
+        </message>
+        <message>
+            <source>Німецька</source>
+            <translation>Tedesco</translation>
+        </message>
+        <message>
+            <source>Італійська</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>Польська</source>
+            <translation>Polacco</translation>
+        </message>
+        <message>
+            <source>Час</source>
+            <translation>Ora</translation>
+        </message>
+        <message>
+            <source>Задані значення</source>
+            <translation>Valori impostati</translation>
+        </message>
+        <message>
+            <source>Виміряні значення</source>
+            <translation>Valori misurati</translation>
+        </message>
+        <message>
+            <source>Відхилення</source>
+            <translation>Deviazione</translation>
+        </message>
+        <message>
+            <source>INCH</source>
+            <translation>POLL</translation>
+        </message>
+        <message>
+            <source>MM</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>Вимірювання завершено</source>
+            <translation>Misurazione completata</translation>
+        </message>
+        <message>
+            <source>Всі точки пресету успішно виміряні.
+Що бажаєте зробити далі?</source>
+            <translation>Tutti i punti del preset sono stati misurati.
+Cosa si desidera fare ora?</translation>
+        </message>
+        <message>
+            <source>Зберегти PDF</source>
+            <translation>Salva PDF</translation>
+        </message>
+        <message>
+            <source>Зберегти CSV</source>
+            <translation>Salva CSV</translation>
+        </message>
+        <message>
+            <source>Очистити таблицю</source>
+            <translation>Svuota la tabella</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>Видалити вимірювання</source>
+            <translation>Elimina misurazione</translation>
+        </message>
+        <message>
+            <source>Видалення вимірювання</source>
+            <translation>Eliminazione della misurazione</translation>
+        </message>
+        <message>
+            <source>Як саме ви хочете видалити дані?</source>
+            <translation>Come si desidera eliminare i dati?</translation>
+        </message>
+        <message>
+            <source>Тільки цей рядок</source>
+            <translation>Solo questa riga</translation>
+        </message>
+        <message>
+            <source>Зі зміщенням (очистити все після)</source>
+            <translation>Con spostamento (cancella tutto ciò che segue)</translation>
+        </message>
+        <message>
+            <source>Режим Tape</source>
+            <translation>Modalità metro</translation>
+        </message>
+        <message>
+            <source>Спочатку увімкніть 'Tape mode' (поставте галочку).</source>
+            <translation>Attivare prima la 'Tape mode' (spuntare la casella).</translation>
+        </message>
+        <message>
+            <source>Tape</source>
+            <translation>Metro</translation>
+        </message>
+        <message>
+            <source>Рулетку перетягнуто.
+Нова база вимірювання: %1</source>
+            <translation>Il metro è stato spostato.
+Nuova base di misura: %1</translation>
+        </message>
+        <message>
+            <source>Помилка Tape</source>
+            <translation>Errore metro</translation>
+        </message>
+        <message>
+            <source>У таблиці ще немає жодного вимірювання для збереження бази.</source>
+            <translation>La tabella non contiene ancora misurazioni da usare come base.</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>Пресет %1 не завантажено.
+%2</source>
+            <translation>Il preset %1 non è stato caricato.
+%2</translation>
+        </message>
+        <message>
+            <source>Файл не вдалося відкрити: %1</source>
+            <translation>Impossibile aprire il file: %1</translation>
+        </message>
+        <message>
+            <source>Файл не є коректним JSON: %1</source>
+            <translation>Il file non è un JSON valido: %1</translation>
+        </message>
+        <message>
+            <source>У файлі немає об'єкта пресета.</source>
+            <translation>Il file non contiene un oggetto preset.</translation>
+        </message>
+        <message>
+            <source>Поле "%1" має неправильний тип.</source>
+            <translation>Il campo "%1" ha un tipo errato.</translation>
+        </message>
+        <message>
+            <source>Забагато точок: %1 (не більше %2).</source>
+            <translation>Troppi punti: %1 (al massimo %2).</translation>
+        </message>
+        <message>
+            <source>Збережено: %1</source>
+            <translation>Salvato: %1</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1.</source>
+            <translation>Impossibile scrivere il file %1.</translation>
+        </message>
+        <message>
+            <source>Експорт в CSV</source>
+            <translation>Esporta in CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>File CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>File PDF (*.pdf)</translation>
+        </message>
+    </context>
+    <context>
         <name>StatisticsDialog</name>
         <message>
             <source>Статистика</source>

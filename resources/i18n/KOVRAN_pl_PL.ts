@@ -1386,6 +1386,358 @@ pomiar nr %2: %3 %4</translation>
         </message>
     </context>
     <context>
+        <name>PressetSetting</name>
+        <message>
+            <source>Form</source>
+            <translation>Formularz</translation>
+        </message>
+        <message>
+            <source>Кількість точек</source>
+            <translation>Liczba punktów</translation>
+        </message>
+        <message>
+            <source>Задать точки</source>
+            <translation>Ustaw punkty</translation>
+        </message>
+        <message>
+            <source>Від</source>
+            <translation>Od</translation>
+        </message>
+        <message>
+            <source>До</source>
+            <translation>Do</translation>
+        </message>
+        <message>
+            <source>Крок</source>
+            <translation>Krok</translation>
+        </message>
+        <message>
+            <source>Автогенерація</source>
+            <translation>Generuj automatycznie</translation>
+        </message>
+        <message>
+            <source>Відхилення </source>
+            <translation>Odchyłka </translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>Задані значення</source>
+            <translation>Wartości zadane</translation>
+        </message>
+        <message>
+            <source>Зберегти налаштування</source>
+            <translation>Zapisz ustawienia</translation>
+        </message>
+        <message>
+            <source>JSON %1 (*.json);;%2 (*.*)</source>
+            <translation>JSON %1 (*.json);;%2 (*.*)</translation>
+        </message>
+        <message>
+            <source>Файли</source>
+            <translation>pliki</translation>
+        </message>
+        <message>
+            <source>Всі файли</source>
+            <translation>Wszystkie pliki</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Не вдалося зберегти файл!</source>
+            <translation>Nie udało się zapisać pliku!</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Sukces</translation>
+        </message>
+        <message>
+            <source>Налаштування успішно збережено</source>
+            <translation>Ustawienia zostały zapisane</translation>
+        </message>
+        <message>
+            <source>Перевірте правильність введених чисел.</source>
+            <translation>Sprawdź wprowadzone liczby.</translation>
+        </message>
+        <message>
+            <source>Крок повинен бути більшим за нуль.</source>
+            <translation>Krok musi być większy od zera.</translation>
+        </message>
+        <message>
+            <source>Початкове значення більше за кінцеве.</source>
+            <translation>Wartość początkowa jest większa od końcowej.</translation>
+        </message>
+        <message>
+            <source>Увага</source>
+            <translation>Uwaga</translation>
+        </message>
+        <message>
+            <source>Занадто багато точок (&gt;10 000). Збільште крок.</source>
+            <translation>Zbyt wiele punktów (&gt;10 000). Zwiększ krok.</translation>
+        </message>
+    </context>
+    <context>
+        <name>StandWindow</name>
+        <message>
+            <source>Column %1</source>
+            <translation>Kolumna %1</translation>
+        </message>
+        <message>
+            <source>Стовпець %1</source>
+            <translation>Kolumna %1</translation>
+        </message>
+        <message>
+            <source>Вимірювальний стенд</source>
+            <translation>Stanowisko pomiarowe</translation>
+        </message>
+        <message>
+            <source>Нуль</source>
+            <translation>Zero</translation>
+        </message>
+        <message>
+            <source>Серійний номер</source>
+            <translation>Numer seryjny</translation>
+        </message>
+        <message>
+            <source>Зберегти в PDF</source>
+            <translation>Zapisz do PDF</translation>
+        </message>
+        <message>
+            <source>Зберегти в CSV</source>
+            <translation>Zapisz do CSV</translation>
+        </message>
+        <message>
+            <source>Режим рулетки</source>
+            <translation>Tryb taśmy</translation>
+        </message>
+        <message>
+            <source>Рулетку протянуто</source>
+            <translation>Taśma przeciągnięta</translation>
+        </message>
+        <message>
+            <source>Пресет</source>
+            <translation>Preset</translation>
+        </message>
+        <message>
+            <source>Оберіть папку з пресетами</source>
+            <translation>Wybierz folder z presetami</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Odśwież</translation>
+        </message>
+        <message>
+            <source> Стрворити пресет</source>
+            <translation> Utwórz preset</translation>
+        </message>
+        <message>
+            <source>Очистити</source>
+            <translation>Wyczyść</translation>
+        </message>
+        <message>
+            <source>Без пресета</source>
+            <translation>Bez presetu</translation>
+        </message>
+        <message>
+            <source>Файл</source>
+            <translation>Plik</translation>
+        </message>
+        <message>
+            <source>Вихід</source>
+            <translation>Wyjście</translation>
+        </message>
+        <message>
+            <source>Скинути параметри</source>
+            <translation>Resetuj ustawienia</translation>
+        </message>
+        <message>
+            <source>Камера</source>
+            <translation>Kamera</translation>
+        </message>
+        <message>
+            <source>Камеры не найдены</source>
+            <translation>Nie znaleziono kamer</translation>
+        </message>
+        <message>
+            <source>Мова</source>
+            <translation>Język</translation>
+        </message>
+        <message>
+            <source>Українська</source>
+            <translation>Ukraiński</translation>
+        </message>
+        <message>
+            <source>Англійська</source>
+            <translation>Angielski</translation>
+        </message>
+        <message>
+            <source>Французька</source>
+            <translation>Francuski</translation>
+        </message>
+        <message>
+            <source>Німецька</source>
+            <translation>Niemiecki</translation>
+        </message>
+        <message>
+            <source>Італійська</source>
+            <translation>Włoski</translation>
+        </message>
+        <message>
+            <source>Польська</source>
+            <translation>Polski</translation>
+        </message>
+        <message>
+            <source>Час</source>
+            <translation>Czas</translation>
+        </message>
+        <message>
+            <source>Задані значення</source>
+            <translation>Wartości zadane</translation>
+        </message>
+        <message>
+            <source>Виміряні значення</source>
+            <translation>Wartości zmierzone</translation>
+        </message>
+        <message>
+            <source>Відхилення</source>
+            <translation>Odchyłka</translation>
+        </message>
+        <message>
+            <source>INCH</source>
+            <translation>CAL</translation>
+        </message>
+        <message>
+            <source>MM</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>Вимірювання завершено</source>
+            <translation>Pomiar zakończony</translation>
+        </message>
+        <message>
+            <source>Всі точки пресету успішно виміряні.
+Що бажаєте зробити далі?</source>
+            <translation>Wszystkie punkty presetu zostały zmierzone.
+Co chcesz zrobić dalej?</translation>
+        </message>
+        <message>
+            <source>Зберегти PDF</source>
+            <translation>Zapisz PDF</translation>
+        </message>
+        <message>
+            <source>Зберегти CSV</source>
+            <translation>Zapisz CSV</translation>
+        </message>
+        <message>
+            <source>Очистити таблицю</source>
+            <translation>Wyczyść tabelę</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Видалити вимірювання</source>
+            <translation>Usuń pomiar</translation>
+        </message>
+        <message>
+            <source>Видалення вимірювання</source>
+            <translation>Usuwanie pomiaru</translation>
+        </message>
+        <message>
+            <source>Як саме ви хочете видалити дані?</source>
+            <translation>Jak chcesz usunąć dane?</translation>
+        </message>
+        <message>
+            <source>Тільки цей рядок</source>
+            <translation>Tylko ten wiersz</translation>
+        </message>
+        <message>
+            <source>Зі зміщенням (очистити все після)</source>
+            <translation>Z przesunięciem (wyczyść wszystko dalej)</translation>
+        </message>
+        <message>
+            <source>Режим Tape</source>
+            <translation>Tryb taśmy</translation>
+        </message>
+        <message>
+            <source>Спочатку увімкніть 'Tape mode' (поставте галочку).</source>
+            <translation>Najpierw włącz 'Tape mode' (zaznacz pole).</translation>
+        </message>
+        <message>
+            <source>Tape</source>
+            <translation>Taśma</translation>
+        </message>
+        <message>
+            <source>Рулетку перетягнуто.
+Нова база вимірювання: %1</source>
+            <translation>Taśma została przeciągnięta.
+Nowa baza pomiaru: %1</translation>
+        </message>
+        <message>
+            <source>Помилка Tape</source>
+            <translation>Błąd taśmy</translation>
+        </message>
+        <message>
+            <source>У таблиці ще немає жодного вимірювання для збереження бази.</source>
+            <translation>W tabeli nie ma jeszcze pomiaru, który można zapisać jako bazę.</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Пресет %1 не завантажено.
+%2</source>
+            <translation>Preset %1 nie został wczytany.
+%2</translation>
+        </message>
+        <message>
+            <source>Файл не вдалося відкрити: %1</source>
+            <translation>Nie udało się otworzyć pliku: %1</translation>
+        </message>
+        <message>
+            <source>Файл не є коректним JSON: %1</source>
+            <translation>Plik nie jest poprawnym JSON: %1</translation>
+        </message>
+        <message>
+            <source>У файлі немає об'єкта пресета.</source>
+            <translation>Plik nie zawiera obiektu presetu.</translation>
+        </message>
+        <message>
+            <source>Поле "%1" має неправильний тип.</source>
+            <translation>Pole "%1" ma niewłaściwy typ.</translation>
+        </message>
+        <message>
+            <source>Забагато точок: %1 (не більше %2).</source>
+            <translation>Zbyt wiele punktów: %1 (najwyżej %2).</translation>
+        </message>
+        <message>
+            <source>Збережено: %1</source>
+            <translation>Zapisano: %1</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1.</source>
+            <translation>Nie udało się zapisać pliku %1.</translation>
+        </message>
+        <message>
+            <source>Експорт в CSV</source>
+            <translation>Eksport do CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>Pliki CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>Pliki PDF (*.pdf)</translation>
+        </message>
+    </context>
+    <context>
         <name>StatisticsDialog</name>
         <message>
             <source>Статистика</source>

@@ -1386,6 +1386,358 @@ avg: %3</translation>
         </message>
     </context>
     <context>
+        <name>PressetSetting</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+        <message>
+            <source>Кількість точек</source>
+            <translation>Кількість точек</translation>
+        </message>
+        <message>
+            <source>Задать точки</source>
+            <translation>Задать точки</translation>
+        </message>
+        <message>
+            <source>Від</source>
+            <translation>Від</translation>
+        </message>
+        <message>
+            <source>До</source>
+            <translation>До</translation>
+        </message>
+        <message>
+            <source>Крок</source>
+            <translation>Крок</translation>
+        </message>
+        <message>
+            <source>Автогенерація</source>
+            <translation>Автогенерація</translation>
+        </message>
+        <message>
+            <source>Відхилення </source>
+            <translation>Відхилення </translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Задані значення</source>
+            <translation>Задані значення</translation>
+        </message>
+        <message>
+            <source>Зберегти налаштування</source>
+            <translation>Зберегти налаштування</translation>
+        </message>
+        <message>
+            <source>JSON %1 (*.json);;%2 (*.*)</source>
+            <translation>JSON %1 (*.json);;%2 (*.*)</translation>
+        </message>
+        <message>
+            <source>Файли</source>
+            <translation>Файли</translation>
+        </message>
+        <message>
+            <source>Всі файли</source>
+            <translation>Всі файли</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Помилка</translation>
+        </message>
+        <message>
+            <source>Не вдалося зберегти файл!</source>
+            <translation>Не вдалося зберегти файл!</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Успіх</translation>
+        </message>
+        <message>
+            <source>Налаштування успішно збережено</source>
+            <translation>Налаштування успішно збережено</translation>
+        </message>
+        <message>
+            <source>Перевірте правильність введених чисел.</source>
+            <translation>Перевірте правильність введених чисел.</translation>
+        </message>
+        <message>
+            <source>Крок повинен бути більшим за нуль.</source>
+            <translation>Крок повинен бути більшим за нуль.</translation>
+        </message>
+        <message>
+            <source>Початкове значення більше за кінцеве.</source>
+            <translation>Початкове значення більше за кінцеве.</translation>
+        </message>
+        <message>
+            <source>Увага</source>
+            <translation>Увага</translation>
+        </message>
+        <message>
+            <source>Занадто багато точок (&gt;10 000). Збільште крок.</source>
+            <translation>Занадто багато точок (&gt;10 000). Збільште крок.</translation>
+        </message>
+    </context>
+    <context>
+        <name>StandWindow</name>
+        <message>
+            <source>Column %1</source>
+            <translation>Column %1</translation>
+        </message>
+        <message>
+            <source>Стовпець %1</source>
+            <translation>Стовпець %1</translation>
+        </message>
+        <message>
+            <source>Вимірювальний стенд</source>
+            <translation>Вимірювальний стенд</translation>
+        </message>
+        <message>
+            <source>Нуль</source>
+            <translation>Нуль</translation>
+        </message>
+        <message>
+            <source>Серійний номер</source>
+            <translation>Серійний номер</translation>
+        </message>
+        <message>
+            <source>Зберегти в PDF</source>
+            <translation>Зберегти в PDF</translation>
+        </message>
+        <message>
+            <source>Зберегти в CSV</source>
+            <translation>Зберегти в CSV</translation>
+        </message>
+        <message>
+            <source>Режим рулетки</source>
+            <translation>Режим рулетки</translation>
+        </message>
+        <message>
+            <source>Рулетку протянуто</source>
+            <translation>Рулетку протянуто</translation>
+        </message>
+        <message>
+            <source>Пресет</source>
+            <translation>Пресет</translation>
+        </message>
+        <message>
+            <source>Оберіть папку з пресетами</source>
+            <translation>Оберіть папку з пресетами</translation>
+        </message>
+        <message>
+            <source>Оновити</source>
+            <translation>Оновити</translation>
+        </message>
+        <message>
+            <source> Стрворити пресет</source>
+            <translation> Стрворити пресет</translation>
+        </message>
+        <message>
+            <source>Очистити</source>
+            <translation>Очистити</translation>
+        </message>
+        <message>
+            <source>Без пресета</source>
+            <translation>Без пресета</translation>
+        </message>
+        <message>
+            <source>Файл</source>
+            <translation>Файл</translation>
+        </message>
+        <message>
+            <source>Вихід</source>
+            <translation>Вихід</translation>
+        </message>
+        <message>
+            <source>Скинути параметри</source>
+            <translation>Скинути параметри</translation>
+        </message>
+        <message>
+            <source>Камера</source>
+            <translation>Камера</translation>
+        </message>
+        <message>
+            <source>Камеры не найдены</source>
+            <translation>Камери не знайдено</translation>
+        </message>
+        <message>
+            <source>Мова</source>
+            <translation>Мова</translation>
+        </message>
+        <message>
+            <source>Українська</source>
+            <translation>Українська</translation>
+        </message>
+        <message>
+            <source>Англійська</source>
+            <translation>Англійська</translation>
+        </message>
+        <message>
+            <source>Французька</source>
+            <translation>Французька</translation>
+        </message>
+        <message>
+            <source>Німецька</source>
+            <translation>Німецька</translation>
+        </message>
+        <message>
+            <source>Італійська</source>
+            <translation>Італійська</translation>
+        </message>
+        <message>
+            <source>Польська</source>
+            <translation>Польська</translation>
+        </message>
+        <message>
+            <source>Час</source>
+            <translation>Час</translation>
+        </message>
+        <message>
+            <source>Задані значення</source>
+            <translation>Задані значення</translation>
+        </message>
+        <message>
+            <source>Виміряні значення</source>
+            <translation>Виміряні значення</translation>
+        </message>
+        <message>
+            <source>Відхилення</source>
+            <translation>Відхилення</translation>
+        </message>
+        <message>
+            <source>INCH</source>
+            <translation>INCH</translation>
+        </message>
+        <message>
+            <source>MM</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>Вимірювання завершено</source>
+            <translation>Вимірювання завершено</translation>
+        </message>
+        <message>
+            <source>Всі точки пресету успішно виміряні.
+Що бажаєте зробити далі?</source>
+            <translation>Всі точки пресету успішно виміряні.
+Що бажаєте зробити далі?</translation>
+        </message>
+        <message>
+            <source>Зберегти PDF</source>
+            <translation>Зберегти PDF</translation>
+        </message>
+        <message>
+            <source>Зберегти CSV</source>
+            <translation>Зберегти CSV</translation>
+        </message>
+        <message>
+            <source>Очистити таблицю</source>
+            <translation>Очистити таблицю</translation>
+        </message>
+        <message>
+            <source>Скасувати</source>
+            <translation>Скасувати</translation>
+        </message>
+        <message>
+            <source>Видалити вимірювання</source>
+            <translation>Видалити вимірювання</translation>
+        </message>
+        <message>
+            <source>Видалення вимірювання</source>
+            <translation>Видалення вимірювання</translation>
+        </message>
+        <message>
+            <source>Як саме ви хочете видалити дані?</source>
+            <translation>Як саме ви хочете видалити дані?</translation>
+        </message>
+        <message>
+            <source>Тільки цей рядок</source>
+            <translation>Тільки цей рядок</translation>
+        </message>
+        <message>
+            <source>Зі зміщенням (очистити все після)</source>
+            <translation>Зі зміщенням (очистити все після)</translation>
+        </message>
+        <message>
+            <source>Режим Tape</source>
+            <translation>Режим Tape</translation>
+        </message>
+        <message>
+            <source>Спочатку увімкніть 'Tape mode' (поставте галочку).</source>
+            <translation>Спочатку увімкніть 'Tape mode' (поставте галочку).</translation>
+        </message>
+        <message>
+            <source>Tape</source>
+            <translation>Tape</translation>
+        </message>
+        <message>
+            <source>Рулетку перетягнуто.
+Нова база вимірювання: %1</source>
+            <translation>Рулетку перетягнуто.
+Нова база вимірювання: %1</translation>
+        </message>
+        <message>
+            <source>Помилка Tape</source>
+            <translation>Помилка Tape</translation>
+        </message>
+        <message>
+            <source>У таблиці ще немає жодного вимірювання для збереження бази.</source>
+            <translation>У таблиці ще немає жодного вимірювання для збереження бази.</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Помилка</translation>
+        </message>
+        <message>
+            <source>Пресет %1 не завантажено.
+%2</source>
+            <translation>Пресет %1 не завантажено.
+%2</translation>
+        </message>
+        <message>
+            <source>Файл не вдалося відкрити: %1</source>
+            <translation>Файл не вдалося відкрити: %1</translation>
+        </message>
+        <message>
+            <source>Файл не є коректним JSON: %1</source>
+            <translation>Файл не є коректним JSON: %1</translation>
+        </message>
+        <message>
+            <source>У файлі немає об'єкта пресета.</source>
+            <translation>У файлі немає об'єкта пресета.</translation>
+        </message>
+        <message>
+            <source>Поле "%1" має неправильний тип.</source>
+            <translation>Поле "%1" має неправильний тип.</translation>
+        </message>
+        <message>
+            <source>Забагато точок: %1 (не більше %2).</source>
+            <translation>Забагато точок: %1 (не більше %2).</translation>
+        </message>
+        <message>
+            <source>Збережено: %1</source>
+            <translation>Збережено: %1</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1.</source>
+            <translation>Не вдалося записати файл %1.</translation>
+        </message>
+        <message>
+            <source>Експорт в CSV</source>
+            <translation>Експорт в CSV</translation>
+        </message>
+        <message>
+            <source>CSV Files (*.csv)</source>
+            <translation>CSV Files (*.csv)</translation>
+        </message>
+        <message>
+            <source>PDF Files (*.pdf)</source>
+            <translation>PDF Files (*.pdf)</translation>
+        </message>
+    </context>
+    <context>
         <name>StatisticsDialog</name>
         <message>
             <source>Статистика</source>
