@@ -193,8 +193,9 @@ void TestLaser::linkOverPseudoTerminal()
         QCOMPARE(window.rawDistance(2), kNoDistance);
     }
 
-    // A reply asks the other sensor at once; both answered gives the size.
-    pty.write(reply(1, 12345));
+    // A reply is taken and the other sensor asked at once, not at the next tick; both answered give the size.
+    window.receiveBytes(reply(1, 12345));
+    QCOMPARE(window.askedAddress(), quint8(2));
     QCOMPARE(pty.read(8), request(2));
     QCOMPARE(window.valueText(), QStringLiteral("No Valid Data"));
     pty.write(reply(2, 20000));

@@ -62,6 +62,7 @@ public:
     float result() const { return m_gauge.result(); }
     float rawDistance(quint8 address) const { return m_gauge.rawDistance(address); }
     int pollInterval() const { return m_pollInterval; }
+    quint8 askedAddress() const { return m_currentAddress; } // the sensor asked last
     QString valueText() const;
     QTableWidget *table() const { return m_table; }
 
