@@ -956,6 +956,252 @@ Messungen: %4</translation>
         </message>
     </context>
     <context>
+        <name>LaserNuromer</name>
+        <message>
+            <source>MainWindow</source>
+            <translation>Hauptfenster</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>Datei</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>Sprache</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>Beenden</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>Resets Setting</source>
+            <translation>Einstellungen zurücksetzen</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Nennmaß</translation>
+        </message>
+        <message>
+            <source>Upper range</source>
+            <translation>Oberes Abmaß</translation>
+        </message>
+        <message>
+            <source>Lower range</source>
+            <translation>Unteres Abmaß</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Übernehmen</translation>
+        </message>
+        <message>
+            <source>SET</source>
+            <translation>SETZEN</translation>
+        </message>
+        <message>
+            <source>ExportPDF</source>
+            <translation>PDF exportieren</translation>
+        </message>
+        <message>
+            <source>ExportCSV</source>
+            <translation>CSV exportieren</translation>
+        </message>
+        <message>
+            <source>INCH</source>
+            <translation>ZOLL</translation>
+        </message>
+        <message>
+            <source>MM</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>ММ</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>No Valid Data</source>
+            <translation>Keine gültigen Daten</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Zeit</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Datum</translation>
+        </message>
+        <message>
+            <source>Units</source>
+            <translation>Einheit</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Abweichung</translation>
+        </message>
+        <message>
+            <source>Камеру не знайдено</source>
+            <translation>Kamera nicht gefunden</translation>
+        </message>
+        <message>
+            <source>Min : 0</source>
+            <translation>Min : 0</translation>
+        </message>
+        <message>
+            <source>Max: 0</source>
+            <translation>Max: 0</translation>
+        </message>
+        <message>
+            <source>delta: 0</source>
+            <translation>Delta: 0</translation>
+        </message>
+        <message>
+            <source>Range: 0</source>
+            <translation>Spanne: 0</translation>
+        </message>
+        <message>
+            <source>wait...</source>
+            <translation>warten...</translation>
+        </message>
+        <message>
+            <source>inch</source>
+            <translation>Zoll</translation>
+        </message>
+        <message>
+            <source>мм</source>
+            <translation>mm</translation>
+        </message>
+        <message>
+            <source>Min:</source>
+            <translation>Min:</translation>
+        </message>
+        <message>
+            <source>Max: </source>
+            <translation>Max: </translation>
+        </message>
+        <message>
+            <source>D min: </source>
+            <translation>D min: </translation>
+        </message>
+        <message>
+            <source>D max: </source>
+            <translation>D max: </translation>
+        </message>
+        <message>
+            <source>Range: </source>
+            <translation>Spanne: </translation>
+        </message>
+        <message>
+            <source>Delete row</source>
+            <translation>Zeile löschen</translation>
+        </message>
+        <message>
+            <source>Clear table</source>
+            <translation>Tabelle leeren</translation>
+        </message>
+        <message>
+            <source>Confirmation</source>
+            <translation>Bestätigung</translation>
+        </message>
+        <message>
+            <source>Are you sure you want to delete all measurements from the table?</source>
+            <translation>Möchten Sie wirklich alle Messwerte aus der Tabelle löschen?</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>No data to export!</source>
+            <translation>Keine Daten zum Exportieren!</translation>
+        </message>
+        <message>
+            <source>Save CSV</source>
+            <translation>CSV speichern</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>Messwert</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Einheit</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Fehler</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити файл для запису</source>
+            <translation>Die Datei konnte nicht zum Schreiben geöffnet werden</translation>
+        </message>
+        <message>
+            <source>Success</source>
+            <translation>Erfolg</translation>
+        </message>
+        <message>
+            <source>CSV file saved successfully!</source>
+            <translation>CSV-Datei erfolgreich gespeichert!</translation>
+        </message>
+        <message>
+            <source>No data to export</source>
+            <translation>Keine Daten zum Exportieren</translation>
+        </message>
+        <message>
+            <source>Save PDF</source>
+            <translation>PDF speichern</translation>
+        </message>
+        <message>
+            <source>Звіт вимірювань</source>
+            <translation>Messbericht</translation>
+        </message>
+        <message>
+            <source>PDF file saved successfully!</source>
+            <translation>PDF-Datei erfolgreich gespeichert!</translation>
+        </message>
+    </context>
+    <context>
+        <name>LaserSettings</name>
+        <message>
+            <source>Налаштування</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>Ліва камера</source>
+            <translation>Linke Kamera</translation>
+        </message>
+        <message>
+            <source>Права камера</source>
+            <translation>Rechte Kamera</translation>
+        </message>
+        <message>
+            <source>COM-порт</source>
+            <translation>COM-Port</translation>
+        </message>
+        <message>
+            <source>Швидкість</source>
+            <translation>Baudrate</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Speichern</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Erfolg</translation>
+        </message>
+        <message>
+            <source>Налаштування збережено!</source>
+            <translation>Einstellungen gespeichert!</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>

@@ -956,6 +956,252 @@ measurements: %4</translation>
         </message>
     </context>
     <context>
+        <name>LaserNuromer</name>
+        <message>
+            <source>MainWindow</source>
+            <translation>MainWindow</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>File</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>Language</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>Exit</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>Setting</translation>
+        </message>
+        <message>
+            <source>Resets Setting</source>
+            <translation>Resets Setting</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Value</translation>
+        </message>
+        <message>
+            <source>Upper range</source>
+            <translation>Upper range</translation>
+        </message>
+        <message>
+            <source>Lower range</source>
+            <translation>Lower range</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Apply</translation>
+        </message>
+        <message>
+            <source>SET</source>
+            <translation>SET</translation>
+        </message>
+        <message>
+            <source>ExportPDF</source>
+            <translation>ExportPDF</translation>
+        </message>
+        <message>
+            <source>ExportCSV</source>
+            <translation>ExportCSV</translation>
+        </message>
+        <message>
+            <source>INCH</source>
+            <translation>INCH</translation>
+        </message>
+        <message>
+            <source>MM</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>ММ</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>No Valid Data</source>
+            <translation>No Valid Data</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Time</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Units</source>
+            <translation>Units</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Difference</translation>
+        </message>
+        <message>
+            <source>Камеру не знайдено</source>
+            <translation>Camera not found</translation>
+        </message>
+        <message>
+            <source>Min : 0</source>
+            <translation>Min : 0</translation>
+        </message>
+        <message>
+            <source>Max: 0</source>
+            <translation>Max: 0</translation>
+        </message>
+        <message>
+            <source>delta: 0</source>
+            <translation>delta: 0</translation>
+        </message>
+        <message>
+            <source>Range: 0</source>
+            <translation>Range: 0</translation>
+        </message>
+        <message>
+            <source>wait...</source>
+            <translation>wait...</translation>
+        </message>
+        <message>
+            <source>inch</source>
+            <translation>inch</translation>
+        </message>
+        <message>
+            <source>мм</source>
+            <translation>mm</translation>
+        </message>
+        <message>
+            <source>Min:</source>
+            <translation>Min:</translation>
+        </message>
+        <message>
+            <source>Max: </source>
+            <translation>Max: </translation>
+        </message>
+        <message>
+            <source>D min: </source>
+            <translation>D min: </translation>
+        </message>
+        <message>
+            <source>D max: </source>
+            <translation>D max: </translation>
+        </message>
+        <message>
+            <source>Range: </source>
+            <translation>Range: </translation>
+        </message>
+        <message>
+            <source>Delete row</source>
+            <translation>Delete row</translation>
+        </message>
+        <message>
+            <source>Clear table</source>
+            <translation>Clear table</translation>
+        </message>
+        <message>
+            <source>Confirmation</source>
+            <translation>Confirmation</translation>
+        </message>
+        <message>
+            <source>Are you sure you want to delete all measurements from the table?</source>
+            <translation>Are you sure you want to delete all measurements from the table?</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>No data to export!</source>
+            <translation>No data to export!</translation>
+        </message>
+        <message>
+            <source>Save CSV</source>
+            <translation>Save CSV</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unit</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Error</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити файл для запису</source>
+            <translation>Could not open the file for writing</translation>
+        </message>
+        <message>
+            <source>Success</source>
+            <translation>Success</translation>
+        </message>
+        <message>
+            <source>CSV file saved successfully!</source>
+            <translation>CSV file saved successfully!</translation>
+        </message>
+        <message>
+            <source>No data to export</source>
+            <translation>No data to export</translation>
+        </message>
+        <message>
+            <source>Save PDF</source>
+            <translation>Save PDF</translation>
+        </message>
+        <message>
+            <source>Звіт вимірювань</source>
+            <translation>Measurement report</translation>
+        </message>
+        <message>
+            <source>PDF file saved successfully!</source>
+            <translation>PDF file saved successfully!</translation>
+        </message>
+    </context>
+    <context>
+        <name>LaserSettings</name>
+        <message>
+            <source>Налаштування</source>
+            <translation>Settings</translation>
+        </message>
+        <message>
+            <source>Ліва камера</source>
+            <translation>Left camera</translation>
+        </message>
+        <message>
+            <source>Права камера</source>
+            <translation>Right camera</translation>
+        </message>
+        <message>
+            <source>COM-порт</source>
+            <translation>COM port</translation>
+        </message>
+        <message>
+            <source>Швидкість</source>
+            <translation>Baud rate</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Save</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Success</translation>
+        </message>
+        <message>
+            <source>Налаштування збережено!</source>
+            <translation>Settings saved!</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>

@@ -956,6 +956,252 @@ mesures: %4</translation>
         </message>
     </context>
     <context>
+        <name>LaserNuromer</name>
+        <message>
+            <source>MainWindow</source>
+            <translation>Fenêtre principale</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>Fichier</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>Langue</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>Quitter</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Resets Setting</source>
+            <translation>Réinitialiser les paramètres</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valeur nominale</translation>
+        </message>
+        <message>
+            <source>Upper range</source>
+            <translation>Tolérance supérieure</translation>
+        </message>
+        <message>
+            <source>Lower range</source>
+            <translation>Tolérance inférieure</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Appliquer</translation>
+        </message>
+        <message>
+            <source>SET</source>
+            <translation>RÉGLER</translation>
+        </message>
+        <message>
+            <source>ExportPDF</source>
+            <translation>Exporter en PDF</translation>
+        </message>
+        <message>
+            <source>ExportCSV</source>
+            <translation>Exporter en CSV</translation>
+        </message>
+        <message>
+            <source>INCH</source>
+            <translation>POUCES</translation>
+        </message>
+        <message>
+            <source>MM</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>ММ</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>No Valid Data</source>
+            <translation>Aucune donnée valide</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Heure</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message>
+            <source>Units</source>
+            <translation>Unité</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Écart</translation>
+        </message>
+        <message>
+            <source>Камеру не знайдено</source>
+            <translation>Caméra introuvable</translation>
+        </message>
+        <message>
+            <source>Min : 0</source>
+            <translation>Min : 0</translation>
+        </message>
+        <message>
+            <source>Max: 0</source>
+            <translation>Max : 0</translation>
+        </message>
+        <message>
+            <source>delta: 0</source>
+            <translation>delta : 0</translation>
+        </message>
+        <message>
+            <source>Range: 0</source>
+            <translation>Étendue : 0</translation>
+        </message>
+        <message>
+            <source>wait...</source>
+            <translation>patientez...</translation>
+        </message>
+        <message>
+            <source>inch</source>
+            <translation>pouces</translation>
+        </message>
+        <message>
+            <source>мм</source>
+            <translation>mm</translation>
+        </message>
+        <message>
+            <source>Min:</source>
+            <translation>Min :</translation>
+        </message>
+        <message>
+            <source>Max: </source>
+            <translation>Max : </translation>
+        </message>
+        <message>
+            <source>D min: </source>
+            <translation>D min : </translation>
+        </message>
+        <message>
+            <source>D max: </source>
+            <translation>D max : </translation>
+        </message>
+        <message>
+            <source>Range: </source>
+            <translation>Étendue : </translation>
+        </message>
+        <message>
+            <source>Delete row</source>
+            <translation>Supprimer la ligne</translation>
+        </message>
+        <message>
+            <source>Clear table</source>
+            <translation>Vider le tableau</translation>
+        </message>
+        <message>
+            <source>Confirmation</source>
+            <translation>Confirmation</translation>
+        </message>
+        <message>
+            <source>Are you sure you want to delete all measurements from the table?</source>
+            <translation>Voulez-vous vraiment supprimer toutes les mesures du tableau ?</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>No data to export!</source>
+            <translation>Aucune donnée à exporter !</translation>
+        </message>
+        <message>
+            <source>Save CSV</source>
+            <translation>Enregistrer le CSV</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>Valeur</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unité</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Erreur</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити файл для запису</source>
+            <translation>Impossible d'ouvrir le fichier en écriture</translation>
+        </message>
+        <message>
+            <source>Success</source>
+            <translation>Succès</translation>
+        </message>
+        <message>
+            <source>CSV file saved successfully!</source>
+            <translation>Fichier CSV enregistré avec succès !</translation>
+        </message>
+        <message>
+            <source>No data to export</source>
+            <translation>Aucune donnée à exporter</translation>
+        </message>
+        <message>
+            <source>Save PDF</source>
+            <translation>Enregistrer le PDF</translation>
+        </message>
+        <message>
+            <source>Звіт вимірювань</source>
+            <translation>Rapport de mesure</translation>
+        </message>
+        <message>
+            <source>PDF file saved successfully!</source>
+            <translation>Fichier PDF enregistré avec succès !</translation>
+        </message>
+    </context>
+    <context>
+        <name>LaserSettings</name>
+        <message>
+            <source>Налаштування</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Ліва камера</source>
+            <translation>Caméra gauche</translation>
+        </message>
+        <message>
+            <source>Права камера</source>
+            <translation>Caméra droite</translation>
+        </message>
+        <message>
+            <source>COM-порт</source>
+            <translation>Port COM</translation>
+        </message>
+        <message>
+            <source>Швидкість</source>
+            <translation>Débit</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Enregistrer</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Succès</translation>
+        </message>
+        <message>
+            <source>Налаштування збережено!</source>
+            <translation>Paramètres enregistrés !</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>

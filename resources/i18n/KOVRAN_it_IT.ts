@@ -956,6 +956,252 @@ misure: %4</translation>
         </message>
     </context>
     <context>
+        <name>LaserNuromer</name>
+        <message>
+            <source>MainWindow</source>
+            <translation>Finestra principale</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>File</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>Lingua</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>Esci</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>Impostazioni</translation>
+        </message>
+        <message>
+            <source>Resets Setting</source>
+            <translation>Ripristina impostazioni</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valore nominale</translation>
+        </message>
+        <message>
+            <source>Upper range</source>
+            <translation>Tolleranza superiore</translation>
+        </message>
+        <message>
+            <source>Lower range</source>
+            <translation>Tolleranza inferiore</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Applica</translation>
+        </message>
+        <message>
+            <source>SET</source>
+            <translation>IMPOSTA</translation>
+        </message>
+        <message>
+            <source>ExportPDF</source>
+            <translation>Esporta PDF</translation>
+        </message>
+        <message>
+            <source>ExportCSV</source>
+            <translation>Esporta CSV</translation>
+        </message>
+        <message>
+            <source>INCH</source>
+            <translation>POLLICI</translation>
+        </message>
+        <message>
+            <source>MM</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>ММ</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>No Valid Data</source>
+            <translation>Nessun dato valido</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Ora</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>Units</source>
+            <translation>Unità</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Scostamento</translation>
+        </message>
+        <message>
+            <source>Камеру не знайдено</source>
+            <translation>Telecamera non trovata</translation>
+        </message>
+        <message>
+            <source>Min : 0</source>
+            <translation>Min : 0</translation>
+        </message>
+        <message>
+            <source>Max: 0</source>
+            <translation>Max: 0</translation>
+        </message>
+        <message>
+            <source>delta: 0</source>
+            <translation>delta: 0</translation>
+        </message>
+        <message>
+            <source>Range: 0</source>
+            <translation>Intervallo: 0</translation>
+        </message>
+        <message>
+            <source>wait...</source>
+            <translation>attendere...</translation>
+        </message>
+        <message>
+            <source>inch</source>
+            <translation>pollici</translation>
+        </message>
+        <message>
+            <source>мм</source>
+            <translation>mm</translation>
+        </message>
+        <message>
+            <source>Min:</source>
+            <translation>Min:</translation>
+        </message>
+        <message>
+            <source>Max: </source>
+            <translation>Max: </translation>
+        </message>
+        <message>
+            <source>D min: </source>
+            <translation>D min: </translation>
+        </message>
+        <message>
+            <source>D max: </source>
+            <translation>D max: </translation>
+        </message>
+        <message>
+            <source>Range: </source>
+            <translation>Intervallo: </translation>
+        </message>
+        <message>
+            <source>Delete row</source>
+            <translation>Elimina riga</translation>
+        </message>
+        <message>
+            <source>Clear table</source>
+            <translation>Svuota tabella</translation>
+        </message>
+        <message>
+            <source>Confirmation</source>
+            <translation>Conferma</translation>
+        </message>
+        <message>
+            <source>Are you sure you want to delete all measurements from the table?</source>
+            <translation>Eliminare davvero tutte le misure dalla tabella?</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>No data to export!</source>
+            <translation>Nessun dato da esportare!</translation>
+        </message>
+        <message>
+            <source>Save CSV</source>
+            <translation>Salva CSV</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>Valore</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unità</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Errore</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити файл для запису</source>
+            <translation>Impossibile aprire il file in scrittura</translation>
+        </message>
+        <message>
+            <source>Success</source>
+            <translation>Operazione riuscita</translation>
+        </message>
+        <message>
+            <source>CSV file saved successfully!</source>
+            <translation>File CSV salvato correttamente!</translation>
+        </message>
+        <message>
+            <source>No data to export</source>
+            <translation>Nessun dato da esportare</translation>
+        </message>
+        <message>
+            <source>Save PDF</source>
+            <translation>Salva PDF</translation>
+        </message>
+        <message>
+            <source>Звіт вимірювань</source>
+            <translation>Rapporto di misura</translation>
+        </message>
+        <message>
+            <source>PDF file saved successfully!</source>
+            <translation>File PDF salvato correttamente!</translation>
+        </message>
+    </context>
+    <context>
+        <name>LaserSettings</name>
+        <message>
+            <source>Налаштування</source>
+            <translation>Impostazioni</translation>
+        </message>
+        <message>
+            <source>Ліва камера</source>
+            <translation>Telecamera sinistra</translation>
+        </message>
+        <message>
+            <source>Права камера</source>
+            <translation>Telecamera destra</translation>
+        </message>
+        <message>
+            <source>COM-порт</source>
+            <translation>Porta COM</translation>
+        </message>
+        <message>
+            <source>Швидкість</source>
+            <translation>Velocità</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Salva</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Operazione riuscita</translation>
+        </message>
+        <message>
+            <source>Налаштування збережено!</source>
+            <translation>Impostazioni salvate!</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>

@@ -956,6 +956,252 @@ pomiarów: %4</translation>
         </message>
     </context>
     <context>
+        <name>LaserNuromer</name>
+        <message>
+            <source>MainWindow</source>
+            <translation>Okno główne</translation>
+        </message>
+        <message>
+            <source>File</source>
+            <translation>Plik</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>Język</translation>
+        </message>
+        <message>
+            <source>Exit</source>
+            <translation>Wyjście</translation>
+        </message>
+        <message>
+            <source>Setting</source>
+            <translation>Ustawienia</translation>
+        </message>
+        <message>
+            <source>Resets Setting</source>
+            <translation>Resetuj ustawienia</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Wartość nominalna</translation>
+        </message>
+        <message>
+            <source>Upper range</source>
+            <translation>Tolerancja górna</translation>
+        </message>
+        <message>
+            <source>Lower range</source>
+            <translation>Tolerancja dolna</translation>
+        </message>
+        <message>
+            <source>Apply</source>
+            <translation>Zastosuj</translation>
+        </message>
+        <message>
+            <source>SET</source>
+            <translation>USTAW</translation>
+        </message>
+        <message>
+            <source>ExportPDF</source>
+            <translation>Eksport do PDF</translation>
+        </message>
+        <message>
+            <source>ExportCSV</source>
+            <translation>Eksport do CSV</translation>
+        </message>
+        <message>
+            <source>INCH</source>
+            <translation>CALE</translation>
+        </message>
+        <message>
+            <source>MM</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>ММ</source>
+            <translation>MM</translation>
+        </message>
+        <message>
+            <source>No Valid Data</source>
+            <translation>Brak poprawnych danych</translation>
+        </message>
+        <message>
+            <source>Time</source>
+            <translation>Czas</translation>
+        </message>
+        <message>
+            <source>Date</source>
+            <translation>Data</translation>
+        </message>
+        <message>
+            <source>Units</source>
+            <translation>Jednostka</translation>
+        </message>
+        <message>
+            <source>Difference</source>
+            <translation>Odchyłka</translation>
+        </message>
+        <message>
+            <source>Камеру не знайдено</source>
+            <translation>Nie znaleziono kamery</translation>
+        </message>
+        <message>
+            <source>Min : 0</source>
+            <translation>Min : 0</translation>
+        </message>
+        <message>
+            <source>Max: 0</source>
+            <translation>Maks: 0</translation>
+        </message>
+        <message>
+            <source>delta: 0</source>
+            <translation>delta: 0</translation>
+        </message>
+        <message>
+            <source>Range: 0</source>
+            <translation>Rozstęp: 0</translation>
+        </message>
+        <message>
+            <source>wait...</source>
+            <translation>czekaj...</translation>
+        </message>
+        <message>
+            <source>inch</source>
+            <translation>cale</translation>
+        </message>
+        <message>
+            <source>мм</source>
+            <translation>mm</translation>
+        </message>
+        <message>
+            <source>Min:</source>
+            <translation>Min:</translation>
+        </message>
+        <message>
+            <source>Max: </source>
+            <translation>Maks: </translation>
+        </message>
+        <message>
+            <source>D min: </source>
+            <translation>D min: </translation>
+        </message>
+        <message>
+            <source>D max: </source>
+            <translation>D maks: </translation>
+        </message>
+        <message>
+            <source>Range: </source>
+            <translation>Rozstęp: </translation>
+        </message>
+        <message>
+            <source>Delete row</source>
+            <translation>Usuń wiersz</translation>
+        </message>
+        <message>
+            <source>Clear table</source>
+            <translation>Wyczyść tabelę</translation>
+        </message>
+        <message>
+            <source>Confirmation</source>
+            <translation>Potwierdzenie</translation>
+        </message>
+        <message>
+            <source>Are you sure you want to delete all measurements from the table?</source>
+            <translation>Czy na pewno usunąć wszystkie pomiary z tabeli?</translation>
+        </message>
+        <message>
+            <source>Error</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>No data to export!</source>
+            <translation>Brak danych do eksportu!</translation>
+        </message>
+        <message>
+            <source>Save CSV</source>
+            <translation>Zapisz CSV</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>Wartość</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Jednostka</translation>
+        </message>
+        <message>
+            <source>Помилка</source>
+            <translation>Błąd</translation>
+        </message>
+        <message>
+            <source>Не вдалося відкрити файл для запису</source>
+            <translation>Nie udało się otworzyć pliku do zapisu</translation>
+        </message>
+        <message>
+            <source>Success</source>
+            <translation>Sukces</translation>
+        </message>
+        <message>
+            <source>CSV file saved successfully!</source>
+            <translation>Plik CSV został zapisany!</translation>
+        </message>
+        <message>
+            <source>No data to export</source>
+            <translation>Brak danych do eksportu</translation>
+        </message>
+        <message>
+            <source>Save PDF</source>
+            <translation>Zapisz PDF</translation>
+        </message>
+        <message>
+            <source>Звіт вимірювань</source>
+            <translation>Raport z pomiarów</translation>
+        </message>
+        <message>
+            <source>PDF file saved successfully!</source>
+            <translation>Plik PDF został zapisany!</translation>
+        </message>
+    </context>
+    <context>
+        <name>LaserSettings</name>
+        <message>
+            <source>Налаштування</source>
+            <translation>Ustawienia</translation>
+        </message>
+        <message>
+            <source>Ліва камера</source>
+            <translation>Lewa kamera</translation>
+        </message>
+        <message>
+            <source>Права камера</source>
+            <translation>Prawa kamera</translation>
+        </message>
+        <message>
+            <source>COM-порт</source>
+            <translation>Port COM</translation>
+        </message>
+        <message>
+            <source>Швидкість</source>
+            <translation>Prędkość</translation>
+        </message>
+        <message>
+            <source>Save</source>
+            <translation>Zapisz</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Anuluj</translation>
+        </message>
+        <message>
+            <source>Успіх</source>
+            <translation>Sukces</translation>
+        </message>
+        <message>
+            <source>Налаштування збережено!</source>
+            <translation>Ustawienia zapisane!</translation>
+        </message>
+    </context>
+    <context>
         <name>MeasuringSystem</name>
         <message>
             <source>KOVRAN — Вимірювальна система</source>
