@@ -2,6 +2,8 @@
 
 #include "modulechooser.h"
 #include "modules/height_gauge/devozorwindow.h"
+#include "modules/laser/lasernuromer.h"
+#include "modules/stand/standwindow.h"
 #include "settingsfolder.h"
 #include "workspace/measuringsystem.h"
 
@@ -71,11 +73,15 @@ QMainWindow *MainWindow::openModuleWindow(int module)
         qDebug().noquote() << "[INFO] відкрито модуль висотоміра";
         break;
     case MeasuringStand:
+        window = new StandWindow;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->showFullScreen();
+        qDebug().noquote() << "[INFO] відкрито модуль вимірювальної стійки";
+        return window;
     case LaserBoreGauge:
-        // These module windows are not part of this build yet; the workspace stands in for them.
-        qDebug().noquote() << "[INFO] модуль" << module
-                           << "не входить до цієї збірки програми, відкривається робоча область";
-        Q_FALLTHROUGH();
+        window = new LaserNuromer;
+        qDebug().noquote() << "[INFO] відкрито модуль лазерного нутроміра";
+        break;
     case Workspace: {
         auto *workspace = new MeasuringSystem;
         connect(workspace, &MeasuringSystem::moduleRequested, workspace,
