@@ -75,6 +75,8 @@ QMainWindow *MainWindow::openModuleWindow(int module)
     case MeasuringStand:
         window = new StandWindow;
         window->setAttribute(Qt::WA_DeleteOnClose);
+        if (const QScreen *screen = window->screen())
+            window->setGeometry(screen->geometry());
         window->showFullScreen();
         qDebug().noquote() << "[INFO] відкрито модуль вимірювальної стійки";
         return window;
