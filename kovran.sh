@@ -3,6 +3,10 @@
 #   ./kovran.sh demo [preset]   build, start a simulated bench and KOVRAN connected to it
 #   ./kovran.sh demo height-gauge [preset]
 #                               the same with a simulated height gauge board, KOVRAN opening the height gauge
+#   ./kovran.sh demo laser [preset]
+#                               the laser bore gauge's two simulated sensors, KOVRAN opening the laser module
+#   ./kovran.sh demo stand [preset]
+#                               a simulated measuring stand board, KOVRAN opening the measuring stand
 #   ./kovran.sh run  [preset]   install what is missing, build and start the program
 #   ./kovran.sh test [preset]   install what is missing, build with the tests and run them headless
 # preset: default (release with debug info) or asan (AddressSanitizer + UndefinedBehaviorSanitizer).
@@ -44,6 +48,9 @@ build() {
 # Bluetooth ones and the Sylvac (the others are there for its dongle scan, the keyboard for its dialog).
 # The height-gauge variant: the height gauge's controller board (its port written to setting_devozor.ini), one
 # Modbus instrument and a Sylvac, and KOVRAN starting on the height gauge module (default_module=1).
+# The laser variant: the bore gauge's two laser sensors (their port written to setting_laser.ini), and KOVRAN
+# starting on the laser bore gauge (default_module=4). The stand variant: the measuring stand's board, which
+# KOVRAN finds by its USB ids, and KOVRAN starting on the measuring stand (default_module=3).
 demo_cleanup() {
     [ -n "${demo_sim:-}" ] && kill "$demo_sim" 2>/dev/null && wait "$demo_sim" 2>/dev/null
     [ -n "${demo_dir:-}" ] && rm -rf "$demo_dir"
@@ -51,16 +58,23 @@ demo_cleanup() {
 }
 
 demo() {
-    local preset=$1 variant=${2:-} line keyboards dir
+    local preset=$1 variant=${2:-} line keyboards dir module=
     local devices=(--modbus 3 --bled112 4 --nrf --sylvac 1 --keyboard)
-    [ "$variant" = height-gauge ] && devices=(--height-gauge --modbus 1 --sylvac 1)
+    case "$variant" in
+        height-gauge) devices=(--height-gauge --modbus 1 --sylvac 1) module=1 ;;
+        laser) devices=(--laser) module=4 ;;
+        stand) devices=(--stand) module=3 ;;
+    esac
     dir=$(mktemp -d "${TMPDIR:-/tmp}/kovran-demo.XXXXXX")
     demo_dir=$dir
     trap demo_cleanup EXIT
     mkdir -p "$dir/settings" "$dir/ports"
+    if [ -n "$module" ]; then
+        # The start-up module KOVRAN remembers in config.ini: 1 the height gauge, 3 the measuring stand, 4 the
+        # laser bore gauge.
+        printf '[General]\ndefault_module=%s\n' "$module" >"$dir/settings/config.ini"
+    fi
     if [ "$variant" = height-gauge ]; then
-        # The start-up module KOVRAN remembers in config.ini: 1 is the height gauge.
-        printf '[General]\ndefault_module=1\n' >"$dir/settings/config.ini"
         # Millimetres: the cycles' back-off and laser threshold are set for them.
         printf '[MainSettings]\nunits=0\n' >"$dir/settings/devozor_settings.ini"
     fi
@@ -90,9 +104,13 @@ demo() {
 
 main() {
     local command=${1:-} variant=
-    if [ "$command" = demo ] && [ "${2:-}" = height-gauge ]; then
-        variant=height-gauge
-        shift
+    if [ "$command" = demo ]; then
+        case "${2:-}" in
+            height-gauge | laser | stand)
+                variant=$2
+                shift
+                ;;
+        esac
     fi
     local preset=${2:-default}
     case "$preset" in
@@ -121,7 +139,7 @@ main() {
             ctest --preset "$preset"
             ;;
         *)
-            echo "usage: ./kovran.sh demo [height-gauge]|run|test [default|asan]" >&2
+            echo "usage: ./kovran.sh demo [height-gauge|laser|stand]|run|test [default|asan]" >&2
             exit 2
             ;;
     esac

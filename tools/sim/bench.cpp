@@ -2,9 +2,11 @@
 
 #include "bled112peer.h"
 #include "heightgaugeboardpeer.h"
+#include "lasersensorpeer.h"
 #include "measuringinstrument.h"
 #include "modbuspeer.h"
 #include "simlog.h"
+#include "standboardpeer.h"
 #include "sylvaccablepeer.h"
 #include "virtualkeyboard.h"
 
@@ -34,6 +36,11 @@ const char *const KeyboardFifoName = "VELKOR-KBD-Caliper";
 const char *const HeightGaugeName = "ttyHEIGHT0";
 const char *const HeightGaugeUsbIds = "@ABCD:1234";
 constexpr int HeightGaugeBaudRate = 115200;
+const char *const LaserName = "ttyLASER0";
+constexpr int LaserBaudRate = 115200;
+constexpr double LaserOffCentre = 0.25; // mm, where the "o" key puts the part
+const char *const StandName = "ttySTAND0";
+const char *const StandUsbIds = "@ABCD:1234";
 // Button presses on the dongle's instruments and the Sylvac ones come every 8 to 20 s, the keyboard
 // instrument types every 10 to 20 s.
 constexpr int ButtonPressMinMs = 8000;
@@ -103,6 +110,8 @@ Bench::~Bench()
     qDeleteAll(m_sylvac);
     delete m_keyboard;
     delete m_heightGauge;
+    delete m_laser;
+    delete m_stand;
     if (!m_nrfLink.isEmpty())
         QFile::remove(m_nrfLink);
     for (int fd : {m_nrfMaster, m_nrfSlave}) {
@@ -153,6 +162,10 @@ bool Bench::start(const Options &options, QString *error)
     if (options.sylvacInstruments > 0 && !openSylvacCables(options, error))
         return false;
     if (options.heightGauge && !openHeightGauge(options, error))
+        return false;
+    if (options.laser && !openLaser(options, error))
+        return false;
+    if (options.stand && !openStand(error))
         return false;
     return !options.keyboard || openKeyboard(options, error);
 }
@@ -244,6 +257,59 @@ bool Bench::openHeightGauge(const Options &options, QString *error)
     return true;
 }
 
+bool Bench::openLaser(const Options &options, QString *error)
+{
+    m_laser = new LaserSensorPeer;
+    if (!m_laser->isOpen()) {
+        *error = QStringLiteral("cannot open a pseudo-terminal");
+        return false;
+    }
+    const QString link = QDir(m_linkDir).filePath(QLatin1String(LaserName));
+    if (m_laser->link(link).isEmpty()) {
+        *error =
+            QStringLiteral("cannot create %1 (a file that is not a symlink is never replaced)").arg(link);
+        return false;
+    }
+    if (options.laserBore >= 0.0)
+        m_laser->setBore(options.laserBore);
+    const QString name = QLatin1String(LaserName);
+    connect(m_laser, &LaserSensorPeer::changed, this,
+            [name](const QString &what) { SimLog::note(QStringLiteral("%1 %2").arg(name, what)); });
+    if (options.verbose) {
+        // Queued to this thread: the line reports from threads of its own.
+        connect(m_laser, &LaserSensorPeer::exchanged, this,
+                [name](const QByteArray &request, const QByteArray &reply) {
+                    SimLog::trace(QStringLiteral("%1 <- %2").arg(name, hex(request)));
+                    if (!reply.isEmpty())
+                        SimLog::trace(QStringLiteral("%1 -> %2").arg(name, hex(reply)));
+                });
+    }
+    return true;
+}
+
+bool Bench::openStand(QString *error)
+{
+    m_stand = new StandBoardPeer;
+    if (!m_stand->isOpen()) {
+        *error = QStringLiteral("cannot open a pseudo-terminal");
+        return false;
+    }
+    const QString link = QDir(m_linkDir).filePath(QLatin1String(StandName));
+    if (m_stand->link(link).isEmpty()) {
+        *error =
+            QStringLiteral("cannot create %1 (a file that is not a symlink is never replaced)").arg(link);
+        return false;
+    }
+    const QString name = QLatin1String(StandName);
+    connect(m_stand, &StandBoardPeer::changed, this,
+            [name](const QString &what) { SimLog::note(QStringLiteral("%1 %2").arg(name, what)); });
+    // Its value frames, 20 a second, would drown everything else.
+    connect(m_stand, &StandBoardPeer::commandReceived, this, [name](const QByteArray &frame) {
+        SimLog::trace(QStringLiteral("%1 <- %2").arg(name, hex(frame)));
+    });
+    return true;
+}
+
 SylvacCablePeer *Bench::firstSylvac()
 {
     if (m_sylvac.isEmpty())
@@ -277,6 +343,42 @@ void Bench::typeReading()
         m_keyboard->typeReading();
     else
         SimLog::note(QStringLiteral("no keyboard instrument (--keyboard)"));
+}
+
+void Bench::growLaserBore(double delta)
+{
+    if (m_laser)
+        m_laser->setBore(m_laser->bore() + delta);
+    else
+        SimLog::note(QStringLiteral("no laser bore gauge (--laser)"));
+}
+
+void Bench::toggleLaserOffset()
+{
+    if (m_laser)
+        m_laser->setOffset(m_laser->offset() == 0.0 ? LaserOffCentre : 0.0);
+    else
+        SimLog::note(QStringLiteral("no laser bore gauge (--laser)"));
+}
+
+void Bench::moveStand(double delta)
+{
+    if (!m_stand) {
+        SimLog::note(QStringLiteral("no measuring stand (--stand)"));
+        return;
+    }
+    m_stand->setValue(m_stand->value() + delta);
+    SimLog::note(QStringLiteral("%1 scale at %2 mm, reading %3 mm")
+                     .arg(QLatin1String(StandName), QString::number(m_stand->value(), 'f', 3),
+                          QString::number(m_stand->reading(), 'f', 3)));
+}
+
+void Bench::toggleStandSweep()
+{
+    if (m_stand)
+        m_stand->setSweep(!m_stand->isSweeping());
+    else
+        SimLog::note(QStringLiteral("no measuring stand (--stand)"));
 }
 
 // Only a name for the program's port catalogue: with KOVRAN_NRF_DRIVER=simulated the program drives a
@@ -431,6 +533,10 @@ QStringList Bench::portPaths() const
         paths.append(cable->linkPath());
     if (m_heightGauge)
         paths.append(m_heightGauge->linkPath());
+    if (m_laser)
+        paths.append(m_laser->linkPath());
+    if (m_stand)
+        paths.append(m_stand->linkPath());
     return paths;
 }
 
@@ -447,6 +553,10 @@ QString Bench::virtualPortsLine() const
         ports.append(cable->linkPath());
     if (m_heightGauge)
         ports.append(m_heightGauge->linkPath() + QLatin1String(HeightGaugeUsbIds));
+    if (m_laser)
+        ports.append(m_laser->linkPath());
+    if (m_stand)
+        ports.append(m_stand->linkPath() + QLatin1String(StandUsbIds));
     return QStringLiteral("KOVRAN_VIRTUAL_PORTS=") + ports.join(u';');
 }
 
@@ -502,6 +612,15 @@ QString Bench::summary() const
                     .arg(m_heightGauge->linkPath(), m_heightGauge->slavePath())
                     .arg(HeightGaugeBaudRate)
                     .arg(m_heightGauge->description());
+    if (m_laser)
+        text += QStringLiteral("Laser bore gauge sensors %1 (%2), %3 baud; --write-config names them in "
+                               "setting_laser.ini\n  %4\n")
+                    .arg(m_laser->linkPath(), m_laser->slavePath())
+                    .arg(LaserBaudRate)
+                    .arg(m_laser->description());
+    if (m_stand)
+        text += QStringLiteral("Measuring stand board %1 (%2), found by its USB ids\n  %3\n")
+                    .arg(m_stand->linkPath(), m_stand->slavePath(), m_stand->description());
     if (m_keyboard)
         text += QStringLiteral("Keyboard instrument %1; types a reading every 10-20 s, not written with "
                                "--write-config\n")
@@ -537,6 +656,10 @@ bool Bench::writeKovranSettings(const QString &folder, QString *error) const
     }
     if (!KovranSettingsWriter::write(folder, adapters, instruments, error))
         return false;
-    return !m_heightGauge || KovranSettingsWriter::writeHeightGaugePort(folder, m_heightGauge->linkPath(),
-                                                                        HeightGaugeBaudRate, error);
+    if (m_heightGauge &&
+        !KovranSettingsWriter::writeHardwarePort(folder, QStringLiteral("setting_devozor.ini"),
+                                                 m_heightGauge->linkPath(), HeightGaugeBaudRate, error))
+        return false;
+    return !m_laser || KovranSettingsWriter::writeHardwarePort(folder, QStringLiteral("setting_laser.ini"),
+                                                               m_laser->linkPath(), LaserBaudRate, error);
 }

@@ -12,14 +12,17 @@
 
 class Bled112Peer;
 class HeightGaugeBoardPeer;
+class LaserSensorPeer;
 class ModbusPeer;
 class QTemporaryDir;
+class StandBoardPeer;
 class SylvacCablePeer;
 class VirtualKeyboard;
 
-// The whole simulated bench: the Modbus lines, the BLED112 dongle, the Sylvac data cables and the height
-// gauge board with their stable names and the instruments on them, the name of an nRF dongle and a keyboard
-// instrument. Destroying it removes the names again.
+// The whole simulated bench: the Modbus lines, the BLED112 dongle, the Sylvac data cables, the height gauge
+// board, the laser bore gauge's sensors and the measuring stand's board with their stable names and the
+// instruments on them, the name of an nRF dongle and a keyboard instrument. Destroying it removes the names
+// again.
 class Bench : public QObject
 {
     Q_OBJECT
@@ -39,7 +42,10 @@ public:
         bool heightGauge = false;
         int heightGaugeCorruptEvery = 0;                // 0: every frame intact
         QList<QPair<double, double>> heightGaugeSolids; // empty: the board's own part
-        QString linkDir;                                // empty: a fresh folder under the temporary folder
+        bool laser = false;
+        double laserBore = -1.0; // below 0: the sensors' own part
+        bool stand = false;
+        QString linkDir; // empty: a fresh folder under the temporary folder
         bool verbose = false;
     };
 
@@ -51,7 +57,7 @@ public:
     // The names the program is given, in the order the ports were created.
     QStringList portPaths() const;
     // KOVRAN_VIRTUAL_PORTS=<path>[;<path>...], the dongles' as <path>@2458:0001 (a BLED112's USB ids) and
-    // <path>@1915:521F (an nRF dongle's), the height gauge board's as <path>@ABCD:1234
+    // <path>@1915:521F (an nRF dongle's), the height gauge and stand boards' as <path>@ABCD:1234
     QString virtualPortsLine() const;
     // KOVRAN_VIRTUAL_KEYBOARDS=<fifo>@1209:4B56 when the keyboard instrument types into a FIFO, else empty.
     QString virtualKeyboardsLine() const;
@@ -65,11 +71,19 @@ public:
     bool hasSylvac() const { return !m_sylvac.isEmpty(); }
     bool hasKeyboard() const { return m_keyboard != nullptr; }
     bool hasHeightGauge() const { return m_heightGauge != nullptr; }
+    bool hasLaser() const { return m_laser != nullptr; }
+    bool hasStand() const { return m_stand != nullptr; }
     // The data button of a Sylvac instrument, counted from 0.
     void pressSylvacButton(int index);
     void toggleSylvacContinuous();
     void toggleSylvacUnit();
     void typeReading();
+    // The laser bore gauge's part: a bore `delta` mm larger, the part off centre or back.
+    void growLaserBore(double delta);
+    void toggleLaserOffset();
+    // The stand's scale `delta` mm on, its sweep on or off.
+    void moveStand(double delta);
+    void toggleStandSweep();
 
 private:
     ModbusPeer *openLine(bool verbose, QString *error);
@@ -78,6 +92,8 @@ private:
     bool openSylvacCables(const Options &options, QString *error);
     bool openKeyboard(const Options &options, QString *error);
     bool openHeightGauge(const Options &options, QString *error);
+    bool openLaser(const Options &options, QString *error);
+    bool openStand(QString *error);
     SylvacCablePeer *firstSylvac();
 
     QString m_linkDir;
@@ -92,5 +108,7 @@ private:
     QList<SylvacCablePeer *> m_sylvac;
     VirtualKeyboard *m_keyboard = nullptr;
     HeightGaugeBoardPeer *m_heightGauge = nullptr;
+    LaserSensorPeer *m_laser = nullptr;
+    StandBoardPeer *m_stand = nullptr;
     QStringList m_warnings;
 };

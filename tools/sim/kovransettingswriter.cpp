@@ -67,14 +67,14 @@ bool KovranSettingsWriter::write(const QString &folder, const QList<Adapter> &ad
     return finish(deviceFile, error);
 }
 
-bool KovranSettingsWriter::writeHeightGaugePort(const QString &folder, const QString &portName, int baudRate,
-                                                QString *error)
+bool KovranSettingsWriter::writeHardwarePort(const QString &folder, const QString &fileName,
+                                             const QString &portName, int baudRate, QString *error)
 {
     if (!QDir().mkpath(folder)) {
         *error = QStringLiteral("cannot create %1").arg(folder);
         return false;
     }
-    QSettings file(QDir(folder).filePath(QStringLiteral("setting_devozor.ini")), QSettings::IniFormat);
+    QSettings file(QDir(folder).filePath(fileName), QSettings::IniFormat);
     file.beginGroup(QStringLiteral("Hardware"));
     file.setValue(QStringLiteral("ComPort"), portName);
     file.setValue(QStringLiteral("BaudRate"), baudRate);

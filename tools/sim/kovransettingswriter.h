@@ -4,8 +4,9 @@
 #include <QString>
 
 // Writes the settings files KOVRAN needs to poll the simulated bench: com_adapters.ini (the adapters),
-// devices_config.ini (one card per instrument) and the height gauge's port. Other keys already in those
-// files, such as the global units or the users, are kept; only the lists and the port are replaced.
+// devices_config.ini (one card per instrument) and the ports of the height gauge and the laser bore gauge.
+// Other keys already in those files, such as the global units or the users, are kept; only the lists and the
+// port are replaced.
 class KovranSettingsWriter
 {
 public:
@@ -27,8 +28,8 @@ public:
 
     static bool write(const QString &folder, const QList<Adapter> &adapters,
                       const QList<Instrument> &instruments, QString *error);
-    // setting_devozor.ini: the port of the height gauge board ([Hardware] ComPort, BaudRate), other keys
-    // kept.
-    static bool writeHeightGaugePort(const QString &folder, const QString &portName, int baudRate,
-                                     QString *error);
+    // A module's own settings file naming its port ([Hardware] ComPort, BaudRate), other keys kept:
+    // setting_devozor.ini for the height gauge, setting_laser.ini for the laser bore gauge.
+    static bool writeHardwarePort(const QString &folder, const QString &fileName, const QString &portName,
+                                  int baudRate, QString *error);
 };

@@ -2,8 +2,10 @@
 
 #include "bench.h"
 #include "heightgaugeboardpeer.h"
+#include "lasersensorpeer.h"
 #include "signalwatcher.h"
 #include "simlog.h"
+#include "standboardpeer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -75,15 +77,63 @@ int fail(int code, const QString &message)
     return code;
 }
 
-const char *const KeysHelp =
-    "Keys (then Enter): Enter or s presses the first Sylvac's data button, s2 the second's, f toggles its "
-    "continuous sending, u its unit mm/inch, k makes the keyboard instrument type a reading.\n";
+// "12.5" within (0, max], else an error naming the option.
+bool readLength(const QCommandLineParser &parser, const QCommandLineOption &option, double max, double *value,
+                QString *error)
+{
+    if (!parser.isSet(option))
+        return true;
+    bool ok = false;
+    const double number = parser.value(option).toDouble(&ok);
+    if (!ok || !(number > 0.0 && number <= max)) {
+        *error = QStringLiteral("--%1 takes a length in mm above 0 and up to %2, not \"%3\"")
+                     .arg(option.names().constFirst())
+                     .arg(max)
+                     .arg(parser.value(option));
+        return false;
+    }
+    *value = number;
+    return true;
+}
+
+constexpr double LaserBoreStep = 0.01;
+constexpr double StandFineStep = 0.01;
+constexpr double StandCoarseStep = 1.0;
+
+// The keys of the devices on the bench.
+QString keysHelp(const Bench &bench)
+{
+    QString help = QStringLiteral("Keys (then Enter):");
+    if (bench.hasSylvac() || bench.hasKeyboard())
+        help +=
+            QStringLiteral(" Enter or s presses the first Sylvac's data button, s2 the second's, f toggles "
+                           "its continuous sending, u its unit mm/inch, k makes the keyboard instrument "
+                           "type a reading.");
+    if (bench.hasLaser())
+        help +=
+            QStringLiteral(" b+ and b- grow and shrink the laser gauge's bore by 0.01 mm, o moves the part "
+                           "off centre and back.");
+    if (bench.hasStand())
+        help += QStringLiteral(" + and - move the stand's scale by 0.01 mm, ] and [ by 1 mm, w starts and "
+                               "stops its sweep.");
+    return help + u'\n';
+}
 
 void onKey(Bench &bench, const QString &line)
 {
     const QString key = line.trimmed().toLower();
     bool ok = false;
-    if (key.isEmpty() || key == QLatin1String("s"))
+    if (key == QLatin1String("b+") || key == QLatin1String("b-"))
+        bench.growLaserBore(key.endsWith(u'+') ? LaserBoreStep : -LaserBoreStep);
+    else if (key == QLatin1String("o"))
+        bench.toggleLaserOffset();
+    else if (key == QLatin1String("+") || key == QLatin1String("-"))
+        bench.moveStand(key == QLatin1String("+") ? StandFineStep : -StandFineStep);
+    else if (key == QLatin1String("]") || key == QLatin1String("["))
+        bench.moveStand(key == QLatin1String("]") ? StandCoarseStep : -StandCoarseStep);
+    else if (key == QLatin1String("w"))
+        bench.toggleStandSweep();
+    else if (key.isEmpty() || key == QLatin1String("s"))
         bench.pressSylvacButton(0);
     else if (key.startsWith(u's') && key.mid(1).toInt(&ok) > 0 && ok)
         bench.pressSylvacButton(key.mid(1).toInt() - 1);
@@ -94,7 +144,7 @@ void onKey(Bench &bench, const QString &line)
     else if (key == QLatin1String("k"))
         bench.typeReading();
     else
-        SimLog::note(QString::fromLatin1(KeysHelp).trimmed());
+        SimLog::note(keysHelp(bench).trimmed());
 }
 
 // Lines typed at the terminal, read as they come without ever blocking the bench.
@@ -131,7 +181,9 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Simulated KOVRAN measuring bench: Modbus RTU instruments, a BLED112 Bluetooth dongle, "
-        "Sylvac data cables and the board of a motorised height gauge on pseudo-terminals, "
+        "Sylvac data cables, the board of a motorised height gauge, the two sensors of a laser bore gauge "
+        "and "
+        "the board of a measuring stand on pseudo-terminals, "
         "the port of an nRF dongle and a keyboard instrument.\n"
         "Runs until interrupted (Ctrl+C or SIGTERM), then removes its port links."));
     parser.addHelpOption();
@@ -196,6 +248,26 @@ int main(int argc, char *argv[])
                        "separated by commas (needs --height-gauge; default \"0-25,40-300\": a face at 25, a "
                        "bore, a face at 40)."),
         QStringLiteral("LIST"));
+    const QCommandLineOption laserOption(
+        QStringLiteral("laser"),
+        QStringLiteral(
+            "Simulate the two laser distance sensors of a laser bore gauge, Modbus RTU addresses 1 "
+            "and 2 on one line (<link-dir>/ttyLASER0, 115200 baud), facing each other across the "
+            "bore of a part in a fixture of base %1 mm; each reads (base - bore) / 2, drifting a "
+            "little.")
+            .arg(LaserSensorPeer::DefaultBaseLength));
+    const QCommandLineOption laserBoreOption(
+        QStringLiteral("laser-bore"),
+        QStringLiteral("The bore of the part between the laser sensors in mm (needs --laser; default %1).")
+            .arg(LaserSensorPeer::DefaultBore),
+        QStringLiteral("D"));
+    const QCommandLineOption standOption(
+        QStringLiteral("stand"),
+        QStringLiteral(
+            "Simulate the controller board of a measuring stand (<link-dir>/ttySTAND0, USB ids "
+            "ABCD:1234 like the height gauge's, so not with --height-gauge): a digital scale whose "
+            "reading goes out %1 times a second.")
+            .arg(1000 / StandBoardPeer::ValueIntervalMs));
     QCommandLineOption keyboardFifoOption(QStringLiteral("keyboard-fifo"),
                                           QStringLiteral("The keyboard instrument types into its FIFO."));
     keyboardFifoOption.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -211,15 +283,16 @@ int main(int argc, char *argv[])
             "KOVRAN_VIRTUAL_KEYBOARDS line after it when there is one."));
     const QCommandLineOption writeConfigOption(
         QStringLiteral("write-config"),
-        QStringLiteral("Also write com_adapters.ini and devices_config.ini for KOVRAN into <DIR>, and with "
-                       "--height-gauge setting_devozor.ini naming the board's port."),
+        QStringLiteral("Also write com_adapters.ini and devices_config.ini for KOVRAN into <DIR>, with "
+                       "--height-gauge setting_devozor.ini naming the board's port and with --laser "
+                       "setting_laser.ini naming the sensors'."),
         QStringLiteral("DIR"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Log every request and answer in hex on stderr."));
     parser.addOptions({modbusOption, adaptersOption, bledOption, bledLimitOption, bledSilentOption, nrfOption,
                        sylvacOption, heightGaugeOption, heightGaugeCorruptOption, heightGaugePartOption,
-                       keyboardOption, keyboardFifoOption, linkDirOption, printEnvOption, writeConfigOption,
-                       verboseOption});
+                       laserOption, laserBoreOption, standOption, keyboardOption, keyboardFifoOption,
+                       linkDirOption, printEnvOption, writeConfigOption, verboseOption});
     parser.process(app);
 
     if (!parser.positionalArguments().isEmpty())
@@ -229,10 +302,10 @@ int main(int argc, char *argv[])
     Bench::Options options;
     QString error;
     // The Modbus default only applies when no kind of device is asked for.
-    const bool deviceAskedFor = parser.isSet(modbusOption) || parser.isSet(bledOption) ||
-                                parser.isSet(nrfOption) || parser.isSet(sylvacOption) ||
-                                parser.isSet(heightGaugeOption) || parser.isSet(keyboardOption) ||
-                                parser.isSet(keyboardFifoOption);
+    const bool deviceAskedFor =
+        parser.isSet(modbusOption) || parser.isSet(bledOption) || parser.isSet(nrfOption) ||
+        parser.isSet(sylvacOption) || parser.isSet(heightGaugeOption) || parser.isSet(laserOption) ||
+        parser.isSet(standOption) || parser.isSet(keyboardOption) || parser.isSet(keyboardFifoOption);
     options.modbusInstruments = deviceAskedFor ? 0 : DefaultModbusInstruments;
     if (!readCount(parser, modbusOption, 0, MaxModbusAddress, &options.modbusInstruments, &error) ||
         !readCount(parser, adaptersOption, 1, MaxAdapters, &options.modbusAdapters, &error) ||
@@ -244,7 +317,8 @@ int main(int argc, char *argv[])
         !readCount(parser, heightGaugeCorruptOption, 1, MaxCorruptEvery, &options.heightGaugeCorruptEvery,
                    &error) ||
         (parser.isSet(heightGaugePartOption) &&
-         !readSolids(parser.value(heightGaugePartOption), &options.heightGaugeSolids, &error)))
+         !readSolids(parser.value(heightGaugePartOption), &options.heightGaugeSolids, &error)) ||
+        !readLength(parser, laserBoreOption, LaserSensorPeer::DefaultBaseLength, &options.laserBore, &error))
         return fail(UsageError, error);
     if ((parser.isSet(bledLimitOption) || parser.isSet(bledSilentOption)) && !parser.isSet(bledOption))
         return fail(UsageError, QStringLiteral("--bled112-limit and --bled112-silent-after need --bled112"));
@@ -252,14 +326,23 @@ int main(int argc, char *argv[])
         !parser.isSet(heightGaugeOption))
         return fail(UsageError,
                     QStringLiteral("--height-gauge-corrupt and --height-gauge-part need --height-gauge"));
+    if (parser.isSet(laserBoreOption) && !parser.isSet(laserOption))
+        return fail(UsageError, QStringLiteral("--laser-bore needs --laser"));
+    if (parser.isSet(standOption) && parser.isSet(heightGaugeOption))
+        return fail(UsageError, QStringLiteral("--stand and --height-gauge cannot be used together: both "
+                                               "boards have the USB ids ABCD:1234, and KOVRAN would take "
+                                               "whichever it finds first"));
     options.heightGauge = parser.isSet(heightGaugeOption);
+    options.laser = parser.isSet(laserOption);
+    options.stand = parser.isSet(standOption);
     if (options.modbusInstruments == 0 && !parser.isSet(adaptersOption))
         options.modbusAdapters = 0;
     options.nrf = parser.isSet(nrfOption);
     options.keyboardFifo = parser.isSet(keyboardFifoOption);
     options.keyboard = parser.isSet(keyboardOption) || options.keyboardFifo;
     if (options.modbusAdapters == 0 && options.bled112Instruments < 0 && !options.nrf &&
-        options.sylvacInstruments == 0 && !options.heightGauge && !options.keyboard)
+        options.sylvacInstruments == 0 && !options.heightGauge && !options.laser && !options.stand &&
+        !options.keyboard)
         return fail(UsageError, QStringLiteral("nothing to simulate"));
     options.linkDir = parser.value(linkDirOption);
     options.verbose = parser.isSet(verboseOption);
@@ -291,7 +374,8 @@ int main(int argc, char *argv[])
         !bench.writeKovranSettings(parser.value(writeConfigOption), &error))
         return fail(StartError, error);
 
-    const bool keys = ::isatty(STDIN_FILENO) && (bench.hasSylvac() || bench.hasKeyboard());
+    const bool keys = ::isatty(STDIN_FILENO) &&
+                      (bench.hasSylvac() || bench.hasKeyboard() || bench.hasLaser() || bench.hasStand());
     if (keys)
         readKeys(bench);
 
@@ -305,7 +389,7 @@ int main(int argc, char *argv[])
     } else {
         out << bench.summary();
         if (keys)
-            out << KeysHelp;
+            out << keysHelp(bench);
         if (parser.isSet(writeConfigOption))
             out << "KOVRAN settings written to " << parser.value(writeConfigOption) << '\n';
         out << env << "Stop with Ctrl+C." << Qt::endl;

@@ -232,6 +232,34 @@ private slots:
         QVERIFY(sim.waitForFinished(5000));
     }
 
+    // The sensors' port goes out as a plain path, the program finds it in setting_laser.ini, and sensor 1
+    // answers there. The stand's board would share the height gauge's USB ids, so the two are refused
+    // together.
+    void laser()
+    {
+        QCOMPARE(QProcess::execute(QStringLiteral(KOVRAN_SIM_EXECUTABLE),
+                                   {QStringLiteral("--stand"), QStringLiteral("--height-gauge")}),
+                 2);
+        SettingsSandbox settings;
+        QTemporaryDir ports;
+        QProcess sim;
+        sim.start(QStringLiteral(KOVRAN_SIM_EXECUTABLE),
+                  {QStringLiteral("--laser"), QStringLiteral("--link-dir"), ports.path(),
+                   QStringLiteral("--print-env"), QStringLiteral("--write-config"), settings.path()});
+        while (!sim.canReadLine())
+            QVERIFY(sim.waitForReadyRead(5000));
+        const QString sensors = ports.filePath(QStringLiteral("ttyLASER0"));
+        QCOMPARE(sim.readLine().trimmed(), "KOVRAN_VIRTUAL_PORTS=" + sensors.toLocal8Bit());
+        QSettings file(settings.filePath(QStringLiteral("setting_laser.ini")), QSettings::IniFormat);
+        QCOMPARE(file.value(QStringLiteral("Hardware/ComPort")).toString(), sensors);
+        QCOMPARE(file.value(QStringLiteral("Hardware/BaudRate")).toInt(), 115200);
+        QSerialPort port(sensors);
+        QVERIFY(port.open(QIODevice::ReadWrite));
+        QCOMPARE(transact(port, hex("0103003B0002B5C6"), 9).left(3), hex("010304"));
+        sim.terminate();
+        QVERIFY(sim.waitForFinished(5000));
+    }
+
     // "k" at the terminal makes the keyboard instrument type a reading into its FIFO, the way an evdev node
     // delivers it; the FIFO is gone after the bench.
     void keyboardFifo()
