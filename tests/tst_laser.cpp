@@ -1,4 +1,5 @@
 #include "app/settingsfolder.h"
+#include "lasersensorpeer.h"
 #include "links/modbus/modbusframe.h"
 #include "modalanswerer.h"
 #include "modules/laser/lasernuromer.h"
@@ -6,6 +7,8 @@
 #include "settingssandbox.h"
 #include "virtualports.h"
 
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QtTest>
@@ -92,6 +95,7 @@ private slots:
     void tolerance();
     void zeroingFollowsTheDistances();
     void linkOverPseudoTerminal();
+    void simulatedSensorsFoundAndRead();
     void exports_data();
     void exports();
 };
@@ -230,6 +234,37 @@ void TestLaser::linkOverPseudoTerminal()
         window.pollTick();
     }
     QVERIFY(!window.isPortOpen());
+}
+
+// The two simulated sensors on their bus: the port search finds them, both distances stay fresh with the
+// real timers, a wider bore reads as a larger size, and a silent sensor invalidates the data.
+void TestLaser::simulatedSensorsFoundAndRead()
+{
+    SettingsSandbox sandbox;
+    QTemporaryDir dir;
+    LaserSensorPeer sensors;
+    sensors.setSteady(true);
+    const QString port = sensors.link(dir.filePath(QStringLiteral("ttyLASER0")));
+    VirtualPorts ports;
+    ports.add(port);
+    QCOMPARE(LaserNuromer::searchLaserPort(), port);
+    QSettings(settingsFilePath(QStringLiteral("setting_laser.ini")), QSettings::IniFormat)
+        .setValue(QStringLiteral("Hardware/ComPort"), port);
+
+    LaserNuromer window;
+    window.startMeasuring();
+    QTRY_VERIFY(window.isDataValid());
+    QTRY_COMPARE(window.rawDistance(1), 10.0f);
+    QTRY_COMPARE(window.rawDistance(2), 10.0f);
+    window.findChild<QLineEdit *>(QStringLiteral("Calibrate_date_lineEdit"))->setText(QStringLiteral("50"));
+    QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("SetZeroBaseButton")), Qt::LeftButton);
+    QTRY_COMPARE(window.valueText(), QStringLiteral("50.000"));
+    sensors.setBore(30.01);
+    QTRY_COMPARE(window.valueText(), QStringLiteral("50.010"));
+    QVERIFY(sensors.requestCount(1) > 5 && sensors.requestCount(2) > 5);
+
+    sensors.setSilent(2, true);
+    QTRY_COMPARE_WITH_TIMEOUT(window.valueText(), QStringLiteral("No Valid Data"), 3000);
 }
 
 void TestLaser::exports_data()

@@ -2,6 +2,8 @@
 #include "modules/stand/pressetsetting.h"
 #include "modules/stand/standwindow.h"
 #include "settingssandbox.h"
+#include "standboardpeer.h"
+#include "virtualports.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -92,6 +94,7 @@ private slots:
     void editorCellsSaveAndLoad();
     void refusesBadPresetFiles_data();
     void refusesBadPresetFiles();
+    void simulatedBoardShowsItsScale();
 
 private:
     void click(const char *name) { m_window->findChild<QAbstractButton *>(QLatin1String(name))->click(); }
@@ -410,6 +413,17 @@ void TestStand::refusesBadPresetFiles()
     QCOMPARE(m_window->tolerance(), 0.2);
     QCOMPARE(m_window->table()->rowCount(), 2);
     QCOMPARE(cell(0, StandWindow::ColumnMeasured), QStringLiteral("1.000"));
+}
+
+// The stand's board found by its USB ids and its scale shown, cut (not rounded) to two decimals.
+void TestStand::simulatedBoardShowsItsScale()
+{
+    StandBoardPeer board;
+    VirtualPorts ports;
+    ports.add(board.link(m_dir->filePath(QStringLiteral("ttySTAND0"))) + QStringLiteral("@ABCD:1234"));
+    board.setValue(12.349);
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->isConnected(), 3000);
+    QTRY_COMPARE(m_window->displayText(), QStringLiteral("12.34"));
 }
 
 QTEST_MAIN(TestStand)
