@@ -208,6 +208,17 @@ void TestStartup::chooserRemembersAndResetAsksAgain()
     config.sync();
     QCOMPARE(config.value(QStringLiteral("default_module")).toInt(), 2);
 
+    // The Extensions menu opens a module beside the workspace.
+    workspaces().first()->findChild<QAction *>(QStringLiteral("actionLaserBoreGauge"))->trigger();
+    QPointer<QWidget> laser;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->inherits("LaserNuromer"))
+            laser = window;
+    }
+    QVERIFY(laser && laser->isVisible());
+    laser->close();
+    QTRY_VERIFY(laser.isNull());
+
     ModalAnswerer question(QMessageBox::Yes);
     ModalAnswerer done(QMessageBox::Ok);
     workspaces().first()->findChild<QAction *>(QStringLiteral("actionResetSettings"))->trigger();
