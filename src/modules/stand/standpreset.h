@@ -21,11 +21,11 @@ Q_DECLARE_METATYPE(PresetData_t)
 class StandPreset
 {
 public:
-    // A stand table beyond this many rows is not a preset anyone measures by hand; refusing it keeps a
-    // damaged or foreign file from freezing the window.
-    static constexpr int kMaxTargets = 10000;
     // The generator's limit on (to - from) / step; n steps give n + 1 values.
     static constexpr qint64 kMaxGeneratedSteps = 10000;
+    // A stand table beyond this many rows is not a preset anyone measures by hand; refusing it keeps a
+    // damaged or foreign file from freezing the window. Whatever the generator makes still loads.
+    static constexpr int kMaxTargets = int(kMaxGeneratedSteps) + 1;
     static constexpr double kDefaultTolerance = 0.01;
 
     enum class ParseError {
