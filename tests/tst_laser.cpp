@@ -8,6 +8,7 @@
 #include "virtualports.h"
 
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
@@ -310,9 +311,12 @@ void TestLaser::exports()
         return;
     QFile file(dir.filePath(written));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    if (pdf)
-        QVERIFY(file.size() > 0);
-    else
+    if (pdf) {
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {file.fileName(), QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(10000));
+        QVERIFY(QString::fromUtf8(pdftotext.readAllStandardOutput()).contains(QStringLiteral("50.000")));
+    } else
         QCOMPARE(QString::fromUtf8(file.readAll()), QStringLiteral("Time;Data;Unit\n12:00:00;50.000;мм\n"));
 }
 
