@@ -2,11 +2,14 @@
 #include "lasersensorpeer.h"
 #include "links/modbus/modbusframe.h"
 #include "modalanswerer.h"
+#include "modules/cameracatalogue.h"
 #include "modules/laser/lasernuromer.h"
 #include "modules/laser/laserprotocol.h"
+#include "modules/laser/lasersettings.h"
 #include "settingssandbox.h"
 #include "virtualports.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -97,6 +100,7 @@ private slots:
     void zeroingFollowsTheDistances();
     void linkOverPseudoTerminal();
     void simulatedSensorsFoundAndRead();
+    void cameraListsFollowTheDevices();
     void exports_data();
     void exports();
 };
@@ -266,6 +270,28 @@ void TestLaser::simulatedSensorsFoundAndRead()
 
     sensors.setSilent(2, true);
     QTRY_COMPARE_WITH_TIMEOUT(window.valueText(), QStringLiteral("No Valid Data"), 3000);
+}
+
+// The settings list the cameras present and select the stored ones; a camera unplugged leaves the lists
+// at once, and the choice of the other panel stays.
+void TestLaser::cameraListsFollowTheDevices()
+{
+    SettingsSandbox sandbox;
+    QSettings(settingsFilePath(QStringLiteral("setting_laser.ini")), QSettings::IniFormat)
+        .setValue(QStringLiteral("Hardware/RightCamera"), QStringLiteral("cam-b"));
+    CameraCatalogue::instance()->setCamerasOverride(QList<CameraEntry>{
+        {"cam-a", QStringLiteral("Left USB camera"), true}, {"cam-b", QStringLiteral("Right USB camera")}});
+    LaserSettings settings;
+    settings.loadSettings();
+    auto *right = settings.findChild<QComboBox *>(QStringLiteral("Right_Camera"));
+    QCOMPARE(right->count(), 2);
+    QCOMPARE(right->currentText(), QStringLiteral("Right USB camera"));
+
+    CameraCatalogue::instance()->setCamerasOverride(
+        QList<CameraEntry>{{"cam-b", QStringLiteral("Right USB camera")}});
+    QCOMPARE(settings.findChild<QComboBox *>(QStringLiteral("Left_Camera"))->count(), 1);
+    QCOMPARE(right->currentData().toString(), QStringLiteral("cam-b"));
+    CameraCatalogue::instance()->setCamerasOverride(std::nullopt);
 }
 
 void TestLaser::exports_data()
