@@ -252,35 +252,35 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
         <message>
             <source>Disable</source>
-            <translation>Disable</translation>
+            <translation>Aus</translation>
         </message>
         <message>
             <source>Min Peek</source>
-            <translation>Min Peek</translation>
+            <translation>Min.-Spitzenwert</translation>
         </message>
         <message>
             <source>Max Peek</source>
-            <translation>Max Peek</translation>
+            <translation>Max.-Spitzenwert</translation>
         </message>
         <message>
             <source>Range Peek</source>
-            <translation>Range Peek</translation>
+            <translation>Rundlauf (Max − Min)</translation>
         </message>
         <message>
             <source>Module Peek</source>
-            <translation>Module Peek</translation>
+            <translation>Betrags-Spitzenwert</translation>
         </message>
         <message>
             <source>Min Limits</source>
-            <translation>Min Limits</translation>
+            <translation>Nur untere Grenze</translation>
         </message>
         <message>
             <source>Max Limits</source>
-            <translation>Max Limits</translation>
+            <translation>Nur obere Grenze</translation>
         </message>
         <message>
             <source>Range Limits</source>
-            <translation>Range Limits</translation>
+            <translation>Toleranzfeld</translation>
         </message>
         <message>
             <source>Режим вимірювання:</source>
@@ -1425,19 +1425,19 @@ avg: %3</translation>
         </message>
         <message>
             <source>RANGE</source>
-            <translation>RANGE</translation>
+            <translation>RUNDLAUF</translation>
         </message>
         <message>
             <source>MODULE</source>
-            <translation>MODULE</translation>
+            <translation>BETRAG</translation>
         </message>
         <message>
             <source>Go</source>
-            <translation>Go</translation>
+            <translation>Gut</translation>
         </message>
         <message>
             <source>No Go</source>
-            <translation>No Go</translation>
+            <translation>Ausschuss</translation>
         </message>
         <message>
             <source>Видалити рядок</source>

@@ -252,35 +252,35 @@ Please choose a different 'New address'.</translation>
         </message>
         <message>
             <source>Disable</source>
-            <translation>Disable</translation>
+            <translation>Off</translation>
         </message>
         <message>
             <source>Min Peek</source>
-            <translation>Min Peek</translation>
+            <translation>Min. peak hold</translation>
         </message>
         <message>
             <source>Max Peek</source>
-            <translation>Max Peek</translation>
+            <translation>Max. peak hold</translation>
         </message>
         <message>
             <source>Range Peek</source>
-            <translation>Range Peek</translation>
+            <translation>Runout (max − min)</translation>
         </message>
         <message>
             <source>Module Peek</source>
-            <translation>Module Peek</translation>
+            <translation>Absolute peak</translation>
         </message>
         <message>
             <source>Min Limits</source>
-            <translation>Min Limits</translation>
+            <translation>Lower limit only</translation>
         </message>
         <message>
             <source>Max Limits</source>
-            <translation>Max Limits</translation>
+            <translation>Upper limit only</translation>
         </message>
         <message>
             <source>Range Limits</source>
-            <translation>Range Limits</translation>
+            <translation>Tolerance band</translation>
         </message>
         <message>
             <source>Режим вимірювання:</source>
@@ -1425,11 +1425,11 @@ avg: %3</translation>
         </message>
         <message>
             <source>RANGE</source>
-            <translation>RANGE</translation>
+            <translation>RUNOUT</translation>
         </message>
         <message>
             <source>MODULE</source>
-            <translation>MODULE</translation>
+            <translation>ABS PEAK</translation>
         </message>
         <message>
             <source>Go</source>

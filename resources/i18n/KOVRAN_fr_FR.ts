@@ -252,35 +252,35 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
         <message>
             <source>Disable</source>
-            <translation>Disable</translation>
+            <translation>Désactivé</translation>
         </message>
         <message>
             <source>Min Peek</source>
-            <translation>Min Peek</translation>
+            <translation>Crête min.</translation>
         </message>
         <message>
             <source>Max Peek</source>
-            <translation>Max Peek</translation>
+            <translation>Crête max.</translation>
         </message>
         <message>
             <source>Range Peek</source>
-            <translation>Range Peek</translation>
+            <translation>Faux-rond (max − min)</translation>
         </message>
         <message>
             <source>Module Peek</source>
-            <translation>Module Peek</translation>
+            <translation>Crête absolue</translation>
         </message>
         <message>
             <source>Min Limits</source>
-            <translation>Min Limits</translation>
+            <translation>Limite inférieure seule</translation>
         </message>
         <message>
             <source>Max Limits</source>
-            <translation>Max Limits</translation>
+            <translation>Limite supérieure seule</translation>
         </message>
         <message>
             <source>Range Limits</source>
-            <translation>Range Limits</translation>
+            <translation>Intervalle de tolérance</translation>
         </message>
         <message>
             <source>Режим вимірювання:</source>
@@ -1425,19 +1425,19 @@ avg: %3</translation>
         </message>
         <message>
             <source>RANGE</source>
-            <translation>RANGE</translation>
+            <translation>FAUX-ROND</translation>
         </message>
         <message>
             <source>MODULE</source>
-            <translation>MODULE</translation>
+            <translation>ABSOLU</translation>
         </message>
         <message>
             <source>Go</source>
-            <translation>Go</translation>
+            <translation>Bon</translation>
         </message>
         <message>
             <source>No Go</source>
-            <translation>No Go</translation>
+            <translation>Mauvais</translation>
         </message>
         <message>
             <source>Видалити рядок</source>

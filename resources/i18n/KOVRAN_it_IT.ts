@@ -252,35 +252,35 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         </message>
         <message>
             <source>Disable</source>
-            <translation>Disable</translation>
+            <translation>Disattivato</translation>
         </message>
         <message>
             <source>Min Peek</source>
-            <translation>Min Peek</translation>
+            <translation>Picco minimo</translation>
         </message>
         <message>
             <source>Max Peek</source>
-            <translation>Max Peek</translation>
+            <translation>Picco massimo</translation>
         </message>
         <message>
             <source>Range Peek</source>
-            <translation>Range Peek</translation>
+            <translation>Eccentricità (max − min)</translation>
         </message>
         <message>
             <source>Module Peek</source>
-            <translation>Module Peek</translation>
+            <translation>Picco assoluto</translation>
         </message>
         <message>
             <source>Min Limits</source>
-            <translation>Min Limits</translation>
+            <translation>Solo limite inferiore</translation>
         </message>
         <message>
             <source>Max Limits</source>
-            <translation>Max Limits</translation>
+            <translation>Solo limite superiore</translation>
         </message>
         <message>
             <source>Range Limits</source>
-            <translation>Range Limits</translation>
+            <translation>Campo di tolleranza</translation>
         </message>
         <message>
             <source>Режим вимірювання:</source>
@@ -1425,19 +1425,19 @@ avg: %3</translation>
         </message>
         <message>
             <source>RANGE</source>
-            <translation>RANGE</translation>
+            <translation>ECCENTRICITÀ</translation>
         </message>
         <message>
             <source>MODULE</source>
-            <translation>MODULE</translation>
+            <translation>ASSOLUTO</translation>
         </message>
         <message>
             <source>Go</source>
-            <translation>Go</translation>
+            <translation>Passa</translation>
         </message>
         <message>
             <source>No Go</source>
-            <translation>No Go</translation>
+            <translation>Non passa</translation>
         </message>
         <message>
             <source>Видалити рядок</source>

@@ -252,35 +252,35 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
         <message>
             <source>Disable</source>
-            <translation>Disable</translation>
+            <translation>Wyłączony</translation>
         </message>
         <message>
             <source>Min Peek</source>
-            <translation>Min Peek</translation>
+            <translation>Wartość szczytowa min.</translation>
         </message>
         <message>
             <source>Max Peek</source>
-            <translation>Max Peek</translation>
+            <translation>Wartość szczytowa maks.</translation>
         </message>
         <message>
             <source>Range Peek</source>
-            <translation>Range Peek</translation>
+            <translation>Bicie (maks − min)</translation>
         </message>
         <message>
             <source>Module Peek</source>
-            <translation>Module Peek</translation>
+            <translation>Szczyt bezwzględny</translation>
         </message>
         <message>
             <source>Min Limits</source>
-            <translation>Min Limits</translation>
+            <translation>Tylko dolna granica</translation>
         </message>
         <message>
             <source>Max Limits</source>
-            <translation>Max Limits</translation>
+            <translation>Tylko górna granica</translation>
         </message>
         <message>
             <source>Range Limits</source>
-            <translation>Range Limits</translation>
+            <translation>Pole tolerancji</translation>
         </message>
         <message>
             <source>Режим вимірювання:</source>
@@ -1421,23 +1421,23 @@ avg: %3</translation>
         </message>
         <message>
             <source>MAX</source>
-            <translation>MAX</translation>
+            <translation>MAKS</translation>
         </message>
         <message>
             <source>RANGE</source>
-            <translation>RANGE</translation>
+            <translation>BICIE</translation>
         </message>
         <message>
             <source>MODULE</source>
-            <translation>MODULE</translation>
+            <translation>BEZWZGL.</translation>
         </message>
         <message>
             <source>Go</source>
-            <translation>Go</translation>
+            <translation>Dobry</translation>
         </message>
         <message>
             <source>No Go</source>
-            <translation>No Go</translation>
+            <translation>Brak</translation>
         </message>
         <message>
             <source>Видалити рядок</source>
