@@ -959,7 +959,7 @@ Messungen: %4</translation>
         <name>LaserNuromer</name>
         <message>
             <source>MainWindow</source>
-            <translation>Hauptfenster</translation>
+            <translation>Laser-Innenmessgerät</translation>
         </message>
         <message>
             <source>File</source>

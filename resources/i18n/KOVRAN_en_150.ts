@@ -959,7 +959,7 @@ measurements: %4</translation>
         <name>LaserNuromer</name>
         <message>
             <source>MainWindow</source>
-            <translation>MainWindow</translation>
+            <translation>Laser bore gauge</translation>
         </message>
         <message>
             <source>File</source>
@@ -975,23 +975,23 @@ measurements: %4</translation>
         </message>
         <message>
             <source>Setting</source>
-            <translation>Setting</translation>
+            <translation>Settings</translation>
         </message>
         <message>
             <source>Resets Setting</source>
-            <translation>Resets Setting</translation>
+            <translation>Reset settings</translation>
         </message>
         <message>
             <source>Value</source>
-            <translation>Value</translation>
+            <translation>Nominal size</translation>
         </message>
         <message>
             <source>Upper range</source>
-            <translation>Upper range</translation>
+            <translation>Upper deviation</translation>
         </message>
         <message>
             <source>Lower range</source>
-            <translation>Lower range</translation>
+            <translation>Lower deviation</translation>
         </message>
         <message>
             <source>Apply</source>
@@ -1003,11 +1003,11 @@ measurements: %4</translation>
         </message>
         <message>
             <source>ExportPDF</source>
-            <translation>ExportPDF</translation>
+            <translation>Export PDF</translation>
         </message>
         <message>
             <source>ExportCSV</source>
-            <translation>ExportCSV</translation>
+            <translation>Export CSV</translation>
         </message>
         <message>
             <source>INCH</source>
@@ -1703,7 +1703,7 @@ measurement no. %2: %3 %4</translation>
         </message>
         <message>
             <source>Налаштування успішно збережено</source>
-            <translation>Settings saved successfully</translation>
+            <translation>Preset saved</translation>
         </message>
         <message>
             <source>Перевірте правильність введених чисел.</source>
@@ -1762,7 +1762,7 @@ measurement no. %2: %3 %4</translation>
         </message>
         <message>
             <source>Рулетку протянуто</source>
-            <translation>Tape pulled</translation>
+            <translation>Tape carried over</translation>
         </message>
         <message>
             <source>Пресет</source>

@@ -959,7 +959,7 @@ mesures: %4</translation>
         <name>LaserNuromer</name>
         <message>
             <source>MainWindow</source>
-            <translation>Fenêtre principale</translation>
+            <translation>Alésomètre laser</translation>
         </message>
         <message>
             <source>File</source>

@@ -959,7 +959,7 @@ misure: %4</translation>
         <name>LaserNuromer</name>
         <message>
             <source>MainWindow</source>
-            <translation>Finestra principale</translation>
+            <translation>Alesametro laser</translation>
         </message>
         <message>
             <source>File</source>

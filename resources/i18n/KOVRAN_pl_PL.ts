@@ -959,7 +959,7 @@ pomiarów: %4</translation>
         <name>LaserNuromer</name>
         <message>
             <source>MainWindow</source>
-            <translation>Okno główne</translation>
+            <translation>Średnicówka laserowa</translation>
         </message>
         <message>
             <source>File</source>
