@@ -20,6 +20,7 @@ PACKAGES=(
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     g++-mingw-w64-x86-64-posix libmodbus-dev
     libxdo-dev libudev-dev xvfb poppler-utils
+    xdotool imagemagick
 )
 
 install_missing() {
