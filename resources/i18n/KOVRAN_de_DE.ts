@@ -1031,7 +1031,7 @@ Messungen: %4</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation>Datum</translation>
+            <translation>Maß</translation>
         </message>
         <message>
             <source>Units</source>

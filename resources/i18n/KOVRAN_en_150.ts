@@ -1031,7 +1031,7 @@ measurements: %4</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation>Date</translation>
+            <translation>Size</translation>
         </message>
         <message>
             <source>Units</source>

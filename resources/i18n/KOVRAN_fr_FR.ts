@@ -1031,7 +1031,7 @@ mesures: %4</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation>Date</translation>
+            <translation>Cote</translation>
         </message>
         <message>
             <source>Units</source>

@@ -1031,7 +1031,7 @@ misure: %4</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation>Data</translation>
+            <translation>Misura</translation>
         </message>
         <message>
             <source>Units</source>

@@ -1031,7 +1031,7 @@ pomiarów: %4</translation>
         </message>
         <message>
             <source>Date</source>
-            <translation>Data</translation>
+            <translation>Wymiar</translation>
         </message>
         <message>
             <source>Units</source>
