@@ -25,8 +25,9 @@ void answerCommandLine(int argc, char *argv[])
 {
     const QCoreApplication core(argc, argv);
     QCommandLineParser parser;
+    // No translation is loaded yet: the description stays in the source language.
     parser.setApplicationDescription(
-        QCoreApplication::translate("main", "KOVRAN — програма вимірювального стенда контролю якості."));
+        QStringLiteral("KOVRAN — програма вимірювального стенда контролю якості."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.parse(QCoreApplication::arguments());
