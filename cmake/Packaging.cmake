@@ -27,7 +27,7 @@ set(CPACK_PACKAGE_NAME kovran)
 set(CPACK_PACKAGE_VENDOR "KOVRAN")
 set(CPACK_PACKAGE_CONTACT "KOVRAN developers <kovran@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "quality-control measuring bench")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "KOVRAN collects readings from digital measuring instruments (Bluetooth LE, BLED112 and nRF dongles,\n"
     "Modbus RTU, Sylvac data cable, USB keyboards), judges them against tolerances, records, charts and\n"
     "exports them. Modules drive a laser bore gauge, a motorised height gauge and a measuring stand.")
