@@ -9,6 +9,7 @@
 #                               a simulated measuring stand board, KOVRAN opening the measuring stand
 #   ./kovran.sh run  [preset]   install what is missing, build and start the program
 #   ./kovran.sh test [preset]   install what is missing, build with the tests and run them headless
+#   ./kovran.sh package         install what is missing, build the default preset and make the Debian package
 # preset: default (release with debug info) or asan (AddressSanitizer + UndefinedBehaviorSanitizer).
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
@@ -21,6 +22,7 @@ PACKAGES=(
     g++-mingw-w64-x86-64-posix libmodbus-dev
     libxdo-dev libudev-dev xvfb poppler-utils
     xdotool imagemagick
+    dpkg-dev desktop-file-utils appstream librsvg2-bin
 )
 
 install_missing() {
@@ -103,6 +105,14 @@ demo() {
         KOVRAN_NRF_DRIVER=simulated "build/$preset/src/kovran"
 }
 
+# The .deb lands in build/default/package; dpkg-shlibdeps (dpkg-dev) works out its dependencies.
+package() {
+    local deb
+    (cd build/default && cpack -G DEB >/dev/null)
+    deb=$(ls -t build/default/package/kovran_*.deb | head -n1)
+    echo "kovran.sh: package $(readlink -f "$deb")"
+}
+
 main() {
     local command=${1:-} variant=
     if [ "$command" = demo ]; then
@@ -139,8 +149,14 @@ main() {
             export QT_QPA_PLATFORM=offscreen
             ctest --preset "$preset"
             ;;
+        package)
+            # A sanitizer build is no package: always the default preset.
+            install_missing
+            build default
+            package
+            ;;
         *)
-            echo "usage: ./kovran.sh demo [height-gauge|laser|stand]|run|test [default|asan]" >&2
+            echo "usage: ./kovran.sh demo [height-gauge|laser|stand]|run|test [default|asan] | package" >&2
             exit 2
             ;;
     esac

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="uk_UA">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>Про програму</source>
+            <translation>Über das Programm</translation>
+        </message>
+        <message>
+            <source>Версія:</source>
+            <translation>Version:</translation>
+        </message>
+        <message>
+            <source>Папка налаштувань:</source>
+            <translation>Einstellungsordner:</translation>
+        </message>
+        <message>
+            <source>Журнал роботи:</source>
+            <translation>Protokolldatei:</translation>
+        </message>
+        <message>
+            <source>Відкрити папку налаштувань</source>
+            <translation>Einstellungsordner öffnen</translation>
+        </message>
+        <message>
+            <source>Програма вимірювального стенда контролю якості.</source>
+            <translation>Das Programm eines Messplatzes für die Qualitätskontrolle.</translation>
+        </message>
+    </context>
+    <context>
         <name>AddDeviceDialog</name>
         <message>
             <source>Проверить связь</source>
@@ -1498,6 +1525,14 @@ Diese Daten in den Tabellen wiederherstellen?</translation>
         <message>
             <source>Вибір модуля…</source>
             <translation>Modul wählen…</translation>
+        </message>
+        <message>
+            <source>Довідка</source>
+            <translation>Hilfe</translation>
+        </message>
+        <message>
+            <source>Про програму</source>
+            <translation>Über das Programm</translation>
         </message>
     </context>
     <context>

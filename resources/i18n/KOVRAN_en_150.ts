@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_150" sourcelanguage="uk_UA">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>Про програму</source>
+            <translation>About</translation>
+        </message>
+        <message>
+            <source>Версія:</source>
+            <translation>Version:</translation>
+        </message>
+        <message>
+            <source>Папка налаштувань:</source>
+            <translation>Settings folder:</translation>
+        </message>
+        <message>
+            <source>Журнал роботи:</source>
+            <translation>Log file:</translation>
+        </message>
+        <message>
+            <source>Відкрити папку налаштувань</source>
+            <translation>Open settings folder</translation>
+        </message>
+        <message>
+            <source>Програма вимірювального стенда контролю якості.</source>
+            <translation>The program of a quality-control measuring bench.</translation>
+        </message>
+    </context>
+    <context>
         <name>AddDeviceDialog</name>
         <message>
             <source>Проверить связь</source>
@@ -1498,6 +1525,14 @@ Restore this data into the tables?</translation>
         <message>
             <source>Вибір модуля…</source>
             <translation>Choose a module…</translation>
+        </message>
+        <message>
+            <source>Довідка</source>
+            <translation>Help</translation>
+        </message>
+        <message>
+            <source>Про програму</source>
+            <translation>About</translation>
         </message>
     </context>
     <context>

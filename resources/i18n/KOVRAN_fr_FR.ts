@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="uk_UA">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>Про програму</source>
+            <translation>À propos du programme</translation>
+        </message>
+        <message>
+            <source>Версія:</source>
+            <translation>Version :</translation>
+        </message>
+        <message>
+            <source>Папка налаштувань:</source>
+            <translation>Dossier des paramètres :</translation>
+        </message>
+        <message>
+            <source>Журнал роботи:</source>
+            <translation>Fichier journal :</translation>
+        </message>
+        <message>
+            <source>Відкрити папку налаштувань</source>
+            <translation>Ouvrir le dossier des paramètres</translation>
+        </message>
+        <message>
+            <source>Програма вимірювального стенда контролю якості.</source>
+            <translation>Le programme d'un banc de mesure pour le contrôle qualité.</translation>
+        </message>
+    </context>
+    <context>
         <name>AddDeviceDialog</name>
         <message>
             <source>Проверить связь</source>
@@ -1498,6 +1525,14 @@ Restaurer ces données dans les tableaux ?</translation>
         <message>
             <source>Вибір модуля…</source>
             <translation>Choisir un module…</translation>
+        </message>
+        <message>
+            <source>Довідка</source>
+            <translation>Aide</translation>
+        </message>
+        <message>
+            <source>Про програму</source>
+            <translation>À propos du programme</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="uk_UA">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>Про програму</source>
+            <translation>Informazioni sul programma</translation>
+        </message>
+        <message>
+            <source>Версія:</source>
+            <translation>Versione:</translation>
+        </message>
+        <message>
+            <source>Папка налаштувань:</source>
+            <translation>Cartella delle impostazioni:</translation>
+        </message>
+        <message>
+            <source>Журнал роботи:</source>
+            <translation>File di log:</translation>
+        </message>
+        <message>
+            <source>Відкрити папку налаштувань</source>
+            <translation>Apri la cartella delle impostazioni</translation>
+        </message>
+        <message>
+            <source>Програма вимірювального стенда контролю якості.</source>
+            <translation>Il programma di un banco di misura per il controllo qualità.</translation>
+        </message>
+    </context>
+    <context>
         <name>AddDeviceDialog</name>
         <message>
             <source>Проверить связь</source>
@@ -1498,6 +1525,14 @@ Ripristinare questi dati nelle tabelle?</translation>
         <message>
             <source>Вибір модуля…</source>
             <translation>Scegli un modulo…</translation>
+        </message>
+        <message>
+            <source>Довідка</source>
+            <translation>Aiuto</translation>
+        </message>
+        <message>
+            <source>Про програму</source>
+            <translation>Informazioni sul programma</translation>
         </message>
     </context>
     <context>

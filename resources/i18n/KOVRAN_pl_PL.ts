@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="uk_UA">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>Про програму</source>
+            <translation>O programie</translation>
+        </message>
+        <message>
+            <source>Версія:</source>
+            <translation>Wersja:</translation>
+        </message>
+        <message>
+            <source>Папка налаштувань:</source>
+            <translation>Folder ustawień:</translation>
+        </message>
+        <message>
+            <source>Журнал роботи:</source>
+            <translation>Plik dziennika:</translation>
+        </message>
+        <message>
+            <source>Відкрити папку налаштувань</source>
+            <translation>Otwórz folder ustawień</translation>
+        </message>
+        <message>
+            <source>Програма вимірювального стенда контролю якості.</source>
+            <translation>Program stanowiska pomiarowego kontroli jakości.</translation>
+        </message>
+    </context>
+    <context>
         <name>AddDeviceDialog</name>
         <message>
             <source>Проверить связь</source>
@@ -1498,6 +1525,14 @@ Przywrócić te dane do tabel?</translation>
         <message>
             <source>Вибір модуля…</source>
             <translation>Wybór modułu…</translation>
+        </message>
+        <message>
+            <source>Довідка</source>
+            <translation>Pomoc</translation>
+        </message>
+        <message>
+            <source>Про програму</source>
+            <translation>O programie</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="uk_UA" sourcelanguage="uk_UA">
     <context>
+        <name>AboutDialog</name>
+        <message>
+            <source>Про програму</source>
+            <translation>Про програму</translation>
+        </message>
+        <message>
+            <source>Версія:</source>
+            <translation>Версія:</translation>
+        </message>
+        <message>
+            <source>Папка налаштувань:</source>
+            <translation>Папка налаштувань:</translation>
+        </message>
+        <message>
+            <source>Журнал роботи:</source>
+            <translation>Журнал роботи:</translation>
+        </message>
+        <message>
+            <source>Відкрити папку налаштувань</source>
+            <translation>Відкрити папку налаштувань</translation>
+        </message>
+        <message>
+            <source>Програма вимірювального стенда контролю якості.</source>
+            <translation>Програма вимірювального стенда контролю якості.</translation>
+        </message>
+    </context>
+    <context>
         <name>AddDeviceDialog</name>
         <message>
             <source>Проверить связь</source>
@@ -1498,6 +1525,14 @@ avg: %3</translation>
         <message>
             <source>Вибір модуля…</source>
             <translation>Вибір модуля…</translation>
+        </message>
+        <message>
+            <source>Довідка</source>
+            <translation>Довідка</translation>
+        </message>
+        <message>
+            <source>Про програму</source>
+            <translation>Про програму</translation>
         </message>
     </context>
     <context>

@@ -54,6 +54,11 @@ QByteArray LogFile::formatLine(QtMsgType type, const QDateTime &time, const QStr
     return line;
 }
 
+QString logFilePath()
+{
+    return settingsFilePath(QStringLiteral("kovran.log"));
+}
+
 void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     Q_UNUSED(context)
@@ -61,6 +66,6 @@ void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const 
     QMutexLocker lock(&mutex);
     // Resolved on the first message only: the file stays where the run started it. Never destroyed, so
     // messages sent while static objects are torn down at exit still find it.
-    static LogFile *const log = new LogFile(settingsFilePath(QStringLiteral("kovran.log")));
+    static LogFile *const log = new LogFile(logFilePath());
     log->write(type, message);
 }

@@ -28,5 +28,8 @@ private:
     bool m_sizeChecked = false;
 };
 
+// kovran.log in the settings folder.
+QString logFilePath();
+
 // Installed first thing in main; may be called from any thread.
 void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message);

@@ -1,6 +1,7 @@
 #include "measuringsystem.h"
 #include "ui_measuringsystem.h"
 
+#include "app/aboutdialog.h"
 #include "app/settingsfolder.h"
 #include "blelinkadapter.h"
 #include "cardcolumn.h"
@@ -557,6 +558,12 @@ void MeasuringSystem::on_actionUsers_triggered()
     }
     saveDevices();
     refreshDeviceOwners();
+}
+
+void MeasuringSystem::on_actionAbout_triggered()
+{
+    AboutDialog dialog(this);
+    dialog.exec();
 }
 
 void MeasuringSystem::on_actionResetSettings_triggered()

@@ -154,6 +154,7 @@ private slots:
     void on_FormulsButton_clicked();
     void on_actionUsers_triggered();
     void on_actionResetSettings_triggered();
+    void on_actionAbout_triggered();
     void on_units_button_clicked();
 
 protected:
