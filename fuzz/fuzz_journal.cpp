@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
