@@ -40,8 +40,8 @@ bool sameDouble(double a, double b)
     return a == b || (std::isnan(a) && std::isnan(b));
 }
 
-// The journal is read in text mode, which drops carriage returns inside a line once it is written back with
-// a line end. Only a damaged file puts one into a time or a verdict, so they do not count as a difference.
+// The journal is read in text mode, which drops some carriage returns inside a line and keeps others. Only a
+// damaged file puts one into a time or a verdict, so they do not count as a difference.
 QStringList withoutCr(QStringList texts)
 {
     for (QString &text : texts)
@@ -56,7 +56,7 @@ bool sameRecords(const RecordingStore &a, const RecordingStore &b)
     for (auto it = a.mono().cbegin(); it != a.mono().cend(); ++it) {
         const MonoRecords &x = it.value();
         const MonoRecords &y = b.records(it.key());
-        if (withoutCr(x.times) != y.times || withoutCr(x.statuses) != y.statuses ||
+        if (withoutCr(x.times) != withoutCr(y.times) || withoutCr(x.statuses) != withoutCr(y.statuses) ||
             x.values.size() != y.values.size())
             return false;
         for (int i = 0; i < x.values.size(); ++i) {
@@ -67,7 +67,8 @@ bool sameRecords(const RecordingStore &a, const RecordingStore &b)
     for (int i = 0; i < a.snapshots().size(); ++i) {
         const MultiSnapshot &x = a.snapshots().at(i);
         const MultiSnapshot &y = b.snapshots().at(i);
-        if (QString(x.time).remove(u'\r') != y.time || x.values.size() != y.values.size())
+        if (QString(x.time).remove(u'\r') != QString(y.time).remove(u'\r') ||
+            x.values.size() != y.values.size())
             return false;
         for (auto xi = x.values.cbegin(), yi = y.values.cbegin(); xi != x.values.cend(); ++xi, ++yi) {
             if (xi.key() != yi.key() || !sameDouble(xi.value(), yi.value()))
