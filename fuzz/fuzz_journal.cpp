@@ -40,12 +40,18 @@ bool sameDouble(double a, double b)
     return a == b || (std::isnan(a) && std::isnan(b));
 }
 
-// The journal is read in text mode, which drops some carriage returns inside a line and keeps others. Only a
-// damaged file puts one into a time or a verdict, so they do not count as a difference.
-QStringList withoutCr(QStringList texts)
+// Reading the journal trims each line and its text mode drops some carriage returns inside a line and keeps
+// others, so a time or a verdict that carries either (only a damaged file gives one that) may come back
+// without it. Those do not count as a difference; everything else must come back as it was.
+QString normalised(QString text)
+{
+    return text.remove(u'\r').trimmed();
+}
+
+QStringList normalised(QStringList texts)
 {
     for (QString &text : texts)
-        text.remove(u'\r');
+        text = normalised(text);
     return texts;
 }
 
@@ -56,7 +62,7 @@ bool sameRecords(const RecordingStore &a, const RecordingStore &b)
     for (auto it = a.mono().cbegin(); it != a.mono().cend(); ++it) {
         const MonoRecords &x = it.value();
         const MonoRecords &y = b.records(it.key());
-        if (withoutCr(x.times) != withoutCr(y.times) || withoutCr(x.statuses) != withoutCr(y.statuses) ||
+        if (normalised(x.times) != normalised(y.times) || normalised(x.statuses) != normalised(y.statuses) ||
             x.values.size() != y.values.size())
             return false;
         for (int i = 0; i < x.values.size(); ++i) {
@@ -67,8 +73,7 @@ bool sameRecords(const RecordingStore &a, const RecordingStore &b)
     for (int i = 0; i < a.snapshots().size(); ++i) {
         const MultiSnapshot &x = a.snapshots().at(i);
         const MultiSnapshot &y = b.snapshots().at(i);
-        if (QString(x.time).remove(u'\r') != QString(y.time).remove(u'\r') ||
-            x.values.size() != y.values.size())
+        if (normalised(x.time) != normalised(y.time) || x.values.size() != y.values.size())
             return false;
         for (auto xi = x.values.cbegin(), yi = y.values.cbegin(); xi != x.values.cend(); ++xi, ++yi) {
             if (xi.key() != yi.key() || !sameDouble(xi.value(), yi.value()))
