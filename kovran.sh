@@ -10,6 +10,9 @@
 #   ./kovran.sh run  [preset]   install what is missing, build and start the program
 #   ./kovran.sh test [preset]   install what is missing, build with the tests and run them headless
 #   ./kovran.sh package         install what is missing, build the default preset and make the Debian package
+#   ./kovran.sh fuzz [SECONDS]  build the parsers' libFuzzer targets (clang, preset fuzz) and run each for
+#                               SECONDS (default 60) on a copy of its seed corpus; fails on any finding,
+#                               whose input is kept under build/fuzz/findings/<target>/
 # preset: default (release with debug info) or asan (AddressSanitizer + UndefinedBehaviorSanitizer).
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
@@ -23,6 +26,7 @@ PACKAGES=(
     libxdo-dev libudev-dev xvfb poppler-utils
     xdotool imagemagick
     dpkg-dev desktop-file-utils appstream librsvg2-bin
+    clang libclang-rt-14-dev
 )
 
 install_missing() {
@@ -111,10 +115,61 @@ package() {
     (cd build/default && cpack -G DEB >/dev/null)
     deb=$(ls -t build/default/package/kovran_*.deb | head -n1)
     echo "kovran.sh: package $(readlink -f "$deb")"
+# Each target runs on a throwaway copy of its committed seeds, so what the fuzzer learns does not grow
+# fuzz/corpus. A crash, a sanitizer report, a broken invariant, a timeout or runaway memory fails the run.
+fuzz_cleanup() {
+    [ -n "${fuzz_work:-}" ] && rm -rf "$fuzz_work"
+    return 0
+}
+
+fuzz() {
+    local seconds=$1 source target name log status execs failed=()
+    build fuzz
+    fuzz_work=$(mktemp -d "${TMPDIR:-/tmp}/kovran-fuzz.XXXXXX")
+    trap fuzz_cleanup EXIT
+    rm -rf build/fuzz/findings
+    for source in fuzz/fuzz_*.cpp; do
+        name=${source#fuzz/fuzz_}
+        name=${name%.cpp}
+        target=build/fuzz/fuzz/fuzz_$name
+        mkdir -p "$fuzz_work/$name" build/fuzz/findings/"$name"
+        cp fuzz/corpus/"$name"/* "$fuzz_work/$name"/
+        log=build/fuzz/findings/$name/log.txt
+        status=0
+        ASAN_OPTIONS=detect_leaks=0:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+            "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+            -artifact_prefix=build/fuzz/findings/"$name"/ "$fuzz_work/$name" >"$log" 2>&1 || status=$?
+        execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n1)
+        if [ "$status" -eq 0 ]; then
+            echo "kovran.sh: fuzz_$name: ${execs:-?} inputs in ${seconds}s, nothing found"
+            rm -rf build/fuzz/findings/"$name"
+        else
+            echo "kovran.sh: fuzz_$name: FOUND a problem after ${execs:-?} inputs (see build/fuzz/findings/$name/)" >&2
+            grep -m3 -E 'invariant broken|ERROR: |runtime error' "$log" >&2 || true
+            failed+=("$name")
+        fi
+    done
+    rmdir build/fuzz/findings 2>/dev/null || true
+    if [ ${#failed[@]} -gt 0 ]; then
+        echo "kovran.sh: findings in: ${failed[*]}" >&2
+        return 1
+    fi
 }
 
 main() {
     local command=${1:-} variant=
+    if [ "$command" = fuzz ]; then
+        local seconds=${2:-60}
+        case "$seconds" in
+            '' | *[!0-9]*)
+                echo "kovran.sh: fuzz takes a number of seconds per target, not '$seconds'" >&2
+                exit 2
+                ;;
+        esac
+        install_missing
+        fuzz "$seconds"
+        return
+    fi
     if [ "$command" = demo ]; then
         case "${2:-}" in
             height-gauge | laser | stand)
@@ -157,6 +212,7 @@ main() {
             ;;
         *)
             echo "usage: ./kovran.sh demo [height-gauge|laser|stand]|run|test [default|asan] | package" >&2
+            echo "usage: ./kovran.sh demo [height-gauge|laser|stand]|run|test [default|asan] | fuzz [SECONDS]" >&2
             exit 2
             ;;
     esac

@@ -38,7 +38,9 @@ int readableArraySize(QSettings &settings, int declaredSize)
 bool finishWrite(QSettings &settings, const char *what)
 {
     settings.sync();
-    if (settings.status() == QSettings::NoError)
+    // A FormatError is left over from reading a damaged file; QSettings writes the file out whole regardless,
+    // and only an AccessError means the write itself failed.
+    if (settings.status() != QSettings::AccessError)
         return true;
     qWarning().noquote() << "[налаштування] не вдалося записати" << what << settings.fileName();
     return false;

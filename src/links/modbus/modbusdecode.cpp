@@ -88,6 +88,9 @@ void applyValue(DeviceRecord &record, double value)
     }
     if (!record.heldValid) {
         record.peakMin = record.peakMax = record.heldValue = value;
+        // The range of a single reading is nothing, not the reading itself.
+        if (mode == MeasuringMode::RangePeek)
+            record.heldValue = 0.0;
         record.heldValid = true;
         return;
     }
