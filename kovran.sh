@@ -115,6 +115,8 @@ package() {
     (cd build/default && cpack -G DEB >/dev/null)
     deb=$(ls -t build/default/package/kovran_*.deb | head -n1)
     echo "kovran.sh: package $(readlink -f "$deb")"
+}
+
 # Each target runs on a throwaway copy of its committed seeds, so what the fuzzer learns does not grow
 # fuzz/corpus. A crash, a sanitizer report, a broken invariant, a timeout or runaway memory fails the run.
 fuzz_cleanup() {
@@ -211,8 +213,7 @@ main() {
             package
             ;;
         *)
-            echo "usage: ./kovran.sh demo [height-gauge|laser|stand]|run|test [default|asan] | package" >&2
-            echo "usage: ./kovran.sh demo [height-gauge|laser|stand]|run|test [default|asan] | fuzz [SECONDS]" >&2
+            echo "usage: ./kovran.sh demo [height-gauge|laser|stand]|run|test [default|asan] | package | fuzz [SECONDS]" >&2
             exit 2
             ;;
     esac
