@@ -1,4 +1,5 @@
 #include "devices/devicerecord.h"
+#include "devices/tolerance.h"
 #include "links/modbus/modbusdecode.h"
 #include "links/modbus/modbusframe.h"
 
@@ -88,6 +89,12 @@ private slots:
             ModbusDecode::applyValue(record, value);
         QCOMPARE(record.value, 3.0);
         QCOMPARE(record.heldValue, held);
+
+        // Right after a recording the peak starts again: one reading holds itself, its range is nothing.
+        record.heldValid = false;
+        ModbusDecode::applyValue(record, 12.345);
+        if (holdsPeak(mode))
+            QCOMPARE(record.heldValue, mode == MeasuringMode::RangePeek ? 0.0 : 12.345);
     }
 };
 
