@@ -1,4 +1,6 @@
 #include "measuringsystem.h"
+
+#include "common/uitranslator.h"
 #include "ui_measuringsystem.h"
 
 #include "app/aboutdialog.h"
@@ -38,7 +40,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
-#include <QTranslator>
 
 #include <algorithm>
 #include <cmath>
@@ -64,6 +65,7 @@ MeasuringSystem::MeasuringSystem(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MeasuringSystem)
 {
+    m_translator = new UiTranslator(this);
     ui->setupUi(this);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         m_scale = screenScale(screen->size());
@@ -119,8 +121,6 @@ MeasuringSystem::MeasuringSystem(QWidget *parent)
 
 MeasuringSystem::~MeasuringSystem()
 {
-    if (m_translator)
-        QCoreApplication::removeTranslator(m_translator);
     delete ui;
 }
 
@@ -774,18 +774,7 @@ void MeasuringSystem::on_ExportButton_clicked()
 
 void MeasuringSystem::setLanguage(const QString &code)
 {
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator);
-        delete m_translator;
-        m_translator = nullptr;
-    }
-    auto *translator = new QTranslator(this);
-    if (translator->load(QStringLiteral(":/i18n/KOVRAN_") + code + QStringLiteral(".qm"))) {
-        QCoreApplication::installTranslator(translator);
-        m_translator = translator;
-    } else {
-        delete translator;
-    }
+    m_translator->setLanguage(code);
     m_language = code;
 
     QSettings settings(settingsFilePath(QStringLiteral("settings.ini")), QSettings::IniFormat);

@@ -25,7 +25,7 @@ class QActionGroup;
 class QBluetoothDeviceInfo;
 class QPushButton;
 class QTimer;
-class QTranslator;
+class UiTranslator;
 class ReadingDispatcher;
 class ToolbarFitter;
 class RecordingController;
@@ -180,7 +180,7 @@ private:
     double m_scale = 1.0;
     ToolbarFitter *m_fitter = nullptr;
     QString m_language;
-    QTranslator *m_translator = nullptr;
+    UiTranslator *m_translator = nullptr;
     QActionGroup *m_languageGroup = nullptr;
     QTimer *m_uiRefreshTimer = nullptr;
     QTimer *m_portWatchdogTimer = nullptr;

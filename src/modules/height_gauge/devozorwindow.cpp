@@ -2,6 +2,7 @@
 
 #include "app/settingsfolder.h"
 #include "common/serialportcatalogue.h"
+#include "common/uitranslator.h"
 #include "devozor_scan_setting_window.h"
 #include "devozor_setting_wimdow.h"
 #include "heightgaugecycles.h"
@@ -79,6 +80,12 @@ DevozorWindow::DevozorWindow(QWidget *parent)
     , m_cycles(new HeightGaugeCycles(this))
 {
     setWindowTitle(QStringLiteral("Devozor Controll"));
+    // The language chosen in the workspace, before any text is made.
+    const QString language = QSettings(settingsFilePath(QStringLiteral("settings.ini")), QSettings::IniFormat)
+                                 .value(QStringLiteral("Language"))
+                                 .toString();
+    if (!language.isEmpty())
+        (new UiTranslator(this))->setLanguage(language);
     buildUi();
 
     m_settingsWindow = new Devozor_setting_wimdow(this);

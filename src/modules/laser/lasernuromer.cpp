@@ -1,5 +1,7 @@
 #include "lasernuromer.h"
 
+#include "common/uitranslator.h"
+
 #include "app/settingsfolder.h"
 #include "common/serialportcatalogue.h"
 #include "lasersettings.h"
@@ -30,7 +32,6 @@
 #include <QStandardItemModel>
 #include <QTableWidget>
 #include <QTimer>
-#include <QTranslator>
 #include <QVideoWidget>
 
 #include <algorithm>
@@ -81,6 +82,7 @@ LaserNuromer::LaserNuromer(QWidget *parent)
     , m_pollTimer(new QTimer(this))
     , m_parseTimer(new QTimer(this))
 {
+    m_translator = new UiTranslator(this);
     auto elapsed = std::make_shared<QElapsedTimer>();
     elapsed->start();
     m_clock = [elapsed] { return elapsed->elapsed(); };
@@ -104,11 +106,7 @@ LaserNuromer::LaserNuromer(QWidget *parent)
     m_reconnectTimer->start(kReconnectMs);
 }
 
-LaserNuromer::~LaserNuromer()
-{
-    if (m_translator)
-        QCoreApplication::removeTranslator(m_translator);
-}
+LaserNuromer::~LaserNuromer() {}
 
 void LaserNuromer::buildUi()
 {
@@ -275,18 +273,7 @@ void LaserNuromer::changeEvent(QEvent *event)
 
 void LaserNuromer::setLanguage(const QString &code)
 {
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator);
-        delete m_translator;
-        m_translator = nullptr;
-    }
-    auto *translator = new QTranslator(this);
-    if (translator->load(QStringLiteral(":/i18n/KOVRAN_") + code + QStringLiteral(".qm"))) {
-        QCoreApplication::installTranslator(translator);
-        m_translator = translator;
-    } else {
-        delete translator;
-    }
+    m_translator->setLanguage(code);
     QSettings settings(settingsFilePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
     settings.setValue(QStringLiteral("Language"), code);
     retranslate();

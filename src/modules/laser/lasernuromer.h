@@ -17,7 +17,7 @@ class QMenu;
 class QPushButton;
 class QTableWidget;
 class QTimer;
-class QTranslator;
+class UiTranslator;
 class QVideoWidget;
 
 // The laser bore gauge bench: two laser distance sensors on one Modbus line give the bore size, two
@@ -136,7 +136,7 @@ private:
 
     Clock m_clock;
     FileNameProvider m_fileNames;
-    QTranslator *m_translator = nullptr;
+    UiTranslator *m_translator = nullptr;
     LaserSettings *m_settings = nullptr;
     CameraPanel m_left;
     CameraPanel m_right;

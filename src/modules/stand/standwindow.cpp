@@ -1,5 +1,7 @@
 #include "standwindow.h"
 
+#include "common/uitranslator.h"
+
 #include "app/settingsfolder.h"
 #include "common/serialportcatalogue.h"
 #include "modules/cameracatalogue.h"
@@ -34,7 +36,6 @@
 #include <QTime>
 #include <QTimer>
 #include <QToolButton>
-#include <QTranslator>
 #include <QVideoSink>
 
 #include <cmath>
@@ -76,6 +77,7 @@ StandWindow::StandWindow(QWidget *parent)
     , m_reconnectTimer(new QTimer(this))
     , m_windowTimer(new QTimer(this))
 {
+    m_translator = new UiTranslator(this);
     buildUi();
     m_editor = new PressetSetting(this);
     m_editor->hide();
@@ -873,20 +875,9 @@ void StandWindow::on_action_2_triggered()
 
 void StandWindow::switchLanguage(StandWindow::Language lang)
 {
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator);
-        delete m_translator;
-        m_translator = nullptr;
-    }
     const QString code = languageCode(lang);
-    auto *translator = new QTranslator(this);
-    if (translator->load(QStringLiteral(":/i18n/KOVRAN_") + code + QStringLiteral(".qm"))) {
-        QCoreApplication::installTranslator(translator);
-        m_translator = translator;
-    } else {
+    if (!m_translator->setLanguage(code))
         qWarning().noquote() << "[Stand] no translation for" << code;
-        delete translator;
-    }
     m_language = lang;
     // The language-change event arrives later; the window should read right at once.
     retranslate();

@@ -23,7 +23,7 @@ class QTableWidget;
 class QTableWidgetItem;
 class QTimer;
 class QToolButton;
-class QTranslator;
+class UiTranslator;
 class QVideoSink;
 
 // The measuring stand module: the live value of the stand's scale, a camera picture with a crosshair,
@@ -156,7 +156,7 @@ private:
     bool m_inches = false;
     int m_activePreset = 0; // the combo box entry the table shows
     Language m_language = uk_UA;
-    QTranslator *m_translator = nullptr;
+    UiTranslator *m_translator = nullptr;
     FileNameProvider m_fileNames;
 
     QCamera *m_camera = nullptr;
