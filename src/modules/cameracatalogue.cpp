@@ -30,6 +30,17 @@ QList<CameraEntry> CameraCatalogue::cameras() const
     return entries;
 }
 
+QCameraDevice CameraCatalogue::device(const QByteArray &id)
+{
+    if (!id.isEmpty()) {
+        for (const QCameraDevice &input : QMediaDevices::videoInputs()) {
+            if (input.id() == id)
+                return input;
+        }
+    }
+    return QCameraDevice();
+}
+
 void CameraCatalogue::setCamerasOverride(const std::optional<QList<CameraEntry>> &cameras)
 {
     m_override = cameras;

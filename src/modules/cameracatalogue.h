@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class QCameraDevice;
+
 // The video inputs present, for the modules' camera panels and menus: QMediaDevices' list, or a list given
 // in its place (tests, where no camera exists). Follows QMediaDevices' changes and says so.
 struct CameraEntry
@@ -24,6 +26,8 @@ public:
     static CameraCatalogue *instance();
 
     QList<CameraEntry> cameras() const;
+    // The system's camera with this id, or a null device (none such, or a list given in its place).
+    static QCameraDevice device(const QByteArray &id);
     // Replaces the system's list until reset with std::nullopt; emits camerasChanged either way.
     void setCamerasOverride(const std::optional<QList<CameraEntry>> &cameras);
 

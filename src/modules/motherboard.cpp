@@ -139,12 +139,11 @@ void MotherBoard::RxData()
             qDebug() << "CRC Error in Comb Valu";
         return;
     }
-    handleFrame(frame, length);
+    handleFrame(frame);
 }
 
-void MotherBoard::handleFrame(const uint8_t *frame, int length)
+void MotherBoard::handleFrame(const uint8_t *frame)
 {
-    Q_UNUSED(length)
     const uint8_t *payload = frame + 1;
     switch (frame[0]) {
     case kHeaderValue:

@@ -98,7 +98,7 @@ signals:
 
 private:
     void sendCommand(uint8_t command, uint8_t argument);
-    void handleFrame(const uint8_t *frame, int length);
+    void handleFrame(const uint8_t *frame);
 
     uint8_t m_ring[kRingSize] = {};
     int m_count = 0;

@@ -2,6 +2,8 @@
 
 #include "heightgaugeboardpeer.h"
 
+#include "simterminal.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -15,7 +17,6 @@
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
-#include <pty.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -277,19 +278,12 @@ StandBoardPeer::~StandBoardPeer()
 
 bool StandBoardPeer::openTerminal()
 {
-    char name[256] = {};
-    termios raw{};
-    cfmakeraw(&raw);
-    if (openpty(&d->master, &d->slave, name, &raw, nullptr) != 0) {
-        qWarning("StandBoardPeer: openpty failed: %s", strerror(errno));
-        d->master = d->slave = -1;
+    const SimTerminal::Pair terminal = SimTerminal::open("StandBoardPeer");
+    if (terminal.master < 0)
         return false;
-    }
-    d->slavePath = QString::fromLocal8Bit(name);
-    tcsetattr(d->master, TCSANOW, &raw);
-    fcntl(d->master, F_SETFL, fcntl(d->master, F_GETFL) | O_NONBLOCK);
-    fcntl(d->master, F_SETFD, FD_CLOEXEC);
-    fcntl(d->slave, F_SETFD, FD_CLOEXEC);
+    d->master = terminal.master;
+    d->slave = terminal.slave;
+    d->slavePath = terminal.slavePath;
     d->notifier = new QSocketNotifier(d->master, QSocketNotifier::Read, this);
     connect(d->notifier, &QSocketNotifier::activated, this, [this] { d->readMaster(); });
     return true;
@@ -321,12 +315,7 @@ QString StandBoardPeer::slavePath() const
 QString StandBoardPeer::link(const QString &linkPath)
 {
     unlink();
-    const QFileInfo existing(linkPath);
-    if (existing.isSymLink())
-        QFile::remove(linkPath); // left by an earlier run
-    else if (existing.exists())
-        return QString();
-    if ((d->master < 0 && !openTerminal()) || !QFile::link(d->slavePath, linkPath))
+    if ((d->master < 0 && !openTerminal()) || !SimTerminal::link(d->slavePath, linkPath))
         return QString();
     d->linkPath = linkPath;
     d->plugged = true;
@@ -337,9 +326,7 @@ void StandBoardPeer::unlink()
 {
     if (d->linkPath.isEmpty())
         return;
-    // A newer board may have taken the name over meanwhile; its link is not ours to remove.
-    if (QFile::symLinkTarget(d->linkPath) == d->slavePath)
-        QFile::remove(d->linkPath);
+    SimTerminal::unlink(d->linkPath, d->slavePath);
     d->linkPath.clear();
     d->plugged = false;
     d->received.clear();

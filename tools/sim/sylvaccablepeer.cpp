@@ -1,6 +1,7 @@
 #include "sylvaccablepeer.h"
 
 #include "driftingvalue.h"
+#include "simterminal.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,7 +15,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
-#include <pty.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -158,19 +158,12 @@ SylvacCablePeer::SylvacCablePeer(QObject *parent)
     d->q = this;
     d->seed = s_instances++;
     drift(DefaultNominal);
-    char name[256] = {};
-    termios raw{};
-    cfmakeraw(&raw);
-    if (openpty(&d->master, &d->slave, name, &raw, nullptr) != 0) {
-        qWarning("SylvacCablePeer: openpty failed: %s", strerror(errno));
-        d->master = d->slave = -1;
+    const SimTerminal::Pair terminal = SimTerminal::open("SylvacCablePeer");
+    if (terminal.master < 0)
         return;
-    }
-    d->slavePath = QString::fromLocal8Bit(name);
-    tcsetattr(d->master, TCSANOW, &raw);
-    fcntl(d->master, F_SETFL, fcntl(d->master, F_GETFL) | O_NONBLOCK);
-    fcntl(d->master, F_SETFD, FD_CLOEXEC);
-    fcntl(d->slave, F_SETFD, FD_CLOEXEC);
+    d->master = terminal.master;
+    d->slave = terminal.slave;
+    d->slavePath = terminal.slavePath;
 
     d->notifier = new QSocketNotifier(d->master, QSocketNotifier::Read, this);
     connect(d->notifier, &QSocketNotifier::activated, this, [this] { d->readMaster(); });
@@ -202,12 +195,7 @@ QString SylvacCablePeer::slavePath() const
 QString SylvacCablePeer::link(const QString &linkPath)
 {
     unlink();
-    const QFileInfo existing(linkPath);
-    if (existing.isSymLink())
-        QFile::remove(linkPath); // left by an earlier run
-    else if (existing.exists())
-        return QString();
-    if (d->slavePath.isEmpty() || !QFile::link(d->slavePath, linkPath))
+    if (!SimTerminal::link(d->slavePath, linkPath))
         return QString();
     d->linkPath = linkPath;
     d->plugged = true;
@@ -219,9 +207,7 @@ void SylvacCablePeer::unlink()
 {
     if (d->linkPath.isEmpty())
         return;
-    // A newer instrument may have taken the name over meanwhile; its link is not ours to remove.
-    if (QFile::symLinkTarget(d->linkPath) == d->slavePath)
-        QFile::remove(d->linkPath);
+    SimTerminal::unlink(d->linkPath, d->slavePath);
     d->linkPath.clear();
     d->plugged = false;
     ++d->epoch;

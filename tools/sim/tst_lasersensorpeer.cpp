@@ -41,8 +41,8 @@ private slots:
         QVERIFY(m_port.open(QIODevice::ReadWrite));
     }
 
-    // Base 50, bore 30, the part 2.345 mm towards sensor 2: 12.345 and 7.655 mm. A distance beyond 65.535 mm
-    // shows the high word in the last two data bytes.
+    // Base 50, bore 30, the workpiece 2.345 mm towards sensor 2: 12.345 and 7.655 mm. A distance
+    // beyond 65.535 mm shows the high word in the last two data bytes.
     void distance_data()
     {
         QTest::addColumn<double>("base");

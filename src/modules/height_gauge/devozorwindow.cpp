@@ -362,17 +362,15 @@ void DevozorWindow::writeBufferComport(const uint8_t *buff, uint8_t count)
         m_port->write(reinterpret_cast<const char *>(buff), count);
 }
 
-// Plain value and unit frames are only formatted: the combined status is what the window shows.
+// Plain value and unit frames carry nothing the window shows: the combined status is its source.
 void DevozorWindow::onValueUpdated(double value)
 {
-    const QString text = QString::number(value, 'f', 3);
-    Q_UNUSED(text)
+    Q_UNUSED(value)
 }
 
 void DevozorWindow::onUnitUpdated(MotherBoard::uint_t unit)
 {
-    const QString text = unit == MotherBoard::UnitInches ? QStringLiteral("inch") : QStringLiteral("mm");
-    Q_UNUSED(text)
+    Q_UNUSED(unit)
 }
 
 // ---- Live values and cycles -------------------------------------------------------------------------------
@@ -960,10 +958,15 @@ void DevozorWindow::on_StartMacros_clicked()
 void DevozorWindow::macroHook()
 {
     if (m_macroRunning && !m_recording)
-        QTimer::singleShot(m_macroDelayMs, this, [this] {
-            if (m_macroRunning)
-                runNextStep();
-        });
+        scheduleNextStep();
+}
+
+void DevozorWindow::scheduleNextStep()
+{
+    QTimer::singleShot(m_macroDelayMs, this, [this] {
+        if (m_macroRunning)
+            runNextStep();
+    });
 }
 
 void DevozorWindow::runNextStep()
@@ -975,11 +978,7 @@ void DevozorWindow::runNextStep()
         ++m_repeatsDone;
         m_stepIndex = -1;
         if (m_repeatsDone < m_repeatTotal) {
-            // The pass ends here; the next one starts after the usual pause.
-            QTimer::singleShot(m_macroDelayMs, this, [this] {
-                if (m_macroRunning)
-                    runNextStep();
-            });
+            scheduleNextStep(); // the pass ends here; the next one starts after the usual pause
         } else {
             m_startMacros->setText(QStringLiteral("START"));
             m_macroRunning = false;

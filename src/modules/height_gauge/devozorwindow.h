@@ -128,6 +128,7 @@ private:
 
     void record(const QString &step);
     void macroHook();
+    void scheduleNextStep();
     void runNextStep();
     bool performStep(const QString &step);
     QString askSaveFile(const QString &caption, const QString &filter);

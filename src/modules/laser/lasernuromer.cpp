@@ -22,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMediaCaptureSession>
-#include <QMediaDevices>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -690,14 +689,7 @@ void LaserNuromer::setUpCameras()
 
 void LaserNuromer::setUpCamera(CameraPanel &panel, const QByteArray &id)
 {
-    QCameraDevice device;
-    if (!id.isEmpty()) {
-        const QList<QCameraDevice> inputs = QMediaDevices::videoInputs();
-        const auto found = std::find_if(inputs.begin(), inputs.end(),
-                                        [&id](const QCameraDevice &input) { return input.id() == id; });
-        if (found != inputs.end())
-            device = *found;
-    }
+    const QCameraDevice device = CameraCatalogue::device(id);
     if (device.isNull()) {
         // No such camera (or none chosen): the panel says so instead of showing a dead picture.
         if (panel.camera) {

@@ -24,7 +24,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMediaCaptureSession>
-#include <QMediaDevices>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -381,28 +380,21 @@ void StandWindow::setupCameraMenu()
     }
     auto *group = new QActionGroup(m_cameraMenu);
     group->setExclusive(true);
-    const auto findDevice = [](const QByteArray &id) {
-        for (const QCameraDevice &device : QMediaDevices::videoInputs()) {
-            if (device.id() == id)
-                return device;
-        }
-        return QCameraDevice();
-    };
     for (const CameraEntry &camera : cameras) {
         QAction *action = m_cameraMenu->addAction(camera.description);
         action->setCheckable(true);
         action->setChecked(camera.isDefault);
         group->addAction(action);
         const QByteArray id = camera.id;
-        connect(action, &QAction::triggered, this, [this, id, findDevice] {
-            const QCameraDevice device = findDevice(id);
+        connect(action, &QAction::triggered, this, [this, id] {
+            const QCameraDevice device = CameraCatalogue::device(id);
             if (device.isNull())
                 qWarning().noquote() << "[Stand] camera" << id << "is gone";
             else
                 changeCamera(device);
         });
         if (firstTime && camera.isDefault) {
-            const QCameraDevice device = findDevice(id);
+            const QCameraDevice device = CameraCatalogue::device(id);
             if (!device.isNull())
                 changeCamera(device);
         }
