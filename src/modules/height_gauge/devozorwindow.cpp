@@ -382,6 +382,10 @@ QString DevozorWindow::unitText() const
 
 void DevozorWindow::showDirection(int direction)
 {
+    // Restyling is not free: only a change of direction touches the buttons, not every status.
+    if (direction == m_direction)
+        return;
+    m_direction = direction;
     m_upMove->setStyleSheet(arrowStyle(direction > 0 ? kUpSelected : kUpPlain));
     m_dnMove->setStyleSheet(arrowStyle(direction < 0 ? kDnSelected : kDnPlain));
 }

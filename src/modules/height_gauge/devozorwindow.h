@@ -158,6 +158,7 @@ private:
     bool m_laserValid = false;
     double m_lastRawHeight = 0.0;
     int m_quietCalls = 0;
+    int m_direction = 0; // the arrows shown: 1 up, -1 down, 0 none
 
     int m_mode = ModeNone;
     bool m_automatic = false;
