@@ -275,7 +275,7 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
         <message>
             <source>Точність:</source>
-            <translation>Genauigkeit:</translation>
+            <translation>Auflösung:</translation>
         </message>
         <message>
             <source>Disable</source>
@@ -516,7 +516,7 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
         <message>
             <source>Встановити базу</source>
-            <translation>Basis setzen</translation>
+            <translation>Bezug setzen</translation>
         </message>
         <message>
             <source>Вгору</source>
@@ -647,15 +647,15 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         <name>Devozor_setting_wimdow</name>
         <message>
             <source>quick</source>
-            <translation>schnell</translation>
+            <translation>Schnell</translation>
         </message>
         <message>
             <source>standard</source>
-            <translation>normal</translation>
+            <translation>Normal</translation>
         </message>
         <message>
             <source>precision</source>
-            <translation>präzise</translation>
+            <translation>Präzise</translation>
         </message>
         <message>
             <source>Aplly</source>
@@ -671,7 +671,7 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
         <message>
             <source>Значення бази</source>
-            <translation>Basiswert</translation>
+            <translation>Bezugswert</translation>
         </message>
         <message>
             <source>Поріг лазера</source>
@@ -777,7 +777,7 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
         <message>
             <source>Динамометри:</source>
-            <translation>Kraftmesser:</translation>
+            <translation>Kraftmessgeräte:</translation>
         </message>
         <message>
             <source>Ньютони (N)</source>
@@ -805,7 +805,7 @@ Messungen: %4</translation>
         </message>
         <message>
             <source>Замало даних для гістограми</source>
-            <translation>Zu wenige Daten für ein Histogramm</translation>
+            <translation>Zu wenig Daten für ein Histogramm</translation>
         </message>
     </context>
     <context>
@@ -824,7 +824,7 @@ Messungen: %4</translation>
         </message>
         <message>
             <source>Фунт-сила (lbf)</source>
-            <translation>Pound-force (lbf)</translation>
+            <translation>Pfund-Kraft (lbf)</translation>
         </message>
         <message>
             <source>Градуси (°)</source>
@@ -947,7 +947,7 @@ Messungen: %4</translation>
         </message>
         <message>
             <source>Між значеннями (мультирежим):</source>
-            <translation>Zwischen Werten (Mehrfachmodus):</translation>
+            <translation>Zwischen Werten (Multi-Modus):</translation>
         </message>
         <message>
             <source>Після останнього:</source>
@@ -959,7 +959,7 @@ Messungen: %4</translation>
         </message>
         <message>
             <source>Роздільник потрібен лише тоді, коли один запис несе показання кількох приладів одразу — тобто в мультирежимі. Для одного приладу набирається саме значення й завершальна клавіша.</source>
-            <translation>Das Trennzeichen wird nur gebraucht, wenn ein Datensatz die Messwerte mehrerer Geräte zugleich enthält — also im Mehrfachmodus. Bei einem Gerät werden nur der Wert und die abschließende Taste getippt.</translation>
+            <translation>Das Trennzeichen wird nur gebraucht, wenn ein Datensatz die Messwerte mehrerer Geräte zugleich enthält — also im Multi-Modus. Bei einem Gerät werden nur der Wert und die abschließende Taste getippt.</translation>
         </message>
         <message>
             <source>Десятковий знак обирають не за смаком, а за тим, що чекає програма-приймач: Excel з українською локаллю розпізнає число лише з комою, інакше воно стане текстом.</source>
@@ -1086,7 +1086,7 @@ Messungen: %4</translation>
         </message>
         <message>
             <source>Range: 0</source>
-            <translation>Spanne: 0</translation>
+            <translation>Spannweite: 0</translation>
         </message>
         <message>
             <source>wait...</source>
@@ -1118,7 +1118,7 @@ Messungen: %4</translation>
         </message>
         <message>
             <source>Range: </source>
-            <translation>Spanne: </translation>
+            <translation>Spannweite: </translation>
         </message>
         <message>
             <source>Delete row</source>
@@ -1516,7 +1516,7 @@ Diese Daten in den Tabellen wiederherstellen?</translation>
         </message>
         <message>
             <source>Вимірювальна стійка</source>
-            <translation>Messstativ</translation>
+            <translation>Messstand</translation>
         </message>
         <message>
             <source>Лазерний нутромір</source>
@@ -1598,7 +1598,7 @@ Diese Daten in den Tabellen wiederherstellen?</translation>
         </message>
         <message>
             <source>Вимірювальна стійка</source>
-            <translation>Messstativ</translation>
+            <translation>Messstand</translation>
         </message>
         <message>
             <source>Лазерний нутромір</source>
@@ -1797,7 +1797,7 @@ Messung Nr. %2: %3 %4</translation>
         </message>
         <message>
             <source>Рулетку протянуто</source>
-            <translation>Maßband nachgezogen</translation>
+            <translation>Maßband versetzt</translation>
         </message>
         <message>
             <source>Пресет</source>
@@ -1947,7 +1947,7 @@ Wie möchten Sie fortfahren?</translation>
         </message>
         <message>
             <source>Спочатку увімкніть 'Tape mode' (поставте галочку).</source>
-            <translation>Aktivieren Sie zuerst den 'Tape mode' (Häkchen setzen).</translation>
+            <translation>Aktivieren Sie zuerst den 'Maßbandmodus' (Häkchen setzen).</translation>
         </message>
         <message>
             <source>Tape</source>
@@ -2007,7 +2007,7 @@ Neue Messbasis: %1</translation>
         </message>
         <message>
             <source>Експорт в CSV</source>
-            <translation>Export als CSV</translation>
+            <translation>Export nach CSV</translation>
         </message>
         <message>
             <source>CSV Files (*.csv)</source>
@@ -2125,7 +2125,7 @@ Neue Messbasis: %1</translation>
         </message>
         <message>
             <source>Програма сама визначить, до якого порту під'єднано прилад. Переконайтеся, що кабель у роз'ємі, а прилад увімкнений.</source>
-            <translation>Das Programm findet den Anschluss des Geräts selbst. Achten Sie darauf, dass das Kabel steckt und das Gerät eingeschaltet ist.</translation>
+            <translation>Das Programm findet den Port des Geräts selbst. Achten Sie darauf, dass das Kabel steckt und das Gerät eingeschaltet ist.</translation>
         </message>
         <message>
             <source>Шукати знову</source>
@@ -2141,11 +2141,11 @@ Neue Messbasis: %1</translation>
         </message>
         <message>
             <source>Немає вільних COM-портів</source>
-            <translation>Keine freien COM-Anschlüsse</translation>
+            <translation>Keine freien COM-Ports</translation>
         </message>
         <message>
             <source>Усі порти вже зайняті іншими приладами.</source>
-            <translation>Alle Anschlüsse werden bereits von anderen Geräten verwendet.</translation>
+            <translation>Alle Ports werden bereits von anderen Geräten verwendet.</translation>
         </message>
         <message>
             <source>Натисніть кнопку передачі на приладі</source>
@@ -2153,11 +2153,11 @@ Neue Messbasis: %1</translation>
         </message>
         <message>
             <source>Не вдалося відкрити жодного порту.</source>
-            <translation>Kein Anschluss konnte geöffnet werden.</translation>
+            <translation>Kein Port konnte geöffnet werden.</translation>
         </message>
         <message>
             <source>Слухаю порти: %1</source>
-            <translation>Höre auf Anschlüssen: %1</translation>
+            <translation>Überwache Ports: %1</translation>
         </message>
         <message>
             <source>Прилад знайдено</source>
@@ -2166,8 +2166,8 @@ Neue Messbasis: %1</translation>
         <message numerus="yes">
             <source>Порт %1, значення %2 (%n знак(ів) після коми)</source>
             <translation>
-                <numerusform>Anschluss %1, Wert %2 (%n Nachkommastelle)</numerusform>
-                <numerusform>Anschluss %1, Wert %2 (%n Nachkommastellen)</numerusform>
+                <numerusform>Port %1, Wert %2 (%n Nachkommastelle)</numerusform>
+                <numerusform>Port %1, Wert %2 (%n Nachkommastellen)</numerusform>
             </translation>
         </message>
     </context>
@@ -2228,7 +2228,7 @@ Neue Messbasis: %1</translation>
         </message>
         <message>
             <source>Замало даних для тренду</source>
-            <translation>Zu wenige Daten für einen Trend</translation>
+            <translation>Zu wenig Daten für einen Trend</translation>
         </message>
         <message>
             <source>нижня межа</source>

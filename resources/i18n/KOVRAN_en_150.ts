@@ -25,7 +25,7 @@
         </message>
         <message>
             <source>Програма вимірювального стенда контролю якості.</source>
-            <translation>The program of a quality-control measuring bench.</translation>
+            <translation>Software for a quality-control measuring bench.</translation>
         </message>
     </context>
     <context>
@@ -56,7 +56,7 @@
         </message>
         <message>
             <source>Текущая скорость порта:</source>
-            <translation>Current port speed:</translation>
+            <translation>Current baud rate:</translation>
         </message>
         <message>
             <source>Текущий адрес прибора (Modbus ID [1-247]):</source>
@@ -72,7 +72,7 @@
         </message>
         <message>
             <source>Новая скорость:</source>
-            <translation>New speed:</translation>
+            <translation>New baud rate:</translation>
         </message>
         <message>
             <source>Статус: Ошибка открытия порта</source>
@@ -80,11 +80,11 @@
         </message>
         <message>
             <source>Статус: Таймаут (нет ответа от прибора)</source>
-            <translation>Status: Timeout (no answer from the instrument)</translation>
+            <translation>Status: Timeout (no response from the instrument)</translation>
         </message>
         <message>
             <source>Статус: Прибор ответил! Связь есть.</source>
-            <translation>Status: The instrument answered! Connection OK.</translation>
+            <translation>Status: The instrument responded! Connection OK.</translation>
         </message>
         <message>
             <source>Статус: Ошибка CRC (неверная контрольная сумма)</source>
@@ -121,7 +121,7 @@ Please choose a different 'New address'.</translation>
         </message>
         <message>
             <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
-            <translation>Click an instrument to pick it (it is highlighted). Grey entries are devices of an unknown type — they cannot be added.</translation>
+            <translation>Click an instrument to select it (it will be highlighted). Grey entries are devices of an unknown type — they cannot be added.</translation>
         </message>
         <message>
             <source>Оновити</source>
@@ -153,11 +153,11 @@ Please choose a different 'New address'.</translation>
         </message>
         <message>
             <source>Обрано — клікніть ще раз, щоб зняти вибір</source>
-            <translation>Picked — click again to unpick</translation>
+            <translation>Selected — click again to deselect</translation>
         </message>
         <message>
             <source>Протокол: %1. Клікніть, щоб обрати цей прилад</source>
-            <translation>Protocol: %1. Click to pick this instrument</translation>
+            <translation>Protocol: %1. Click to select this instrument</translation>
         </message>
     </context>
     <context>
@@ -235,7 +235,7 @@ Please choose a different 'New address'.</translation>
         </message>
         <message>
             <source>Одиниці, задані в приладі:</source>
-            <translation>Units set in the instrument:</translation>
+            <translation>Units set on the instrument:</translation>
         </message>
         <message>
             <source>Використовується, якщо прилад передає цифри без десяткового роздільника</source>
@@ -243,7 +243,7 @@ Please choose a different 'New address'.</translation>
         </message>
         <message>
             <source>Знаків після коми в приладі:</source>
-            <translation>Decimals in the instrument:</translation>
+            <translation>Decimals set on the instrument:</translation>
         </message>
         <message>
             <source>0 (x)</source>
@@ -343,7 +343,7 @@ Please choose a different 'New address'.</translation>
         </message>
         <message>
             <source>Динамометр</source>
-            <translation>Dynamometer</translation>
+            <translation>Force gauge</translation>
         </message>
         <message>
             <source>Unknown (%1)</source>
@@ -429,7 +429,7 @@ Please choose a different 'New address'.</translation>
         </message>
         <message>
             <source>Клік — відкрити прилад. Затиснути та потягнути — змінити порядок</source>
-            <translation>Click — open the instrument. Press and drag — change the order</translation>
+            <translation>Click to open the instrument; press and drag to change the order</translation>
         </message>
         <message>
             <source>Статистика вимірів</source>
@@ -694,7 +694,7 @@ Please choose a different 'New address'.</translation>
         </message>
         <message>
             <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
-            <translation>Click an instrument to pick it (it is highlighted). Grey entries are devices of an unknown type — they cannot be added.</translation>
+            <translation>Click an instrument to select it (it will be highlighted). Grey entries are devices of an unknown type — they cannot be added.</translation>
         </message>
         <message>
             <source>Оновити</source>
@@ -714,7 +714,7 @@ Please choose a different 'New address'.</translation>
         </message>
         <message>
             <source>Усі донгли заповнені. Звільніть місце або під'єднайте ще один донгл.</source>
-            <translation>All dongles are full. Free a place or plug in another dongle.</translation>
+            <translation>All dongles are full. Free a slot or plug in another dongle.</translation>
         </message>
         <message>
             <source>Оновити список</source>
@@ -792,7 +792,7 @@ Please choose a different 'New address'.</translation>
         <name>HeightGaugeCycles</name>
         <message>
             <source>move to new points and enable auto move and cliked up arrow</source>
-            <translation>Move to the new points, switch automatic on and click the up arrow</translation>
+            <translation>Move to the new points, switch on “Automatic” and click the up arrow</translation>
         </message>
     </context>
     <context>
@@ -805,7 +805,7 @@ measurements: %4</translation>
         </message>
         <message>
             <source>Замало даних для гістограми</source>
-            <translation>Too little data for a histogram</translation>
+            <translation>Not enough data for a histogram</translation>
         </message>
     </context>
     <context>
@@ -840,7 +840,7 @@ measurements: %4</translation>
         </message>
         <message>
             <source>Клавіатура, якою прилад передає дані:</source>
-            <translation>Keyboard the instrument sends its data through:</translation>
+            <translation>Keyboard through which the instrument sends data:</translation>
         </message>
         <message>
             <source>Оновити</source>
@@ -848,7 +848,7 @@ measurements: %4</translation>
         </message>
         <message>
             <source>Визначити за натисканням кнопки на приладі</source>
-            <translation>Detect by pressing the instrument's button</translation>
+            <translation>Detect by pressing a button on the instrument</translation>
         </message>
         <message>
             <source>Одиниці виміру, задані в приладі:</source>
@@ -880,7 +880,7 @@ measurements: %4</translation>
         </message>
         <message>
             <source>Немає доступу до клавіатур: програма не може читати їхні натискання. Додайте користувача до групи input командою «sudo usermod -aG input $USER» і увійдіть у систему знову.</source>
-            <translation>No access to the keyboards: the program cannot read their keys. Add your user to the input group with «sudo usermod -aG input $USER» and log in again.</translation>
+            <translation>No access to the keyboards: the program cannot read their key presses. Add your user to the input group with “sudo usermod -aG input $USER” and log in again.</translation>
         </message>
         <message>
             <source>Натисніть на приладі кнопку передачі даних…</source>
@@ -892,11 +892,11 @@ measurements: %4</translation>
         </message>
         <message>
             <source>Отримано «%1» → %2 %3</source>
-            <translation>Received «%1» → %2 %3</translation>
+            <translation>Received “%1” → %2 %3</translation>
         </message>
         <message>
             <source>Отримано «%1» — це не схоже на число, перевірте налаштування приладу.</source>
-            <translation>Received «%1» — this does not look like a number; check the instrument's settings.</translation>
+            <translation>Received “%1” — this does not look like a number; check the instrument's settings.</translation>
         </message>
         <message>
             <source>Помилка</source>
@@ -908,7 +908,7 @@ measurements: %4</translation>
         </message>
         <message>
             <source>Цю клавіатуру вже додано як прилад.</source>
-            <translation>This keyboard is already added as an instrument.</translation>
+            <translation>This keyboard has already been added as an instrument.</translation>
         </message>
         <message>
             <source>Клавіатура</source>
@@ -951,7 +951,7 @@ measurements: %4</translation>
         </message>
         <message>
             <source>Після останнього:</source>
-            <translation>After the last:</translation>
+            <translation>After the last value:</translation>
         </message>
         <message>
             <source>Десятковий знак:</source>
@@ -963,7 +963,7 @@ measurements: %4</translation>
         </message>
         <message>
             <source>Десятковий знак обирають не за смаком, а за тим, що чекає програма-приймач: Excel з українською локаллю розпізнає число лише з комою, інакше воно стане текстом.</source>
-            <translation>Choose the decimal separator by what the receiving program expects, not by taste: Excel with a Ukrainian locale recognises a number only with a comma, otherwise it becomes text.</translation>
+            <translation>Choose the decimal separator to suit the receiving program, not personal preference: Excel with a Ukrainian locale recognises a number only with a comma, otherwise it becomes text.</translation>
         </message>
         <message>
             <source>тут буде видно, що саме набереться</source>
@@ -1280,7 +1280,7 @@ measurements: %4</translation>
         </message>
         <message>
             <source>Права кнопка миші — розгорнута статистика</source>
-            <translation>Right mouse button — detailed statistics</translation>
+            <translation>Right-click for detailed statistics</translation>
         </message>
         <message>
             <source>Файл</source>
@@ -1320,7 +1320,7 @@ measurements: %4</translation>
         </message>
         <message>
             <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
-            <translation>Are you sure you want to delete the device &lt;b&gt;%1&lt;/b&gt;?</translation>
+            <translation>Are you sure you want to delete the instrument &lt;b&gt;%1&lt;/b&gt;?</translation>
         </message>
         <message>
             <source>Видалити</source>
@@ -1344,7 +1344,7 @@ measurements: %4</translation>
         </message>
         <message>
             <source>Налаштування скинуто. При наступному запуску програми знову з'явиться вибір модуля.</source>
-            <translation>Settings reset. The module choice will appear again at the next start of the program.</translation>
+            <translation>Settings reset. The module choice will appear again the next time the program starts.</translation>
         </message>
         <message>
             <source>Значення (%1)</source>
@@ -1508,7 +1508,7 @@ Restore this data into the tables?</translation>
         </message>
         <message>
             <source>Прилад не на зв'язку.</source>
-            <translation>The instrument is not on line.</translation>
+            <translation>The instrument is offline.</translation>
         </message>
         <message>
             <source>Висотомір</source>
@@ -1547,7 +1547,7 @@ Restore this data into the tables?</translation>
         </message>
         <message>
             <source>Скорость:</source>
-            <translation>Speed:</translation>
+            <translation>Baud rate:</translation>
         </message>
         <message>
             <source>Добавить адаптер</source>
@@ -1567,7 +1567,7 @@ Restore this data into the tables?</translation>
         </message>
         <message>
             <source>Внимание</source>
-            <translation>Attention</translation>
+            <translation>Warning</translation>
         </message>
         <message>
             <source>Этот адаптер уже добавлен в список!</source>
@@ -1575,7 +1575,7 @@ Restore this data into the tables?</translation>
         </message>
         <message>
             <source>Адаптер: %1 | Скорость: %2</source>
-            <translation>Adapter: %1 | Speed: %2</translation>
+            <translation>Adapter: %1 | Baud rate: %2</translation>
         </message>
     </context>
     <context>
@@ -1606,7 +1606,7 @@ Restore this data into the tables?</translation>
         </message>
         <message>
             <source>Запам'ятати мій вибір і відкривати цей модуль при запуску</source>
-            <translation>Remember my choice and open this module at start</translation>
+            <translation>Remember my choice and open this module at start-up</translation>
         </message>
     </context>
     <context>
@@ -1706,11 +1706,11 @@ measurement no. %2: %3 %4</translation>
         </message>
         <message>
             <source>Задані значення</source>
-            <translation>Set values</translation>
+            <translation>Nominal values</translation>
         </message>
         <message>
             <source>Зберегти налаштування</source>
-            <translation>Save settings</translation>
+            <translation>Save preset</translation>
         </message>
         <message>
             <source>JSON %1 (*.json);;%2 (*.*)</source>
@@ -1754,7 +1754,7 @@ measurement no. %2: %3 %4</translation>
         </message>
         <message>
             <source>Увага</source>
-            <translation>Attention</translation>
+            <translation>Warning</translation>
         </message>
         <message>
             <source>Занадто багато точок (&gt;10 000). Збільште крок.</source>
@@ -1797,7 +1797,7 @@ measurement no. %2: %3 %4</translation>
         </message>
         <message>
             <source>Рулетку протянуто</source>
-            <translation>Tape carried over</translation>
+            <translation>Tape moved</translation>
         </message>
         <message>
             <source>Пресет</source>
@@ -1877,7 +1877,7 @@ measurement no. %2: %3 %4</translation>
         </message>
         <message>
             <source>Задані значення</source>
-            <translation>Set values</translation>
+            <translation>Nominal values</translation>
         </message>
         <message>
             <source>Виміряні значення</source>
@@ -1915,7 +1915,7 @@ What would you like to do next?</translation>
         </message>
         <message>
             <source>Очистити таблицю</source>
-            <translation>Clear the table</translation>
+            <translation>Clear table</translation>
         </message>
         <message>
             <source>Скасувати</source>
@@ -1939,7 +1939,7 @@ What would you like to do next?</translation>
         </message>
         <message>
             <source>Зі зміщенням (очистити все після)</source>
-            <translation>With shift (clear everything after)</translation>
+            <translation>This row and all rows after it</translation>
         </message>
         <message>
             <source>Режим Tape</source>
@@ -2121,11 +2121,11 @@ New measuring base: %1</translation>
         <name>SylvacSerialDialog</name>
         <message>
             <source>Додавання приладу Sylvac (провід)</source>
-            <translation>Adding a Sylvac instrument (cable)</translation>
+            <translation>Add a Sylvac instrument (cable)</translation>
         </message>
         <message>
             <source>Програма сама визначить, до якого порту під'єднано прилад. Переконайтеся, що кабель у роз'ємі, а прилад увімкнений.</source>
-            <translation>The program finds the port the instrument is on by itself. Make sure the cable is plugged in and the instrument is on.</translation>
+            <translation>The program detects the instrument's port automatically. Make sure the cable is plugged in and the instrument is switched on.</translation>
         </message>
         <message>
             <source>Шукати знову</source>
@@ -2149,7 +2149,7 @@ New measuring base: %1</translation>
         </message>
         <message>
             <source>Натисніть кнопку передачі на приладі</source>
-            <translation>Press the send button on the instrument</translation>
+            <translation>Press the data button on the instrument</translation>
         </message>
         <message>
             <source>Не вдалося відкрити жодного порту.</source>
@@ -2228,7 +2228,7 @@ New measuring base: %1</translation>
         </message>
         <message>
             <source>Замало даних для тренду</source>
-            <translation>Too little data for a trend</translation>
+            <translation>Not enough data for a trend</translation>
         </message>
         <message>
             <source>нижня межа</source>
@@ -2337,7 +2337,7 @@ New measuring base: %1</translation>
         </message>
         <message>
             <source>Це єдиний адміністратор — його видалити не можна. Спершу призначте адміністратором когось іншого.</source>
-            <translation>This is the only administrator — it cannot be deleted. First make someone else an administrator.</translation>
+            <translation>This is the only administrator — this user cannot be deleted. First make someone else an administrator.</translation>
         </message>
         <message>
             <source>Видалити користувача «%1»?</source>

@@ -98,7 +98,7 @@
             <source>Прибор с адресом %1 уже существует на порту %2!
 Пожалуйста, выберите другой 'Новый адрес'.</source>
             <translation>Un instrument avec l'adresse %1 existe déjà sur le port %2 !
-Veuillez choisir une autre 'Nouvelle adresse'.</translation>
+Veuillez choisir une autre « Nouvelle adresse ».</translation>
         </message>
         <message>
             <source>Не удалось открыть порт.</source>
@@ -172,11 +172,11 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
         <message>
             <source>X:</source>
-            <translation>X:</translation>
+            <translation>X :</translation>
         </message>
         <message>
             <source>Y:</source>
-            <translation>Y:</translation>
+            <translation>Y :</translation>
         </message>
         <message>
             <source>Сітка</source>
@@ -283,11 +283,11 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
         <message>
             <source>Min Peek</source>
-            <translation>Crête min.</translation>
+            <translation>Maintien du min.</translation>
         </message>
         <message>
             <source>Max Peek</source>
-            <translation>Crête max.</translation>
+            <translation>Maintien du max.</translation>
         </message>
         <message>
             <source>Range Peek</source>
@@ -484,7 +484,7 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
         <message>
             <source>Обнулити все</source>
-            <translation>Tout remettre à zéro</translation>
+            <translation>Tout mettre à zéro</translation>
         </message>
         <message>
             <source>Точка</source>
@@ -671,7 +671,7 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
         <message>
             <source>Значення бази</source>
-            <translation>Valeur de base</translation>
+            <translation>Valeur de la base</translation>
         </message>
         <message>
             <source>Поріг лазера</source>
@@ -785,7 +785,7 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
         </message>
         <message>
             <source>Фунт-сила (lbf)</source>
-            <translation>Livre-force (lbf)</translation>
+            <translation>Livres-force (lbf)</translation>
         </message>
     </context>
     <context>
@@ -801,7 +801,7 @@ Veuillez choisir une autre 'Nouvelle adresse'.</translation>
             <source>%1 … %2 %3
 вимірів: %4</source>
             <translation>%1 … %2 %3
-mesures: %4</translation>
+mesures : %4</translation>
         </message>
         <message>
             <source>Замало даних для гістограми</source>
@@ -880,7 +880,7 @@ mesures: %4</translation>
         </message>
         <message>
             <source>Немає доступу до клавіатур: програма не може читати їхні натискання. Додайте користувача до групи input командою «sudo usermod -aG input $USER» і увійдіть у систему знову.</source>
-            <translation>Pas d'accès aux claviers : le programme ne peut pas lire leurs touches. Ajoutez votre utilisateur au groupe input avec «sudo usermod -aG input $USER» et reconnectez-vous.</translation>
+            <translation>Pas d'accès aux claviers : le programme ne peut pas lire leurs touches. Ajoutez votre utilisateur au groupe input avec « sudo usermod -aG input $USER » et reconnectez-vous.</translation>
         </message>
         <message>
             <source>Натисніть на приладі кнопку передачі даних…</source>
@@ -892,11 +892,11 @@ mesures: %4</translation>
         </message>
         <message>
             <source>Отримано «%1» → %2 %3</source>
-            <translation>Reçu «%1» → %2 %3</translation>
+            <translation>Reçu « %1 » → %2 %3</translation>
         </message>
         <message>
             <source>Отримано «%1» — це не схоже на число, перевірте налаштування приладу.</source>
-            <translation>Reçu «%1» — ce n'est pas un nombre ; vérifiez les réglages de l'instrument.</translation>
+            <translation>Reçu « %1 » — ce n'est pas un nombre ; vérifiez les réglages de l'instrument.</translation>
         </message>
         <message>
             <source>Помилка</source>
@@ -947,7 +947,7 @@ mesures: %4</translation>
         </message>
         <message>
             <source>Між значеннями (мультирежим):</source>
-            <translation>Entre les valeurs (mode multiple) :</translation>
+            <translation>Entre les valeurs (mode multi) :</translation>
         </message>
         <message>
             <source>Після останнього:</source>
@@ -959,7 +959,7 @@ mesures: %4</translation>
         </message>
         <message>
             <source>Роздільник потрібен лише тоді, коли один запис несе показання кількох приладів одразу — тобто в мультирежимі. Для одного приладу набирається саме значення й завершальна клавіша.</source>
-            <translation>Le séparateur n'est utile que lorsqu'un enregistrement porte les mesures de plusieurs instruments à la fois, c'est-à-dire en mode multiple. Pour un seul instrument, seuls la valeur et la touche finale sont tapées.</translation>
+            <translation>Le séparateur n'est utile que lorsqu'un enregistrement porte les mesures de plusieurs instruments à la fois, c'est-à-dire en mode multi. Pour un seul instrument, seuls la valeur et la touche finale sont tapées.</translation>
         </message>
         <message>
             <source>Десятковий знак обирають не за смаком, а за тим, що чекає програма-приймач: Excel з українською локаллю розпізнає число лише з комою, інакше воно стане текстом.</source>
@@ -1252,7 +1252,7 @@ mesures: %4</translation>
         </message>
         <message>
             <source>Таймер</source>
-            <translation>Minuterie</translation>
+            <translation>Minuteur</translation>
         </message>
         <message>
             <source>Макрос</source>
@@ -1320,7 +1320,7 @@ mesures: %4</translation>
         </message>
         <message>
             <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
-            <translation>Voulez-vous vraiment supprimer l'appareil &lt;b&gt;%1&lt;/b&gt; ?</translation>
+            <translation>Voulez-vous vraiment supprimer l'instrument &lt;b&gt;%1&lt;/b&gt; ?</translation>
         </message>
         <message>
             <source>Видалити</source>
@@ -1370,13 +1370,13 @@ mesures: %4</translation>
             <source>min: %1
 max: %2
 avg: %3</source>
-            <translation>min: %1
-max: %2
-avg: %3</translation>
+            <translation>min : %1
+max : %2
+moy. : %3</translation>
         </message>
         <message>
             <source>DEVICE %1</source>
-            <translation>APPAREIL %1</translation>
+            <translation>INSTRUMENT %1</translation>
         </message>
         <message>
             <source>Помилка</source>
@@ -1627,15 +1627,15 @@ Restaurer ces données dans les tableaux ?</translation>
             <source>%1
 вимір №%2: %3 %4</source>
             <translation>%1
-mesure n° %2: %3 %4</translation>
+mesure n° %2 : %3 %4</translation>
         </message>
         <message>
             <source>вимір №%1
 %2: %3 %4
 %5: %6 %7</source>
             <translation>mesure n° %1
-%2: %3 %4
-%5: %6 %7</translation>
+%2 : %3 %4
+%5 : %6 %7</translation>
         </message>
         <message>
             <source>Автомасштаб %1</source>
@@ -1670,7 +1670,7 @@ mesure n° %2: %3 %4</translation>
         <name>PressetSetting</name>
         <message>
             <source>Form</source>
-            <translation>Formulaire</translation>
+            <translation>Préréglage</translation>
         </message>
         <message>
             <source>Кількість точек</source>
@@ -1738,7 +1738,7 @@ mesure n° %2: %3 %4</translation>
         </message>
         <message>
             <source>Налаштування успішно збережено</source>
-            <translation>Paramètres enregistrés avec succès</translation>
+            <translation>Préréglage enregistré</translation>
         </message>
         <message>
             <source>Перевірте правильність введених чисел.</source>
@@ -1773,7 +1773,7 @@ mesure n° %2: %3 %4</translation>
         </message>
         <message>
             <source>Вимірювальний стенд</source>
-            <translation>Banc de mesure</translation>
+            <translation>Support de mesure</translation>
         </message>
         <message>
             <source>Нуль</source>
@@ -1797,7 +1797,7 @@ mesure n° %2: %3 %4</translation>
         </message>
         <message>
             <source>Рулетку протянуто</source>
-            <translation>Ruban tiré</translation>
+            <translation>Ruban déplacé</translation>
         </message>
         <message>
             <source>Пресет</source>
@@ -1889,7 +1889,7 @@ mesure n° %2: %3 %4</translation>
         </message>
         <message>
             <source>INCH</source>
-            <translation>POUCE</translation>
+            <translation>POUCES</translation>
         </message>
         <message>
             <source>MM</source>
@@ -1947,7 +1947,7 @@ Que voulez-vous faire ensuite ?</translation>
         </message>
         <message>
             <source>Спочатку увімкніть 'Tape mode' (поставте галочку).</source>
-            <translation>Activez d'abord le « Tape mode » (cochez la case).</translation>
+            <translation>Activez d'abord le « Mode ruban » (cochez la case).</translation>
         </message>
         <message>
             <source>Tape</source>
@@ -2098,7 +2098,7 @@ Nouvelle base de mesure : %1</translation>
         </message>
         <message>
             <source>Для цього приладу допуски не задані, тож придатність не оцінюється. Задайте режим вимірювання з допусками в налаштуваннях приладу.</source>
-            <translation>Aucune tolérance n'est définie pour cet instrument, la conformité n'est donc pas évaluée. Choisissez un mode de mesure avec limites dans les réglages de l'instrument.</translation>
+            <translation>Aucune tolérance n'est définie pour cet instrument, la conformité n'est donc pas évaluée. Choisissez un mode de mesure avec limites dans les paramètres de l'instrument.</translation>
         </message>
         <message>
             <source>Допуск: від %1 до %2 %3</source>
@@ -2153,7 +2153,7 @@ Nouvelle base de mesure : %1</translation>
         </message>
         <message>
             <source>Не вдалося відкрити жодного порту.</source>
-            <translation>Impossible d'ouvrir un seul port.</translation>
+            <translation>Aucun port n'a pu être ouvert.</translation>
         </message>
         <message>
             <source>Слухаю порти: %1</source>

@@ -98,7 +98,7 @@
             <source>Прибор с адресом %1 уже существует на порту %2!
 Пожалуйста, выберите другой 'Новый адрес'.</source>
             <translation>Uno strumento con indirizzo %1 esiste già sulla porta %2!
-Scegliere un altro 'Nuovo indirizzo'.</translation>
+Scegliere un altro «Nuovo indirizzo».</translation>
         </message>
         <message>
             <source>Не удалось открыть порт.</source>
@@ -283,11 +283,11 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         </message>
         <message>
             <source>Min Peek</source>
-            <translation>Picco minimo</translation>
+            <translation>Mantenimento del minimo</translation>
         </message>
         <message>
             <source>Max Peek</source>
-            <translation>Picco massimo</translation>
+            <translation>Mantenimento del massimo</translation>
         </message>
         <message>
             <source>Range Peek</source>
@@ -671,7 +671,7 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         </message>
         <message>
             <source>Значення бази</source>
-            <translation>Valore base</translation>
+            <translation>Valore della base</translation>
         </message>
         <message>
             <source>Поріг лазера</source>
@@ -785,14 +785,14 @@ Scegliere un altro 'Nuovo indirizzo'.</translation>
         </message>
         <message>
             <source>Фунт-сила (lbf)</source>
-            <translation>Libbra-forza (lbf)</translation>
+            <translation>Libbre forza (lbf)</translation>
         </message>
     </context>
     <context>
         <name>HeightGaugeCycles</name>
         <message>
             <source>move to new points and enable auto move and cliked up arrow</source>
-            <translation>Spostarsi sui nuovi punti, attivare l'automatico e cliccare la freccia su</translation>
+            <translation>Spostarsi sui nuovi punti, attivare «Automatico» e fare clic sulla freccia su</translation>
         </message>
     </context>
     <context>
@@ -836,7 +836,7 @@ misure: %4</translation>
         </message>
         <message>
             <source>Підключення приладу-клавіатури</source>
-            <translation>Collega uno strumento a tastiera</translation>
+            <translation>Collega uno strumento USB (tastiera HID)</translation>
         </message>
         <message>
             <source>Клавіатура, якою прилад передає дані:</source>
@@ -864,7 +864,7 @@ misure: %4</translation>
         </message>
         <message>
             <source>Перевірка: натисніть кнопку передачі даних на приладі.</source>
-            <translation>Verifica: premete il pulsante di invio dati sullo strumento.</translation>
+            <translation>Verifica: premere il pulsante di invio dati sullo strumento.</translation>
         </message>
         <message>
             <source>Додати</source>
@@ -880,11 +880,11 @@ misure: %4</translation>
         </message>
         <message>
             <source>Немає доступу до клавіатур: програма не може читати їхні натискання. Додайте користувача до групи input командою «sudo usermod -aG input $USER» і увійдіть у систему знову.</source>
-            <translation>Nessun accesso alle tastiere: il programma non può leggerne i tasti. Aggiungete l'utente al gruppo input con «sudo usermod -aG input $USER» e rientrate nel sistema.</translation>
+            <translation>Nessun accesso alle tastiere: il programma non può leggerne i tasti. Aggiungere l'utente al gruppo input con «sudo usermod -aG input $USER» e accedere di nuovo al sistema.</translation>
         </message>
         <message>
             <source>Натисніть на приладі кнопку передачі даних…</source>
-            <translation>Premete il pulsante di invio dati sullo strumento…</translation>
+            <translation>Premere il pulsante di invio dati sullo strumento…</translation>
         </message>
         <message>
             <source>Клавіатуру визначено: %1</source>
@@ -896,7 +896,7 @@ misure: %4</translation>
         </message>
         <message>
             <source>Отримано «%1» — це не схоже на число, перевірте налаштування приладу.</source>
-            <translation>Ricevuto «%1» — non sembra un numero; controllate le impostazioni dello strumento.</translation>
+            <translation>Ricevuto «%1» — non sembra un numero; controllare le impostazioni dello strumento.</translation>
         </message>
         <message>
             <source>Помилка</source>
@@ -919,11 +919,11 @@ misure: %4</translation>
         <name>KeyboardEmulatorDialog</name>
         <message>
             <source>Увімкнути дублювання клавіатури</source>
-            <translation>Attiva l'uscita da tastiera</translation>
+            <translation>Attiva l'emulazione tastiera</translation>
         </message>
         <message>
             <source>Дублювання клавіатури</source>
-            <translation>Uscita da tastiera</translation>
+            <translation>Emulazione tastiera</translation>
         </message>
         <message>
             <source>Кожне значення, передане приладом, система отримає так, ніби його набрали на клавіатурі — і воно потрапить просто в Excel чи будь-яку іншу активну програму.</source>
@@ -947,7 +947,7 @@ misure: %4</translation>
         </message>
         <message>
             <source>Між значеннями (мультирежим):</source>
-            <translation>Tra i valori (modalità multipla):</translation>
+            <translation>Tra i valori (modalità multi):</translation>
         </message>
         <message>
             <source>Після останнього:</source>
@@ -959,7 +959,7 @@ misure: %4</translation>
         </message>
         <message>
             <source>Роздільник потрібен лише тоді, коли один запис несе показання кількох приладів одразу — тобто в мультирежимі. Для одного приладу набирається саме значення й завершальна клавіша.</source>
-            <translation>Il separatore serve solo quando un record contiene le letture di più strumenti insieme, cioè in modalità multipla. Per un solo strumento si digitano solo il valore e il tasto finale.</translation>
+            <translation>Il separatore serve solo quando un record contiene le letture di più strumenti insieme, cioè in modalità multi. Per un solo strumento si digitano solo il valore e il tasto finale.</translation>
         </message>
         <message>
             <source>Десятковий знак обирають не за смаком, а за тим, що чекає програма-приймач: Excel з українською локаллю розпізнає число лише з комою, інакше воно стане текстом.</source>
@@ -1074,7 +1074,7 @@ misure: %4</translation>
         </message>
         <message>
             <source>Min : 0</source>
-            <translation>Min : 0</translation>
+            <translation>Min: 0</translation>
         </message>
         <message>
             <source>Max: 0</source>
@@ -1086,7 +1086,7 @@ misure: %4</translation>
         </message>
         <message>
             <source>Range: 0</source>
-            <translation>Intervallo: 0</translation>
+            <translation>Escursione: 0</translation>
         </message>
         <message>
             <source>wait...</source>
@@ -1118,7 +1118,7 @@ misure: %4</translation>
         </message>
         <message>
             <source>Range: </source>
-            <translation>Intervallo: </translation>
+            <translation>Escursione: </translation>
         </message>
         <message>
             <source>Delete row</source>
@@ -1316,11 +1316,11 @@ misure: %4</translation>
         </message>
         <message>
             <source>Дублювання клавіатури</source>
-            <translation>Uscita da tastiera</translation>
+            <translation>Emulazione tastiera</translation>
         </message>
         <message>
             <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
-            <translation>Eliminare davvero il dispositivo &lt;b&gt;%1&lt;/b&gt;?</translation>
+            <translation>Eliminare davvero lo strumento &lt;b&gt;%1&lt;/b&gt;?</translation>
         </message>
         <message>
             <source>Видалити</source>
@@ -1372,11 +1372,11 @@ max: %2
 avg: %3</source>
             <translation>min: %1
 max: %2
-avg: %3</translation>
+media: %3</translation>
         </message>
         <message>
             <source>DEVICE %1</source>
-            <translation>DISPOSITIVO %1</translation>
+            <translation>STRUMENTO %1</translation>
         </message>
         <message>
             <source>Помилка</source>
@@ -1512,7 +1512,7 @@ Ripristinare questi dati nelle tabelle?</translation>
         </message>
         <message>
             <source>Висотомір</source>
-            <translation>Truschino</translation>
+            <translation>Altimetro</translation>
         </message>
         <message>
             <source>Вимірювальна стійка</source>
@@ -1594,7 +1594,7 @@ Ripristinare questi dati nelle tabelle?</translation>
         </message>
         <message>
             <source>Висотомір</source>
-            <translation>Truschino</translation>
+            <translation>Altimetro</translation>
         </message>
         <message>
             <source>Вимірювальна стійка</source>
@@ -1670,7 +1670,7 @@ misura n. %2: %3 %4</translation>
         <name>PressetSetting</name>
         <message>
             <source>Form</source>
-            <translation>Modulo</translation>
+            <translation>Preset</translation>
         </message>
         <message>
             <source>Кількість точек</source>
@@ -1738,7 +1738,7 @@ misura n. %2: %3 %4</translation>
         </message>
         <message>
             <source>Налаштування успішно збережено</source>
-            <translation>Impostazioni salvate correttamente</translation>
+            <translation>Preset salvato</translation>
         </message>
         <message>
             <source>Перевірте правильність введених чисел.</source>
@@ -1773,7 +1773,7 @@ misura n. %2: %3 %4</translation>
         </message>
         <message>
             <source>Вимірювальний стенд</source>
-            <translation>Banco di misura</translation>
+            <translation>Stativo di misura</translation>
         </message>
         <message>
             <source>Нуль</source>
@@ -1837,11 +1837,11 @@ misura n. %2: %3 %4</translation>
         </message>
         <message>
             <source>Камера</source>
-            <translation>Fotocamera</translation>
+            <translation>Telecamera</translation>
         </message>
         <message>
             <source>Камеры не найдены</source>
-            <translation>Nessuna fotocamera trovata</translation>
+            <translation>Nessuna telecamera trovata</translation>
         </message>
         <message>
             <source>Мова</source>
@@ -1889,7 +1889,7 @@ misura n. %2: %3 %4</translation>
         </message>
         <message>
             <source>INCH</source>
-            <translation>POLL</translation>
+            <translation>POLLICI</translation>
         </message>
         <message>
             <source>MM</source>
@@ -1943,15 +1943,15 @@ Cosa si desidera fare ora?</translation>
         </message>
         <message>
             <source>Режим Tape</source>
-            <translation>Modalità metro</translation>
+            <translation>Modalità metro a nastro</translation>
         </message>
         <message>
             <source>Спочатку увімкніть 'Tape mode' (поставте галочку).</source>
-            <translation>Attivare prima la 'Tape mode' (spuntare la casella).</translation>
+            <translation>Attivare prima la «Modalità metro a nastro» (spuntare la casella).</translation>
         </message>
         <message>
             <source>Tape</source>
-            <translation>Metro</translation>
+            <translation>Metro a nastro</translation>
         </message>
         <message>
             <source>Рулетку перетягнуто.
@@ -1961,7 +1961,7 @@ Nuova base di misura: %1</translation>
         </message>
         <message>
             <source>Помилка Tape</source>
-            <translation>Errore metro</translation>
+            <translation>Errore metro a nastro</translation>
         </message>
         <message>
             <source>У таблиці ще немає жодного вимірювання для збереження бази.</source>
@@ -2046,7 +2046,7 @@ Nuova base di misura: %1</translation>
         </message>
         <message>
             <source>Розмах</source>
-            <translation>Intervallo</translation>
+            <translation>Escursione</translation>
         </message>
         <message>
             <source>Ст. відхилення</source>
@@ -2125,7 +2125,7 @@ Nuova base di misura: %1</translation>
         </message>
         <message>
             <source>Програма сама визначить, до якого порту під'єднано прилад. Переконайтеся, що кабель у роз'ємі, а прилад увімкнений.</source>
-            <translation>Il programma trova da solo la porta dello strumento. Verificate che il cavo sia inserito e lo strumento acceso.</translation>
+            <translation>Il programma trova da solo la porta dello strumento. Verificare che il cavo sia inserito e lo strumento acceso.</translation>
         </message>
         <message>
             <source>Шукати знову</source>
@@ -2149,11 +2149,11 @@ Nuova base di misura: %1</translation>
         </message>
         <message>
             <source>Натисніть кнопку передачі на приладі</source>
-            <translation>Premete il pulsante di invio sullo strumento</translation>
+            <translation>Premere il pulsante di invio sullo strumento</translation>
         </message>
         <message>
             <source>Не вдалося відкрити жодного порту.</source>
-            <translation>Impossibile aprire qualsiasi porta.</translation>
+            <translation>Impossibile aprire alcuna porta.</translation>
         </message>
         <message>
             <source>Слухаю порти: %1</source>
@@ -2305,7 +2305,7 @@ Nuova base di misura: %1</translation>
         </message>
         <message>
             <source>Прилад належить одному користувачеві: якщо позначити його тут, він автоматично зніметься з попереднього власника.</source>
-            <translation>Uno strumento appartiene a un solo utente: se lo selezioni qui, viene tolto automaticamente al proprietario precedente.</translation>
+            <translation>Uno strumento appartiene a un solo utente: se lo si seleziona qui, viene tolto automaticamente al proprietario precedente.</translation>
         </message>
         <message>
             <source>Зберегти</source>
@@ -2329,7 +2329,7 @@ Nuova base di misura: %1</translation>
         </message>
         <message>
             <source>(зараз у «%1»)</source>
-            <translation>(ora a «%1»)</translation>
+            <translation>(ora di «%1»)</translation>
         </message>
         <message>
             <source>(закріплений за видаленим користувачем)</source>
@@ -2337,7 +2337,7 @@ Nuova base di misura: %1</translation>
         </message>
         <message>
             <source>Це єдиний адміністратор — його видалити не можна. Спершу призначте адміністратором когось іншого.</source>
-            <translation>Questo è l'unico amministratore — non può essere eliminato. Prima nomina amministratore qualcun altro.</translation>
+            <translation>Questo è l'unico amministratore — non può essere eliminato. Nominare prima amministratore un altro utente.</translation>
         </message>
         <message>
             <source>Видалити користувача «%1»?</source>
@@ -2364,7 +2364,7 @@ Gli strumenti assegnati a questo utente (%1) resteranno senza proprietario.</tra
         </message>
         <message>
             <source>Немає X-дисплея (змінна DISPLAY не задана), тому значення не можна набирати в інші програми.</source>
-            <translation>Nessun display X (DISPLAY non impostata), quindi i valori non possono essere digitati in altri programmi.</translation>
+            <translation>Nessun display X (variabile DISPLAY non impostata), quindi i valori non possono essere digitati in altri programmi.</translation>
         </message>
         <message>
             <source>Не знайдено бібліотек X11 (libX11, libXtst), тому значення не можна набирати в інші програми.</source>
@@ -2391,11 +2391,11 @@ Gli strumenti assegnati a questo utente (%1) resteranno senza proprietario.</tra
         </message>
         <message>
             <source>Max Scan</source>
-            <translation>Massimo scansione</translation>
+            <translation>Massimo di scansione</translation>
         </message>
         <message>
             <source>Min Scan</source>
-            <translation>Minimo scansione</translation>
+            <translation>Minimo di scansione</translation>
         </message>
         <message>
             <source>Aplly</source>

@@ -141,7 +141,7 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
         <message>
             <source>Знайдено приладів: %1 (придатних: %2)</source>
-            <translation>Znaleziono przyrządów: %1 (przydatnych: %2)</translation>
+            <translation>Znaleziono przyrządów: %1 (obsługiwanych: %2)</translation>
         </message>
         <message>
             <source>Помилка сканування: %1</source>
@@ -275,7 +275,7 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
         <message>
             <source>Точність:</source>
-            <translation>Dokładność:</translation>
+            <translation>Rozdzielczość:</translation>
         </message>
         <message>
             <source>Disable</source>
@@ -295,7 +295,7 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
         <message>
             <source>Module Peek</source>
-            <translation>Szczyt bezwzględny</translation>
+            <translation>Bezwzględna wartość szczytowa</translation>
         </message>
         <message>
             <source>Min Limits</source>
@@ -315,11 +315,11 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
         <message>
             <source>Мін. ліміт:</source>
-            <translation>Dolny limit:</translation>
+            <translation>Dolna granica:</translation>
         </message>
         <message>
             <source>Макс. ліміт:</source>
-            <translation>Górny limit:</translation>
+            <translation>Górna granica:</translation>
         </message>
         <message>
             <source>ОК</source>
@@ -331,7 +331,7 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
         <message>
             <source>Нижній ліміт більший за верхній. Перевірте ліміти.</source>
-            <translation>Dolny limit jest większy niż górny. Sprawdź limity.</translation>
+            <translation>Dolna granica jest większa niż górna. Sprawdź granice.</translation>
         </message>
         <message>
             <source>Лінійний датчик (0)</source>
@@ -647,15 +647,15 @@ Wybierz inny 'Nowy adres'.</translation>
         <name>Devozor_setting_wimdow</name>
         <message>
             <source>quick</source>
-            <translation>szybko</translation>
+            <translation>Szybka</translation>
         </message>
         <message>
             <source>standard</source>
-            <translation>standardowo</translation>
+            <translation>Standardowa</translation>
         </message>
         <message>
             <source>precision</source>
-            <translation>precyzyjnie</translation>
+            <translation>Precyzyjna</translation>
         </message>
         <message>
             <source>Aplly</source>
@@ -682,15 +682,15 @@ Wybierz inny 'Nowy adres'.</translation>
         <name>DongleDeviceScanDialog</name>
         <message>
             <source>Додавання приладу через nRF-донгл</source>
-            <translation>Dodawanie przyrządu przez klucz nRF</translation>
+            <translation>Dodawanie przyrządu przez dongle nRF</translation>
         </message>
         <message>
             <source>Додавання приладу через донгл BLED112</source>
-            <translation>Dodawanie przyrządu przez klucz BLED112</translation>
+            <translation>Dodawanie przyrządu przez dongle BLED112</translation>
         </message>
         <message>
             <source>Донгл:</source>
-            <translation>Klucz:</translation>
+            <translation>Dongle:</translation>
         </message>
         <message>
             <source>Клікніть на прилад, щоб обрати (підсвітиться). Сірим позначені пристрої невідомого типу — їх не можна додати.</source>
@@ -710,11 +710,11 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
         <message>
             <source>Донгл не знайдено. Під'єднайте його й натисніть «Оновити».</source>
-            <translation>Nie znaleziono klucza. Podłącz go i naciśnij „Odśwież”.</translation>
+            <translation>Nie znaleziono dongla. Podłącz go i naciśnij „Odśwież”.</translation>
         </message>
         <message>
             <source>Усі донгли заповнені. Звільніть місце або під'єднайте ще один донгл.</source>
-            <translation>Wszystkie klucze są zajęte. Zwolnij miejsce lub podłącz kolejny klucz.</translation>
+            <translation>Wszystkie dongle są zajęte. Zwolnij miejsce lub podłącz kolejny dongle.</translation>
         </message>
         <message>
             <source>Оновити список</source>
@@ -726,11 +726,11 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
         <message>
             <source>Не вдалося відкрити донгл на %1.</source>
-            <translation>Nie udało się otworzyć klucza na %1.</translation>
+            <translation>Nie udało się otworzyć dongla na %1.</translation>
         </message>
         <message>
             <source>Донгл не почав сканування.</source>
-            <translation>Klucz nie rozpoczął skanowania.</translation>
+            <translation>Dongle nie rozpoczął skanowania.</translation>
         </message>
         <message>
             <source>Пошук приладів...</source>
@@ -738,7 +738,7 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
         <message>
             <source>Знайдено придатних приладів: %1</source>
-            <translation>Znaleziono przydatnych przyrządów: %1</translation>
+            <translation>Znaleziono obsługiwanych przyrządów: %1</translation>
         </message>
         <message>
             <source>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</source>
@@ -824,7 +824,7 @@ pomiarów: %4</translation>
         </message>
         <message>
             <source>Фунт-сила (lbf)</source>
-            <translation>Funty-siła (lbf)</translation>
+            <translation>Funt-siła (lbf)</translation>
         </message>
         <message>
             <source>Градуси (°)</source>
@@ -919,11 +919,11 @@ pomiarów: %4</translation>
         <name>KeyboardEmulatorDialog</name>
         <message>
             <source>Увімкнути дублювання клавіатури</source>
-            <translation>Włącz wyjście klawiatury</translation>
+            <translation>Włącz emulację klawiatury</translation>
         </message>
         <message>
             <source>Дублювання клавіатури</source>
-            <translation>Wyjście klawiatury</translation>
+            <translation>Emulacja klawiatury</translation>
         </message>
         <message>
             <source>Кожне значення, передане приладом, система отримає так, ніби його набрали на клавіатурі — і воно потрапить просто в Excel чи будь-яку іншу активну програму.</source>
@@ -947,7 +947,7 @@ pomiarów: %4</translation>
         </message>
         <message>
             <source>Між значеннями (мультирежим):</source>
-            <translation>Między wartościami (tryb wielu):</translation>
+            <translation>Między wartościami (tryb multi):</translation>
         </message>
         <message>
             <source>Після останнього:</source>
@@ -959,7 +959,7 @@ pomiarów: %4</translation>
         </message>
         <message>
             <source>Роздільник потрібен лише тоді, коли один запис несе показання кількох приладів одразу — тобто в мультирежимі. Для одного приладу набирається саме значення й завершальна клавіша.</source>
-            <translation>Separator jest potrzebny tylko wtedy, gdy jeden zapis zawiera odczyty kilku przyrządów naraz — czyli w trybie wielu. Dla jednego przyrządu wpisywana jest tylko wartość i klawisz końcowy.</translation>
+            <translation>Separator jest potrzebny tylko wtedy, gdy jeden zapis zawiera odczyty kilku przyrządów naraz — czyli w trybie multi. Dla jednego przyrządu wpisywana jest tylko wartość i klawisz końcowy.</translation>
         </message>
         <message>
             <source>Десятковий знак обирають не за смаком, а за тим, що чекає програма-приймач: Excel з українською локаллю розпізнає число лише з комою, інакше воно стане текстом.</source>
@@ -1010,15 +1010,15 @@ pomiarów: %4</translation>
         </message>
         <message>
             <source>Value</source>
-            <translation>Wartość nominalna</translation>
+            <translation>Wymiar nominalny</translation>
         </message>
         <message>
             <source>Upper range</source>
-            <translation>Tolerancja górna</translation>
+            <translation>Odchyłka górna</translation>
         </message>
         <message>
             <source>Lower range</source>
-            <translation>Tolerancja dolna</translation>
+            <translation>Odchyłka dolna</translation>
         </message>
         <message>
             <source>Apply</source>
@@ -1038,7 +1038,7 @@ pomiarów: %4</translation>
         </message>
         <message>
             <source>INCH</source>
-            <translation>CALE</translation>
+            <translation>CAL</translation>
         </message>
         <message>
             <source>MM</source>
@@ -1094,7 +1094,7 @@ pomiarów: %4</translation>
         </message>
         <message>
             <source>inch</source>
-            <translation>cale</translation>
+            <translation>cal</translation>
         </message>
         <message>
             <source>мм</source>
@@ -1316,7 +1316,7 @@ pomiarów: %4</translation>
         </message>
         <message>
             <source>Дублювання клавіатури</source>
-            <translation>Wyjście klawiatury</translation>
+            <translation>Emulacja klawiatury</translation>
         </message>
         <message>
             <source>Ви впевнені що хочете видалити пристрій &lt;b&gt;%1&lt;/b&gt;?</source>
@@ -1376,7 +1376,7 @@ avg: %3</translation>
         </message>
         <message>
             <source>DEVICE %1</source>
-            <translation>URZĄDZENIE %1</translation>
+            <translation>PRZYRZĄD %1</translation>
         </message>
         <message>
             <source>Помилка</source>
@@ -1516,7 +1516,7 @@ Przywrócić te dane do tabel?</translation>
         </message>
         <message>
             <source>Вимірювальна стійка</source>
-            <translation>Statyw pomiarowy</translation>
+            <translation>Stanowisko pomiarowe</translation>
         </message>
         <message>
             <source>Лазерний нутромір</source>
@@ -1598,7 +1598,7 @@ Przywrócić te dane do tabel?</translation>
         </message>
         <message>
             <source>Вимірювальна стійка</source>
-            <translation>Statyw pomiarowy</translation>
+            <translation>Stanowisko pomiarowe</translation>
         </message>
         <message>
             <source>Лазерний нутромір</source>
@@ -1947,7 +1947,7 @@ Co chcesz zrobić dalej?</translation>
         </message>
         <message>
             <source>Спочатку увімкніть 'Tape mode' (поставте галочку).</source>
-            <translation>Najpierw włącz 'Tape mode' (zaznacz pole).</translation>
+            <translation>Najpierw włącz 'Tryb taśmy' (zaznacz pole).</translation>
         </message>
         <message>
             <source>Tape</source>
@@ -2026,7 +2026,7 @@ Nowa baza pomiaru: %1</translation>
         </message>
         <message>
             <source>Рахувати за:</source>
-            <translation>Licz według:</translation>
+            <translation>Obliczaj z:</translation>
         </message>
         <message>
             <source>Кількість</source>

@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 
 #include <QCheckBox>
+#include <QFont>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -45,7 +46,11 @@ ModuleChooser::ModuleChooser(QWidget *parent)
         button->setIconSize(QSize(160, 120));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setMinimumSize(190, 170);
-        button->setStyleSheet(QStringLiteral("QToolButton { font-size: 14px; font-weight: bold; }"));
+        // A font of its own rather than a style sheet: the size hint then knows it before the window is laid out.
+        QFont font = button->font();
+        font.setPixelSize(14);
+        font.setBold(true);
+        button->setFont(font);
         const int module = kModules[i].module;
         connect(button, &QToolButton::clicked, this, [this, module] {
             emit moduleChosen(module, rememberChoice());

@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -149,7 +150,8 @@ void DevozorWindow::buildUi()
     controls->addLayout(grid);
     controls->addStretch(1);
     columns->addLayout(controls, 2);
-    const auto button = [central](const char *name, const QString &text, bool checkable = false) {
+    // Texts come from retranslate(), except for values and the names of the macro controls.
+    const auto button = [central](const char *name, const QString &text = QString(), bool checkable = false) {
         auto *b = new QPushButton(text, central);
         b->setObjectName(QLatin1String(name));
         b->setCheckable(checkable);
@@ -166,49 +168,48 @@ void DevozorWindow::buildUi()
         value->setFont(big);
         value->setMinimumHeight(80);
     }
-    grid->addWidget(new QLabel(tr("Висота"), central), 0, 0);
-    grid->addWidget(m_heightButton, 1, 0, 1, 3);
-    grid->addWidget(button("ZeroDevozor", tr("Нуль висоти")), 1, 3);
-    grid->addWidget(new QLabel(tr("Лазер"), central), 2, 0);
-    grid->addWidget(m_laserButton, 3, 0, 1, 3);
-    grid->addWidget(button("ZeroLaser", tr("Нуль лазера")), 3, 3);
-    grid->addWidget(button("ZeroAll", tr("Обнулити все")), 4, 3);
-
-    const std::pair<const char *, QString> modes[] = {
-        {"Point_megering", tr("Точка")},      {"TwoPoint_megering", tr("Дві точки")},
-        {"centrPoint_megering", tr("Центр")}, {"TwoPointsEnable", tr("Висота і лазер")},
-        {"ScanMegering", tr("Сканування")},   {"Depth_megering", tr("Глибина")},
+    const auto label = [central](const char *name) {
+        auto *l = new QLabel(central);
+        l->setObjectName(QLatin1String(name));
+        return l;
     };
+    grid->addWidget(label("HeightLabel"), 0, 0);
+    grid->addWidget(m_heightButton, 1, 0, 1, 3);
+    grid->addWidget(button("ZeroDevozor"), 1, 3);
+    grid->addWidget(label("LaserLabel"), 2, 0);
+    grid->addWidget(m_laserButton, 3, 0, 1, 3);
+    grid->addWidget(button("ZeroLaser"), 3, 3);
+    grid->addWidget(button("ZeroAll"), 4, 3);
+
+    const char *modes[] = {"Point_megering", "TwoPoint_megering", "centrPoint_megering",
+                           "TwoPointsEnable", "ScanMegering",     "Depth_megering"};
     for (int i = 0; i < 6; ++i) {
-        QPushButton *mode = button(modes[i].first, modes[i].second, true);
+        QPushButton *mode = button(modes[i], QString(), true);
         m_modeButtons.append(mode);
         grid->addWidget(mode, 5 + i / 3, i % 3);
     }
-    m_autoButton = button("Auto_or_Manual_button", tr("Автоматично"), true);
+    m_autoButton = button("Auto_or_Manual_button", QString(), true);
     grid->addWidget(m_autoButton, 5, 3);
-    grid->addWidget(button("BaseSet", tr("Встановити базу")), 6, 3);
+    grid->addWidget(button("BaseSet"), 6, 3);
 
-    m_upMove = button("Up_move", QString());
-    m_dnMove = button("Dn_move", QString());
-    m_upMove->setToolTip(tr("Вгору"));
-    m_dnMove->setToolTip(tr("Вниз"));
+    m_upMove = button("Up_move");
+    m_dnMove = button("Dn_move");
     for (QPushButton *arrow : {m_upMove, m_dnMove})
         arrow->setFixedSize(90, 90);
     m_upMove->setStyleSheet(arrowStyle(kUpPlain));
     m_dnMove->setStyleSheet(arrowStyle(kDnPlain));
-    auto *stop = button("StopButton", tr("СТОП"));
+    auto *stop = button("StopButton");
     stop->setMinimumHeight(90);
     stop->setStyleSheet(QStringLiteral("font-weight: bold; color: #b00000;"));
     grid->addWidget(m_upMove, 7, 0, Qt::AlignCenter);
     grid->addWidget(stop, 7, 1);
     grid->addWidget(m_dnMove, 7, 2, Qt::AlignCenter);
-    grid->addWidget(button("Setting", tr("Налаштування")), 7, 3);
+    grid->addWidget(button("Setting"), 7, 3);
 
     m_studyButton = button("Study_button", QStringLiteral("STUDY"));
-    m_loadButton = button("Progman_macros_load", tr("Завантажити макрос"));
+    m_loadButton = button("Progman_macros_load");
     m_repeatCounter = new QLineEdit(QStringLiteral("1"), central);
     m_repeatCounter->setObjectName(QStringLiteral("RepeatCounter"));
-    m_repeatCounter->setToolTip(tr("Кількість повторів"));
     m_repeatCounter->setMaximumWidth(60);
     m_startMacros = button("StartMacros", QStringLiteral("START"));
     m_progress = new QProgressBar(central);
@@ -225,7 +226,6 @@ void DevozorWindow::buildUi()
 
     m_table = new QTableWidget(0, 4, central);
     m_table->setObjectName(QStringLiteral("tableWidget"));
-    m_table->setHorizontalHeaderLabels({tr("DATE"), tr("Z"), tr("X"), tr("unit")});
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -234,12 +234,13 @@ void DevozorWindow::buildUi()
     auto *results = new QVBoxLayout;
     results->addWidget(m_table, 1);
     auto *exports = new QHBoxLayout;
-    exports->addWidget(button("exportPDF", tr("Експорт PDF")));
-    exports->addWidget(button("exporCSV", tr("Експорт CSV")));
+    exports->addWidget(button("exportPDF"));
+    exports->addWidget(button("exporCSV"));
     results->addLayout(exports);
     columns->addLayout(results, 3);
 
     setCentralWidget(central);
+    retranslate();
     // Each button calls its on_<name>_clicked slot. Not connectSlotsByName: the cycle starts share the
     // naming without a button of their own, which it would warn about.
     for (QPushButton *control : central->findChildren<QPushButton *>()) {
@@ -249,6 +250,48 @@ void DevozorWindow::buildUi()
             connect(control, &QPushButton::clicked, this,
                     [this, index] { metaObject()->method(index).invoke(this); });
     }
+}
+
+void DevozorWindow::retranslate()
+{
+    const std::pair<const char *, QString> texts[] = {
+        {"HeightLabel", tr("Висота")},
+        {"LaserLabel", tr("Лазер")},
+        {"ZeroDevozor", tr("Нуль висоти")},
+        {"ZeroLaser", tr("Нуль лазера")},
+        {"ZeroAll", tr("Обнулити все")},
+        {"Point_megering", tr("Точка")},
+        {"TwoPoint_megering", tr("Дві точки")},
+        {"centrPoint_megering", tr("Центр")},
+        {"TwoPointsEnable", tr("Висота і лазер")},
+        {"ScanMegering", tr("Сканування")},
+        {"Depth_megering", tr("Глибина")},
+        {"Auto_or_Manual_button", tr("Автоматично")},
+        {"BaseSet", tr("Встановити базу")},
+        {"StopButton", tr("СТОП")},
+        {"Setting", tr("Налаштування")},
+        {"Progman_macros_load", tr("Завантажити макрос")},
+        {"exportPDF", tr("Експорт PDF")},
+        {"exporCSV", tr("Експорт CSV")},
+    };
+    for (const auto &[name, text] : texts) {
+        if (auto *label = findChild<QLabel *>(QLatin1String(name)))
+            label->setText(text);
+        else
+            findChild<QPushButton *>(QLatin1String(name))->setText(text);
+    }
+    m_upMove->setToolTip(tr("Вгору"));
+    m_dnMove->setToolTip(tr("Вниз"));
+    m_repeatCounter->setToolTip(tr("Кількість повторів"));
+    m_table->setHorizontalHeaderLabels({tr("DATE"), tr("Z"), tr("X"), tr("unit")});
+}
+
+void DevozorWindow::changeEvent(QEvent *event)
+{
+    // The workspace may switch the language while this window is open.
+    if (event->type() == QEvent::LanguageChange && m_table)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void DevozorWindow::loadSettings()

@@ -110,8 +110,12 @@ public slots:
     void on_Progman_macros_load_clicked();
     void on_StartMacros_clicked();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void buildUi();
+    void retranslate();
     void loadSettings();
     void saveSettings() const;
     void openPort(const QString &name);

@@ -81,7 +81,7 @@ XdoKeystrokeSink::XdoKeystrokeSink()
 {
     open();
     if (!m_xdo)
-        qDebug() << "[INFO] keystroke output unavailable:" << m_reason;
+        qDebug() << "[INFO] keystroke output unavailable:" << unavailableReason();
 }
 
 XdoKeystrokeSink::~XdoKeystrokeSink()
@@ -94,40 +94,56 @@ XdoKeystrokeSink::~XdoKeystrokeSink()
 
 void XdoKeystrokeSink::open()
 {
-    const QByteArray display = qgetenv("DISPLAY");
+    m_display = QString::fromLocal8Bit(qgetenv("DISPLAY"));
     const bool wayland = !qgetenv("WAYLAND_DISPLAY").isEmpty();
-    const QString waylandReason = tr("Сеанс Wayland без XWayland: значення не можна набирати в інші "
-                                     "програми. Увійдіть у сеанс X11 (Xorg) або увімкніть XWayland.");
-    if (display.isEmpty()) {
-        m_reason = wayland ? waylandReason
-                           : tr("Немає X-дисплея (змінна DISPLAY не задана), тому значення не можна "
-                                "набирати в інші програми.");
+    if (m_display.isEmpty()) {
+        m_failure = wayland ? Failure::Wayland : Failure::NoDisplay;
         return;
     }
     auto functions = std::make_unique<XFunctions>();
     if (!functions->load()) {
-        m_reason = tr("Не знайдено бібліотек X11 (libX11, libXtst), тому значення не можна набирати в інші "
-                      "програми.");
+        m_failure = Failure::NoLibraries;
         return;
     }
     xdo_t *handle = xdo_new(nullptr);
     if (!handle) {
-        m_reason = wayland ? waylandReason
-                           : tr("Не вдалося під'єднатися до X-дисплея %1, тому значення не можна набирати "
-                                "в інші програми.")
-                                 .arg(QString::fromLocal8Bit(display));
+        m_failure = wayland ? Failure::Wayland : Failure::NoConnection;
         return;
     }
     // xdo's own feature flag stays unset in some releases even with XTest present: ask the server.
     if (!functions->hasXTest(handle->xdpy)) {
         xdo_free(handle);
-        m_reason = tr("X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші "
-                      "програми.")
-                       .arg(QString::fromLocal8Bit(display));
+        m_failure = Failure::NoXTest;
         return;
     }
     m_xdo = handle;
     m_x = std::move(functions);
+}
+
+QString XdoKeystrokeSink::unavailableReason() const
+{
+    switch (m_failure) {
+    case Failure::Nothing:
+        break;
+    case Failure::Wayland:
+        return tr("Сеанс Wayland без XWayland: значення не можна набирати в інші "
+                  "програми. Увійдіть у сеанс X11 (Xorg) або увімкніть XWayland.");
+    case Failure::NoDisplay:
+        return tr("Немає X-дисплея (змінна DISPLAY не задана), тому значення не можна "
+                  "набирати в інші програми.");
+    case Failure::NoLibraries:
+        return tr("Не знайдено бібліотек X11 (libX11, libXtst), тому значення не можна набирати в інші "
+                  "програми.");
+    case Failure::NoConnection:
+        return tr("Не вдалося під'єднатися до X-дисплея %1, тому значення не можна набирати "
+                  "в інші програми.")
+            .arg(m_display);
+    case Failure::NoXTest:
+        return tr("X-сервер %1 не підтримує розширення XTest, тому значення не можна набирати в інші "
+                  "програми.")
+            .arg(m_display);
+    }
+    return QString();
 }
 
 void XdoKeystrokeSink::sendUnicodeChar(char16_t ch)

@@ -25,12 +25,14 @@ public:
     XdoKeystrokeSink &operator=(const XdoKeystrokeSink &) = delete;
 
     bool isAvailable() const override { return m_xdo != nullptr; }
-    QString unavailableReason() const override { return m_reason; }
+    // In the language of the moment: the sink lives longer than a language choice.
+    QString unavailableReason() const override;
     void sendUnicodeChar(char16_t ch) override;
     void sendVirtualKey(int vk) override;
 
 private:
     struct XFunctions;
+    enum class Failure { Nothing, Wayland, NoDisplay, NoLibraries, NoConnection, NoXTest };
     struct SpareKey
     {
         unsigned char keycode = 0;
@@ -48,7 +50,8 @@ private:
 
     xdo *m_xdo = nullptr;
     std::unique_ptr<XFunctions> m_x;
-    QString m_reason;
+    Failure m_failure = Failure::Nothing;
+    QString m_display;
     char16_t m_highSurrogate = 0;
     QList<SpareKey> m_spareKeys;
     quint64 m_useCounter = 0;
