@@ -25,7 +25,7 @@ PACKAGES=(
     g++-mingw-w64-x86-64-posix libmodbus-dev
     libxdo-dev libudev-dev xvfb poppler-utils
     xdotool imagemagick
-    dpkg-dev desktop-file-utils appstream librsvg2-bin
+    dpkg-dev desktop-file-utils appstream librsvg2-bin lintian
     clang libclang-rt-14-dev
 )
 
@@ -109,11 +109,13 @@ demo() {
         KOVRAN_NRF_DRIVER=simulated "build/$preset/src/kovran"
 }
 
-# The .deb lands in build/default/package; dpkg-shlibdeps (dpkg-dev) works out its dependencies.
+# The .deb lands in build/default/package; dpkg-shlibdeps (dpkg-dev) works out its dependencies, and
+# lintian must find nothing to say about it.
 package() {
     local deb
     (cd build/default && cpack -G DEB >/dev/null)
     deb=$(ls -t build/default/package/kovran_*.deb | head -n1)
+    lintian --pedantic --fail-on error,warning,info,pedantic "$deb"
     echo "kovran.sh: package $(readlink -f "$deb")"
 }
 

@@ -20,17 +20,31 @@ foreach(size IN LISTS KOVRAN_ICON_SIZES)
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 install(FILES ${KOVRAN_PACKAGING}/70-kovran.rules DESTINATION lib/udev/rules.d)
-install(FILES ${KOVRAN_PACKAGING}/README.Debian DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kovran)
+install(FILES ${KOVRAN_PACKAGING}/README.Debian ${KOVRAN_PACKAGING}/copyright
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kovran)
+# Debian keeps the changelog and manual pages compressed, without a time stamp.
+find_program(KOVRAN_GZIP gzip REQUIRED)
+foreach(file changelog kovran.1)
+    configure_file(${KOVRAN_PACKAGING}/${file} ${CMAKE_CURRENT_BINARY_DIR}/${file} @ONLY)
+    execute_process(COMMAND ${KOVRAN_GZIP} -9nc INPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/${file}
+        OUTPUT_FILE ${CMAKE_CURRENT_BINARY_DIR}/${file}.gz COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kovran)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/kovran.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kovran)
 set(CPACK_PACKAGE_VENDOR "KOVRAN")
-set(CPACK_PACKAGE_CONTACT "KOVRAN developers <kovran@localhost>")
+set(KOVRAN_MAINTAINER "KOVRAN developers <developers@kovran.example>" CACHE STRING
+    "Maintainer of the Debian package (name <address>)")
+set(CPACK_PACKAGE_CONTACT "${KOVRAN_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "quality-control measuring bench")
+# Lines of the long description stay under 80 characters.
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "KOVRAN collects readings from digital measuring instruments (Bluetooth LE, BLED112 and nRF dongles,\n"
-    "Modbus RTU, Sylvac data cable, USB keyboards), judges them against tolerances, records, charts and\n"
-    "exports them. Modules drive a laser bore gauge, a motorised height gauge and a measuring stand.")
+    "KOVRAN collects readings from digital measuring instruments (Bluetooth LE,\n"
+    "BLED112 and nRF dongles, Modbus RTU, Sylvac data cable, USB keyboards),\n"
+    "judges them against tolerances, records, charts and exports them. Modules\n"
+    "drive a laser bore gauge, a motorised height gauge and a measuring stand.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)

@@ -15,6 +15,9 @@ set(expected
     usr/lib/udev/rules.d/70-kovran.rules
     usr/share/applications/com.kovran.KOVRAN.desktop
     usr/share/doc/kovran/README.Debian
+    usr/share/doc/kovran/changelog.gz
+    usr/share/doc/kovran/copyright
+    usr/share/man/man1/kovran.1.gz
     usr/share/metainfo/com.kovran.KOVRAN.metainfo.xml)
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/kovran.png)
