@@ -27,6 +27,7 @@ PACKAGES=(
     xdotool imagemagick
     dpkg-dev desktop-file-utils appstream librsvg2-bin lintian
     clang libclang-rt-14-dev
+    libmuparser-dev libxlsxwriter-dev
 )
 
 install_missing() {
