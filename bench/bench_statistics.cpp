@@ -3,6 +3,8 @@
 //
 //   build/default/bench/bench_statistics [--max N]
 
+#include "recording/capability.h"
+#include "recording/controlchartwidget.h"
 #include "recording/histogramwidget.h"
 #include "recording/recordingstore.h"
 #include "recording/statistics.h"
@@ -69,7 +71,9 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     QTextStream out(stdout);
-    out << "  values  histogram ms  run chart ms  build mono ms  build multi ms  open+paint dialog ms\n";
+    // The control chart: its limits and rules, then its paint.
+    out << "  values  histogram ms  run chart ms  control chart ms  capability ms  build mono ms  build multi ms"
+           "  open+paint dialog ms\n";
     for (int n : {1000, 100000, 1000000}) {
         if (n > parser.value(maxOption).toInt())
             break;
@@ -110,9 +114,18 @@ int main(int argc, char *argv[])
         histogram.setData(stats.allValues, 4, stats.unit);
         TrendWidget trend;
         trend.setData(stats.allValues, 4, stats.unit, stats.measuringType, stats.limitMin, stats.limitMax);
+        // The control chart's cost is in its limits and rules (setData) as much as in its paint.
+        ControlChartWidget control;
+        const double controlData = timeEach(5, [&] { control.setData(stats.allValues, 4, stats.unit); });
+        const double controlPaint = paintMillis(control);
+        const double controlMs = controlData + controlPaint;
+        const double capabilityMs = timeEach(5, [&] {
+            Capability::compute(stats.allValues, stats.measuringType, stats.limitMin, stats.limitMax);
+        });
 
         out << qSetFieldWidth(8) << n << qSetFieldWidth(14) << paintMillis(histogram) << qSetFieldWidth(14)
-            << paintMillis(trend) << qSetFieldWidth(15) << buildMono << qSetFieldWidth(16) << buildMulti
+            << paintMillis(trend) << qSetFieldWidth(18) << controlMs << qSetFieldWidth(15) << capabilityMs
+            << qSetFieldWidth(15) << buildMono << qSetFieldWidth(16) << buildMulti
             << qSetFieldWidth(23) << open << qSetFieldWidth(0) << "\n";
         out.flush();
     }

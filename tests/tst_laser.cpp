@@ -266,7 +266,8 @@ void TestLaser::simulatedSensorsFoundAndRead()
     QTRY_COMPARE(window.valueText(), QStringLiteral("50.000"));
     sensors.setBore(30.01);
     QTRY_COMPARE(window.valueText(), QStringLiteral("50.010"));
-    QVERIFY(sensors.requestCount(1) > 5 && sensors.requestCount(2) > 5);
+    // Both sensors go on being asked, in turn (a loaded machine may have got here in fewer rounds).
+    QTRY_VERIFY(sensors.requestCount(1) > 5 && sensors.requestCount(2) > 5);
 
     sensors.setSilent(2, true);
     QTRY_COMPARE_WITH_TIMEOUT(window.valueText(), QStringLiteral("No Valid Data"), 3000);

@@ -1,5 +1,8 @@
 #include "devices/devicerecord.h"
+#include "modalanswerer.h"
+#include "recording/controlchartwidget.h"
 #include "recording/histogramwidget.h"
+#include "recording/tableexporter.h"
 #include "recording/recordingstore.h"
 #include "recording/statistics.h"
 #include "recording/statisticsdialog.h"
@@ -9,7 +12,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QFile>
 #include <QStandardItemModel>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -141,23 +146,25 @@ private slots:
         QTest::addColumn<DeviceStats>("stats");
         QTest::addColumn<QString>("tiles");
         QTest::addColumn<QString>("information");
+        QTest::addColumn<QString>("capability"); // Cp Cpk Cpu Cpl Pp Ppk
         const QString none =
             QStringLiteral("Для цього приладу допуски не задані, тож придатність не оцінюється. "
                            "Задайте режим вимірювання з допусками в налаштуваннях приладу.");
-        QTest::newRow("no values") << device({}) << "0 — — — — — — — —" << QString();
-        QTest::newRow("one value") << device({1.5}) << "1 1.500 1.500 1.500 0.000 — — — —" << none;
+        QTest::newRow("no values") << device({}) << "0 — — — — — — — —" << QString() << "— — — — — —";
+        QTest::newRow("one value") << device({1.5}) << "1 1.500 1.500 1.500 0.000 — — — —" << none << "— — — — — —";
         QTest::newRow("both limits, two of five outside")
             << device({1.0, 1.5, 2.5, 1.2, 0.5}, 7, 1.0, 2.0) << "5 1.340 0.500 2.500 2.000 0.744 3 2 60.0"
-            << "Допуск: від 1.000 до 2.000 mm   •   Тренд: -0.1300 mm за вимір";
+            << "Допуск: від 1.000 до 2.000 mm   •   Тренд: -0.1300 mm за вимір"
+            << "0.21 0.15 0.28 0.15 0.22 0.15";
         QTest::newRow("upper limit, one of two outside")
             << device({2.0, 3.0}, 6, 0.0, 2.0) << "2 2.500 2.000 3.000 1.000 0.707 1 1 50.0"
-            << "Допуск: не більше 2.000 mm   •   Тренд: +1.0000 mm за вимір";
+            << "Допуск: не більше 2.000 mm   •   Тренд: +1.0000 mm за вимір" << "— -0.19 -0.19 — — -0.24";
         QTest::newRow("lower limit, none outside")
             << device({3.0, 4.0}, 5, 3.0, 0.0) << "2 3.500 3.000 4.000 1.000 0.707 2 0 100.0"
-            << "Допуск: не менше 3.000 mm   •   Тренд: +1.0000 mm за вимір";
+            << "Допуск: не менше 3.000 mm   •   Тренд: +1.0000 mm за вимір" << "— 0.19 — 0.19 — 0.24";
         QTest::newRow("falling trend that rounds to zero")
             << device({1.0000002, 1.0000001, 1.0}) << "3 1.000 1.000 1.000 0.000 0.000 — — —"
-            << none + "   •   Тренд: +0.0000 mm за вимір";
+            << none + "   •   Тренд: +0.0000 mm за вимір" << "— — — — — —";
     }
     void dialogFigures()
     {
@@ -168,6 +175,38 @@ private slots:
             shown << dialog.tileValue(StatisticsDialog::Tile(tile))->text();
         QTEST(shown.join(u' '), "tiles");
         QTEST(dialog.information(), "information");
+        shown.clear();
+        for (int tile = 0; tile < StatisticsDialog::CapabilityTileCount; ++tile)
+            shown << dialog.capabilityValue(StatisticsDialog::CapabilityTile(tile))->text();
+        QTEST(shown.join(u' '), "capability");
+    }
+
+    // Graded colours, the figures in the export, and a point out of control named in the chart's tooltip.
+    void capabilityExportAndControl()
+    {
+        QList<double> values;
+        for (int i = 0; i < 21; ++i)
+            values.append(i == 10 ? 3.0 : 1.0 + 0.01 * (i % 2));
+        StatisticsDialog dialog({device(values.mid(0, 4), 7, 0.0, 2.0)}, 0, QString());
+        QVERIFY(dialog.capabilityValue(StatisticsDialog::Cp)->styleSheet().contains(Colour::Within));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("figures.csv"));
+        dialog.exporter()->setFileNameProvider([&](const QString &, const QString &) { return path; });
+        ModalAnswerer success(QMessageBox::Ok);
+        dialog.exporter()->exportCsv(*dialog.figures());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray csv = file.readAll();
+        QVERIFY2(csv.contains("\"Cp\",\"37.60\"") && csv.contains("\"Ppk\",\""), csv.constData());
+
+        StatisticsDialog spiked({device(values, 7, 0.0, 5.0)}, 0, QString());
+        ControlChartWidget *chart = spiked.controlChart();
+        chart->resize(400, 300);
+        QVERIFY(chart->flags().at(10) & Capability::BeyondThreeSigma);
+        const QString tip = chart->toolTipAt(chart->individualsArea().center());
+        QVERIFY2(tip.contains(QStringLiteral("№11 — правила 1")), qPrintable(tip));
+        QVERIFY(spiked.information().contains(QStringLiteral("Поза статистичним контролем")));
     }
 
     void dialogValueSets()

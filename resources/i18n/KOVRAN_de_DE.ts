@@ -204,6 +204,54 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         </message>
     </context>
     <context>
+        <name>ControlChartWidget</name>
+        <message>
+            <source>вимір №%1
+%2 %3</source>
+            <translation>Messung Nr. %1
+%2 %3</translation>
+        </message>
+        <message>
+            <source>ковзний розмах %1</source>
+            <translation>gleitende Spannweite %1</translation>
+        </message>
+        <message>
+            <source>порушує правила: %1</source>
+            <translation>verletzt Regeln: %1</translation>
+        </message>
+        <message numerus="yes">
+            <source>Поза статистичним контролем: %n точок</source>
+            <translation>
+                <numerusform>Außer statistischer Kontrolle: %n Punkt</numerusform>
+                <numerusform>Außer statistischer Kontrolle: %n Punkte</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>№%1 — правила %2</source>
+            <translation>Nr. %1 — Regeln %2</translation>
+        </message>
+        <message>
+            <source>… і ще %1</source>
+            <translation>… und %1 weitere</translation>
+        </message>
+        <message>
+            <source>Правила: 1 — точка за межею 3σ; 2 — дві з трьох за 2σ; 3 — чотири з п'яти за 1σ; 4 — вісім поспіль з одного боку.</source>
+            <translation>Regeln: 1 — ein Punkt jenseits 3σ; 2 — zwei von drei jenseits 2σ; 3 — vier von fünf jenseits 1σ; 4 — acht in Folge auf einer Seite.</translation>
+        </message>
+        <message>
+            <source>Замало даних для контрольної карти</source>
+            <translation>Zu wenig Daten für eine Regelkarte</translation>
+        </message>
+        <message>
+            <source>ВКМ</source>
+            <translation>OEG</translation>
+        </message>
+        <message>
+            <source>НКМ</source>
+            <translation>UEG</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -806,6 +854,14 @@ Messungen: %4</translation>
         <message>
             <source>Замало даних для гістограми</source>
             <translation>Zu wenig Daten für ein Histogramm</translation>
+        </message>
+        <message>
+            <source>НМ %1</source>
+            <translation>UGW %1</translation>
+        </message>
+        <message>
+            <source>ВМ %1</source>
+            <translation>OGW %1</translation>
         </message>
     </context>
     <context>
@@ -2115,6 +2171,53 @@ Neue Messbasis: %1</translation>
         <message>
             <source>Тренд: %1%2 %3 за вимір</source>
             <translation>Trend: %1%2 %3 pro Messung</translation>
+        </message>
+        <message>
+            <source>Придатність за короткочасним σ = MR̄ / 1,128 (ковзний розмах)</source>
+            <translation>Fähigkeit aus der kurzfristigen σ = MR̄ / 1,128 (gleitende Spannweite)</translation>
+        </message>
+        <message>
+            <source>Продуктивність за загальним σ (стандартне відхилення)</source>
+            <translation>Leistung aus der Gesamt-σ (Standardabweichung)</translation>
+        </message>
+        <message>
+            <source>Експорт</source>
+            <translation>Exportieren</translation>
+        </message>
+        <message>
+            <source>Контрольна карта (I-MR)</source>
+            <translation>Regelkarte (I-MR)</translation>
+        </message>
+        <message numerus="yes">
+            <source>Поза статистичним контролем: %n точок</source>
+            <translation>
+                <numerusform>Außer statistischer Kontrolle: %n Punkt</numerusform>
+                <numerusform>Außer statistischer Kontrolle: %n Punkte</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Показник</source>
+            <translation>Kennwert</translation>
+        </message>
+        <message>
+            <source>Значення</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Messgerät</translation>
+        </message>
+        <message>
+            <source>Одиниця</source>
+            <translation>Einheit</translation>
+        </message>
+        <message>
+            <source>Примітка</source>
+            <translation>Hinweis</translation>
+        </message>
+        <message>
+            <source>Статистика: %1</source>
+            <translation>Statistik: %1</translation>
         </message>
     </context>
     <context>

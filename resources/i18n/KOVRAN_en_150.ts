@@ -204,6 +204,54 @@ Please choose a different 'New address'.</translation>
         </message>
     </context>
     <context>
+        <name>ControlChartWidget</name>
+        <message>
+            <source>вимір №%1
+%2 %3</source>
+            <translation>measurement no. %1
+%2 %3</translation>
+        </message>
+        <message>
+            <source>ковзний розмах %1</source>
+            <translation>moving range %1</translation>
+        </message>
+        <message>
+            <source>порушує правила: %1</source>
+            <translation>breaks rules: %1</translation>
+        </message>
+        <message numerus="yes">
+            <source>Поза статистичним контролем: %n точок</source>
+            <translation>
+                <numerusform>Out of statistical control: %n point</numerusform>
+                <numerusform>Out of statistical control: %n points</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>№%1 — правила %2</source>
+            <translation>no. %1 — rules %2</translation>
+        </message>
+        <message>
+            <source>… і ще %1</source>
+            <translation>… and %1 more</translation>
+        </message>
+        <message>
+            <source>Правила: 1 — точка за межею 3σ; 2 — дві з трьох за 2σ; 3 — чотири з п'яти за 1σ; 4 — вісім поспіль з одного боку.</source>
+            <translation>Rules: 1 — a point beyond 3σ; 2 — two of three beyond 2σ; 3 — four of five beyond 1σ; 4 — eight in a row on one side.</translation>
+        </message>
+        <message>
+            <source>Замало даних для контрольної карти</source>
+            <translation>Not enough data for a control chart</translation>
+        </message>
+        <message>
+            <source>ВКМ</source>
+            <translation>UCL</translation>
+        </message>
+        <message>
+            <source>НКМ</source>
+            <translation>LCL</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -806,6 +854,14 @@ measurements: %4</translation>
         <message>
             <source>Замало даних для гістограми</source>
             <translation>Not enough data for a histogram</translation>
+        </message>
+        <message>
+            <source>НМ %1</source>
+            <translation>LSL %1</translation>
+        </message>
+        <message>
+            <source>ВМ %1</source>
+            <translation>USL %1</translation>
         </message>
     </context>
     <context>
@@ -2115,6 +2171,53 @@ New measuring base: %1</translation>
         <message>
             <source>Тренд: %1%2 %3 за вимір</source>
             <translation>Trend: %1%2 %3 per measurement</translation>
+        </message>
+        <message>
+            <source>Придатність за короткочасним σ = MR̄ / 1,128 (ковзний розмах)</source>
+            <translation>Capability from the short-term σ = MR̄ / 1.128 (moving range)</translation>
+        </message>
+        <message>
+            <source>Продуктивність за загальним σ (стандартне відхилення)</source>
+            <translation>Performance from the overall σ (standard deviation)</translation>
+        </message>
+        <message>
+            <source>Експорт</source>
+            <translation>Export</translation>
+        </message>
+        <message>
+            <source>Контрольна карта (I-MR)</source>
+            <translation>Control chart (I-MR)</translation>
+        </message>
+        <message numerus="yes">
+            <source>Поза статистичним контролем: %n точок</source>
+            <translation>
+                <numerusform>Out of statistical control: %n point</numerusform>
+                <numerusform>Out of statistical control: %n points</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Показник</source>
+            <translation>Figure</translation>
+        </message>
+        <message>
+            <source>Значення</source>
+            <translation>Value</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Instrument</translation>
+        </message>
+        <message>
+            <source>Одиниця</source>
+            <translation>Unit</translation>
+        </message>
+        <message>
+            <source>Примітка</source>
+            <translation>Note</translation>
+        </message>
+        <message>
+            <source>Статистика: %1</source>
+            <translation>Statistics: %1</translation>
         </message>
     </context>
     <context>

@@ -204,6 +204,54 @@ Veuillez choisir une autre « Nouvelle adresse ».</translation>
         </message>
     </context>
     <context>
+        <name>ControlChartWidget</name>
+        <message>
+            <source>вимір №%1
+%2 %3</source>
+            <translation>mesure n° %1
+%2 %3</translation>
+        </message>
+        <message>
+            <source>ковзний розмах %1</source>
+            <translation>étendue mobile %1</translation>
+        </message>
+        <message>
+            <source>порушує правила: %1</source>
+            <translation>enfreint les règles : %1</translation>
+        </message>
+        <message numerus="yes">
+            <source>Поза статистичним контролем: %n точок</source>
+            <translation>
+                <numerusform>Hors contrôle statistique : %n point</numerusform>
+                <numerusform>Hors contrôle statistique : %n points</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>№%1 — правила %2</source>
+            <translation>n° %1 — règles %2</translation>
+        </message>
+        <message>
+            <source>… і ще %1</source>
+            <translation>… et %1 de plus</translation>
+        </message>
+        <message>
+            <source>Правила: 1 — точка за межею 3σ; 2 — дві з трьох за 2σ; 3 — чотири з п'яти за 1σ; 4 — вісім поспіль з одного боку.</source>
+            <translation>Règles : 1 — un point au-delà de 3σ ; 2 — deux sur trois au-delà de 2σ ; 3 — quatre sur cinq au-delà de 1σ ; 4 — huit de suite du même côté.</translation>
+        </message>
+        <message>
+            <source>Замало даних для контрольної карти</source>
+            <translation>Pas assez de données pour une carte de contrôle</translation>
+        </message>
+        <message>
+            <source>ВКМ</source>
+            <translation>LSC</translation>
+        </message>
+        <message>
+            <source>НКМ</source>
+            <translation>LIC</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -806,6 +854,14 @@ mesures : %4</translation>
         <message>
             <source>Замало даних для гістограми</source>
             <translation>Trop peu de données pour un histogramme</translation>
+        </message>
+        <message>
+            <source>НМ %1</source>
+            <translation>LTI %1</translation>
+        </message>
+        <message>
+            <source>ВМ %1</source>
+            <translation>LTS %1</translation>
         </message>
     </context>
     <context>
@@ -2115,6 +2171,53 @@ Nouvelle base de mesure : %1</translation>
         <message>
             <source>Тренд: %1%2 %3 за вимір</source>
             <translation>Tendance : %1%2 %3 par mesure</translation>
+        </message>
+        <message>
+            <source>Придатність за короткочасним σ = MR̄ / 1,128 (ковзний розмах)</source>
+            <translation>Capabilité selon σ court terme = MR̄ / 1,128 (étendue mobile)</translation>
+        </message>
+        <message>
+            <source>Продуктивність за загальним σ (стандартне відхилення)</source>
+            <translation>Performance selon σ global (écart type)</translation>
+        </message>
+        <message>
+            <source>Експорт</source>
+            <translation>Exporter</translation>
+        </message>
+        <message>
+            <source>Контрольна карта (I-MR)</source>
+            <translation>Carte de contrôle (I-MR)</translation>
+        </message>
+        <message numerus="yes">
+            <source>Поза статистичним контролем: %n точок</source>
+            <translation>
+                <numerusform>Hors contrôle statistique : %n point</numerusform>
+                <numerusform>Hors contrôle statistique : %n points</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Показник</source>
+            <translation>Indicateur</translation>
+        </message>
+        <message>
+            <source>Значення</source>
+            <translation>Valeur</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Instrument</translation>
+        </message>
+        <message>
+            <source>Одиниця</source>
+            <translation>Unité</translation>
+        </message>
+        <message>
+            <source>Примітка</source>
+            <translation>Remarque</translation>
+        </message>
+        <message>
+            <source>Статистика: %1</source>
+            <translation>Statistiques : %1</translation>
         </message>
     </context>
     <context>

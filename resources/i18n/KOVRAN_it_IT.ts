@@ -204,6 +204,54 @@ Scegliere un altro «Nuovo indirizzo».</translation>
         </message>
     </context>
     <context>
+        <name>ControlChartWidget</name>
+        <message>
+            <source>вимір №%1
+%2 %3</source>
+            <translation>misura n. %1
+%2 %3</translation>
+        </message>
+        <message>
+            <source>ковзний розмах %1</source>
+            <translation>escursione mobile %1</translation>
+        </message>
+        <message>
+            <source>порушує правила: %1</source>
+            <translation>viola le regole: %1</translation>
+        </message>
+        <message numerus="yes">
+            <source>Поза статистичним контролем: %n точок</source>
+            <translation>
+                <numerusform>Fuori controllo statistico: %n punto</numerusform>
+                <numerusform>Fuori controllo statistico: %n punti</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>№%1 — правила %2</source>
+            <translation>n. %1 — regole %2</translation>
+        </message>
+        <message>
+            <source>… і ще %1</source>
+            <translation>… e altri %1</translation>
+        </message>
+        <message>
+            <source>Правила: 1 — точка за межею 3σ; 2 — дві з трьох за 2σ; 3 — чотири з п'яти за 1σ; 4 — вісім поспіль з одного боку.</source>
+            <translation>Regole: 1 — un punto oltre 3σ; 2 — due su tre oltre 2σ; 3 — quattro su cinque oltre 1σ; 4 — otto consecutivi dallo stesso lato.</translation>
+        </message>
+        <message>
+            <source>Замало даних для контрольної карти</source>
+            <translation>Dati insufficienti per una carta di controllo</translation>
+        </message>
+        <message>
+            <source>ВКМ</source>
+            <translation>LSC</translation>
+        </message>
+        <message>
+            <source>НКМ</source>
+            <translation>LIC</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -806,6 +854,14 @@ misure: %4</translation>
         <message>
             <source>Замало даних для гістограми</source>
             <translation>Dati insufficienti per un istogramma</translation>
+        </message>
+        <message>
+            <source>НМ %1</source>
+            <translation>LIS %1</translation>
+        </message>
+        <message>
+            <source>ВМ %1</source>
+            <translation>LSS %1</translation>
         </message>
     </context>
     <context>
@@ -2115,6 +2171,53 @@ Nuova base di misura: %1</translation>
         <message>
             <source>Тренд: %1%2 %3 за вимір</source>
             <translation>Andamento: %1%2 %3 per misura</translation>
+        </message>
+        <message>
+            <source>Придатність за короткочасним σ = MR̄ / 1,128 (ковзний розмах)</source>
+            <translation>Capacità dalla σ a breve termine = MR̄ / 1,128 (escursione mobile)</translation>
+        </message>
+        <message>
+            <source>Продуктивність за загальним σ (стандартне відхилення)</source>
+            <translation>Prestazione dalla σ complessiva (deviazione standard)</translation>
+        </message>
+        <message>
+            <source>Експорт</source>
+            <translation>Esporta</translation>
+        </message>
+        <message>
+            <source>Контрольна карта (I-MR)</source>
+            <translation>Carta di controllo (I-MR)</translation>
+        </message>
+        <message numerus="yes">
+            <source>Поза статистичним контролем: %n точок</source>
+            <translation>
+                <numerusform>Fuori controllo statistico: %n punto</numerusform>
+                <numerusform>Fuori controllo statistico: %n punti</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Показник</source>
+            <translation>Indice</translation>
+        </message>
+        <message>
+            <source>Значення</source>
+            <translation>Valore</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Strumento</translation>
+        </message>
+        <message>
+            <source>Одиниця</source>
+            <translation>Unità</translation>
+        </message>
+        <message>
+            <source>Примітка</source>
+            <translation>Nota</translation>
+        </message>
+        <message>
+            <source>Статистика: %1</source>
+            <translation>Statistiche: %1</translation>
         </message>
     </context>
     <context>

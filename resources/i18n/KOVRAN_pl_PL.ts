@@ -204,6 +204,55 @@ Wybierz inny 'Nowy adres'.</translation>
         </message>
     </context>
     <context>
+        <name>ControlChartWidget</name>
+        <message>
+            <source>вимір №%1
+%2 %3</source>
+            <translation>pomiar nr %1
+%2 %3</translation>
+        </message>
+        <message>
+            <source>ковзний розмах %1</source>
+            <translation>rozstęp ruchomy %1</translation>
+        </message>
+        <message>
+            <source>порушує правила: %1</source>
+            <translation>narusza reguły: %1</translation>
+        </message>
+        <message numerus="yes">
+            <source>Поза статистичним контролем: %n точок</source>
+            <translation>
+                <numerusform>Poza kontrolą statystyczną: %n punkt</numerusform>
+                <numerusform>Poza kontrolą statystyczną: %n punkty</numerusform>
+                <numerusform>Poza kontrolą statystyczną: %n punktów</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>№%1 — правила %2</source>
+            <translation>nr %1 — reguły %2</translation>
+        </message>
+        <message>
+            <source>… і ще %1</source>
+            <translation>… i %1 więcej</translation>
+        </message>
+        <message>
+            <source>Правила: 1 — точка за межею 3σ; 2 — дві з трьох за 2σ; 3 — чотири з п'яти за 1σ; 4 — вісім поспіль з одного боку.</source>
+            <translation>Reguły: 1 — punkt poza 3σ; 2 — dwa z trzech poza 2σ; 3 — cztery z pięciu poza 1σ; 4 — osiem kolejnych po jednej stronie.</translation>
+        </message>
+        <message>
+            <source>Замало даних для контрольної карти</source>
+            <translation>Za mało danych dla karty kontrolnej</translation>
+        </message>
+        <message>
+            <source>ВКМ</source>
+            <translation>GLK</translation>
+        </message>
+        <message>
+            <source>НКМ</source>
+            <translation>DLK</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -806,6 +855,14 @@ pomiarów: %4</translation>
         <message>
             <source>Замало даних для гістограми</source>
             <translation>Za mało danych dla histogramu</translation>
+        </message>
+        <message>
+            <source>НМ %1</source>
+            <translation>DGT %1</translation>
+        </message>
+        <message>
+            <source>ВМ %1</source>
+            <translation>GGT %1</translation>
         </message>
     </context>
     <context>
@@ -2115,6 +2172,54 @@ Nowa baza pomiaru: %1</translation>
         <message>
             <source>Тренд: %1%2 %3 за вимір</source>
             <translation>Trend: %1%2 %3 na pomiar</translation>
+        </message>
+        <message>
+            <source>Придатність за короткочасним σ = MR̄ / 1,128 (ковзний розмах)</source>
+            <translation>Zdolność z krótkoterminowego σ = MR̄ / 1,128 (rozstęp ruchomy)</translation>
+        </message>
+        <message>
+            <source>Продуктивність за загальним σ (стандартне відхилення)</source>
+            <translation>Wydajność z całkowitego σ (odchylenie standardowe)</translation>
+        </message>
+        <message>
+            <source>Експорт</source>
+            <translation>Eksportuj</translation>
+        </message>
+        <message>
+            <source>Контрольна карта (I-MR)</source>
+            <translation>Karta kontrolna (I-MR)</translation>
+        </message>
+        <message numerus="yes">
+            <source>Поза статистичним контролем: %n точок</source>
+            <translation>
+                <numerusform>Poza kontrolą statystyczną: %n punkt</numerusform>
+                <numerusform>Poza kontrolą statystyczną: %n punkty</numerusform>
+                <numerusform>Poza kontrolą statystyczną: %n punktów</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Показник</source>
+            <translation>Wskaźnik</translation>
+        </message>
+        <message>
+            <source>Значення</source>
+            <translation>Wartość</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Przyrząd</translation>
+        </message>
+        <message>
+            <source>Одиниця</source>
+            <translation>Jednostka</translation>
+        </message>
+        <message>
+            <source>Примітка</source>
+            <translation>Uwaga</translation>
+        </message>
+        <message>
+            <source>Статистика: %1</source>
+            <translation>Statystyka: %1</translation>
         </message>
     </context>
     <context>

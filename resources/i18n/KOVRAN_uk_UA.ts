@@ -204,6 +204,55 @@
         </message>
     </context>
     <context>
+        <name>ControlChartWidget</name>
+        <message>
+            <source>вимір №%1
+%2 %3</source>
+            <translation>вимір №%1
+%2 %3</translation>
+        </message>
+        <message>
+            <source>ковзний розмах %1</source>
+            <translation>ковзний розмах %1</translation>
+        </message>
+        <message>
+            <source>порушує правила: %1</source>
+            <translation>порушує правила: %1</translation>
+        </message>
+        <message numerus="yes">
+            <source>Поза статистичним контролем: %n точок</source>
+            <translation>
+                <numerusform>Поза статистичним контролем: %n точка</numerusform>
+                <numerusform>Поза статистичним контролем: %n точки</numerusform>
+                <numerusform>Поза статистичним контролем: %n точок</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>№%1 — правила %2</source>
+            <translation>№%1 — правила %2</translation>
+        </message>
+        <message>
+            <source>… і ще %1</source>
+            <translation>… і ще %1</translation>
+        </message>
+        <message>
+            <source>Правила: 1 — точка за межею 3σ; 2 — дві з трьох за 2σ; 3 — чотири з п'яти за 1σ; 4 — вісім поспіль з одного боку.</source>
+            <translation>Правила: 1 — точка за межею 3σ; 2 — дві з трьох за 2σ; 3 — чотири з п'яти за 1σ; 4 — вісім поспіль з одного боку.</translation>
+        </message>
+        <message>
+            <source>Замало даних для контрольної карти</source>
+            <translation>Замало даних для контрольної карти</translation>
+        </message>
+        <message>
+            <source>ВКМ</source>
+            <translation>ВКМ</translation>
+        </message>
+        <message>
+            <source>НКМ</source>
+            <translation>НКМ</translation>
+        </message>
+    </context>
+    <context>
         <name>DeviceEditDialog</name>
         <message>
             <source>Редагування параметрів приладу</source>
@@ -806,6 +855,14 @@
         <message>
             <source>Замало даних для гістограми</source>
             <translation>Замало даних для гістограми</translation>
+        </message>
+        <message>
+            <source>НМ %1</source>
+            <translation>НМ %1</translation>
+        </message>
+        <message>
+            <source>ВМ %1</source>
+            <translation>ВМ %1</translation>
         </message>
     </context>
     <context>
@@ -2115,6 +2172,54 @@ avg: %3</translation>
         <message>
             <source>Тренд: %1%2 %3 за вимір</source>
             <translation>Тренд: %1%2 %3 за вимір</translation>
+        </message>
+        <message>
+            <source>Придатність за короткочасним σ = MR̄ / 1,128 (ковзний розмах)</source>
+            <translation>Придатність за короткочасним σ = MR̄ / 1,128 (ковзний розмах)</translation>
+        </message>
+        <message>
+            <source>Продуктивність за загальним σ (стандартне відхилення)</source>
+            <translation>Продуктивність за загальним σ (стандартне відхилення)</translation>
+        </message>
+        <message>
+            <source>Експорт</source>
+            <translation>Експорт</translation>
+        </message>
+        <message>
+            <source>Контрольна карта (I-MR)</source>
+            <translation>Контрольна карта (I-MR)</translation>
+        </message>
+        <message numerus="yes">
+            <source>Поза статистичним контролем: %n точок</source>
+            <translation>
+                <numerusform>Поза статистичним контролем: %n точка</numerusform>
+                <numerusform>Поза статистичним контролем: %n точки</numerusform>
+                <numerusform>Поза статистичним контролем: %n точок</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>Показник</source>
+            <translation>Показник</translation>
+        </message>
+        <message>
+            <source>Значення</source>
+            <translation>Значення</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Прилад</translation>
+        </message>
+        <message>
+            <source>Одиниця</source>
+            <translation>Одиниця</translation>
+        </message>
+        <message>
+            <source>Примітка</source>
+            <translation>Примітка</translation>
+        </message>
+        <message>
+            <source>Статистика: %1</source>
+            <translation>Статистика: %1</translation>
         </message>
     </context>
     <context>

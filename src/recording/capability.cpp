@@ -125,16 +125,13 @@ QList<unsigned> westernElectricFlags(const QList<double> &values, const ControlL
     if (!(limits.sigma > 0.0))
         return {};
     const qsizetype n = values.size();
-    // Each point's distance from the centre in sigmas.
-    QList<double> z(n);
-    for (qsizetype i = 0; i < n; ++i)
-        z[i] = (values.at(i) - limits.centre) / limits.sigma;
-
+    // A point's distance from the centre in sigmas.
+    const auto z = [&](qsizetype i) { return (values.at(i) - limits.centre) / limits.sigma; };
     // How many of the `window` points ending at i lie beyond `zone` on the side `sign`.
     const auto beyond = [&z](qsizetype i, int window, double zone, int sign) {
         int count = 0;
         for (qsizetype j = i - window + 1; j <= i; ++j)
-            count += sign * z.at(j) > zone ? 1 : 0;
+            count += sign * z(j) > zone ? 1 : 0;
         return count;
     };
 
@@ -142,7 +139,7 @@ QList<unsigned> westernElectricFlags(const QList<double> &values, const ControlL
     int run = 0;  // points in a row on one side of the centre, ending at i
     int side = 0; // +1 above, -1 below, 0 on the centre
     for (qsizetype i = 0; i < n; ++i) {
-        const double zi = z.at(i);
+        const double zi = z(i);
         if (std::abs(zi) > 3.0)
             flags[i] |= BeyondThreeSigma;
         const int sign = zi > 0.0 ? 1 : (zi < 0.0 ? -1 : 0);

@@ -1,8 +1,11 @@
 #include "recording/histogramwidget.h"
 
+#include "devices/tolerance.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QToolTip>
 
 #include <algorithm>
@@ -42,12 +45,39 @@ HistogramWidget::HistogramWidget(QWidget *parent)
     setMinimumHeight(150);
 }
 
-void HistogramWidget::setData(const QList<double> &values, int precision, const QString &unit)
+void HistogramWidget::setData(const QList<double> &values, int precision, const QString &unit, int measuringType,
+                              double limitMin, double limitMax)
 {
     m_bins = Statistics::histogram(values);
     m_precision = precision;
     m_unit = unit;
+    m_measuringType = measuringType;
+    m_limitMin = limitMin;
+    m_limitMax = limitMax;
+    const Statistics::Summary summary = Statistics::summarize(values);
+    m_mean = summary.mean;
+    m_sigma = summary.stdDev;
+    m_count = summary.count;
+    m_axisLow = m_bins.min;
+    m_axisHigh = m_bins.max;
+    if (!m_bins.counts.isEmpty()) {
+        if (measuringType == MeasuringMode::MinLimits || measuringType == MeasuringMode::RangeLimits)
+            m_axisLow = std::min(m_axisLow, limitMin);
+        if (measuringType == MeasuringMode::MaxLimits || measuringType == MeasuringMode::RangeLimits)
+            m_axisHigh = std::max(m_axisHigh, limitMax);
+        // A little room, so a limit at the edge of the data is not hidden by the frame.
+        if (m_axisLow < m_bins.min || m_axisHigh > m_bins.max) {
+            const double margin = (m_axisHigh - m_axisLow) * 0.03;
+            m_axisLow -= margin;
+            m_axisHigh += margin;
+        }
+    }
     update();
+}
+
+double HistogramWidget::xOf(double value, const QRectF &area) const
+{
+    return area.left() + (value - m_axisLow) / (m_axisHigh - m_axisLow) * area.width();
 }
 
 QRectF HistogramWidget::plotArea() const
@@ -61,7 +91,12 @@ QString HistogramWidget::toolTipAt(const QPointF &pos) const
     const int k = int(m_bins.counts.size());
     if (k == 0 || area.width() <= 0 || !area.contains(pos))
         return QString();
-    const int i = Statistics::binAt(pos.x() - area.left(), area.width(), k);
+    // The bars cover [min, max] of the values; the scale may reach further, out to the limits.
+    const double left = xOf(m_bins.min, area);
+    const double right = xOf(m_bins.max, area);
+    if (pos.x() < left || pos.x() > right)
+        return QString();
+    const int i = Statistics::binAt(pos.x() - left, right - left, k);
     return tr("%1 … %2 %3\nвимірів: %4")
         .arg(Statistics::fixed(m_bins.lowerBound(i), m_precision),
              Statistics::fixed(m_bins.upperBound(i), m_precision), m_unit)
@@ -97,23 +132,55 @@ void HistogramWidget::paintEvent(QPaintEvent *)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(Colour::Series));
-    const double slot = area.width() / k;
+    const double barsLeft = xOf(m_bins.min, area);
+    const double slot = (xOf(m_bins.max, area) - barsLeft) / k;
     for (int i = 0; i < k; ++i) {
         const int count = m_bins.counts.at(i);
         const double h = area.height() * count / m;
         if (count == 0 || h <= 0.5)
             continue;
         const double w = std::max(1.0, slot - 2.0);
-        const QRectF bar(area.left() + i * slot + 1.0, area.bottom() - h, w, h);
+        const QRectF bar(barsLeft + i * slot + 1.0, area.bottom() - h, w, h);
         p.drawPath(barPath(bar, std::min({4.0, h, w / 2.0})));
+    }
+
+    // The normal curve of the values' mean and spread, scaled to counts per bin: n · bin width · density.
+    if (m_sigma > 0.0) {
+        const double binWidth = (m_bins.max - m_bins.min) / k;
+        const double scale = m_count * binWidth / (m_sigma * std::sqrt(2.0 * M_PI));
+        QPolygonF curve;
+        const int steps = std::max(2, int(area.width() / 3));
+        for (int i = 0; i <= steps; ++i) {
+            const double v = m_axisLow + (m_axisHigh - m_axisLow) * i / steps;
+            const double z = (v - m_mean) / m_sigma;
+            const double count = scale * std::exp(-0.5 * z * z);
+            curve.append(QPointF(xOf(v, area), area.bottom() - std::min(count / m, 1.2) * area.height()));
+        }
+        p.setPen(QPen(QColor(Colour::Trend), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(curve);
     }
     p.setRenderHint(QPainter::Antialiasing, false);
 
     p.setFont(smallerFont(font()));
+    const auto limitLine = [&](double value, const QString &label, Qt::Alignment side) {
+        const double x = std::round(xOf(value, area)) + 0.5;
+        p.setPen(QPen(QColor(Colour::Limit), 1, Qt::DashLine));
+        p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+        p.setPen(QColor(Colour::Limit));
+        const QRectF box = side == Qt::AlignRight ? QRectF(x - 204, area.top(), 200, 16)
+                                                  : QRectF(x + 4, area.top(), 200, 16);
+        p.drawText(box, side | Qt::AlignTop, label);
+    };
+    if (m_measuringType == MeasuringMode::MinLimits || m_measuringType == MeasuringMode::RangeLimits)
+        limitLine(m_limitMin, tr("НМ %1").arg(Statistics::fixed(m_limitMin, m_precision)), Qt::AlignLeft);
+    if (m_measuringType == MeasuringMode::MaxLimits || m_measuringType == MeasuringMode::RangeLimits)
+        limitLine(m_limitMax, tr("ВМ %1").arg(Statistics::fixed(m_limitMax, m_precision)), Qt::AlignRight);
+
     p.setPen(QColor(Colour::Secondary));
     const QRectF under(area.left(), area.bottom() + 4, area.width(), 20);
-    p.drawText(under, Qt::AlignLeft | Qt::AlignTop, Statistics::fixed(m_bins.min, m_precision));
-    p.drawText(under, Qt::AlignRight | Qt::AlignTop, Statistics::fixed(m_bins.max, m_precision));
+    p.drawText(under, Qt::AlignLeft | Qt::AlignTop, Statistics::fixed(m_axisLow, m_precision));
+    p.drawText(under, Qt::AlignRight | Qt::AlignTop, Statistics::fixed(m_axisHigh, m_precision));
 }
 
 void HistogramWidget::mouseMoveEvent(QMouseEvent *event)

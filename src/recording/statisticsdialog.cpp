@@ -1,6 +1,9 @@
 #include "recording/statisticsdialog.h"
 
+#include "recording/capability.h"
+#include "recording/controlchartwidget.h"
 #include "recording/histogramwidget.h"
+#include "recording/tableexporter.h"
 #include "recording/trendwidget.h"
 
 #include <QComboBox>
@@ -10,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardItem>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
@@ -36,7 +40,7 @@ StatisticsDialog::StatisticsDialog(const QList<DeviceStats> &devices, int initia
     , m_devices(devices)
 {
     setWindowTitle(tr("Статистика"));
-    setMinimumSize(940, 700);
+    setMinimumSize(1100, 700);
 
     m_list = new QListWidget(this);
     m_list->setFixedWidth(200);
@@ -64,17 +68,33 @@ StatisticsDialog::StatisticsDialog(const QList<DeviceStats> &devices, int initia
     const QString captions[TileCount] = {tr("Кількість"), tr("Середнє"),       tr("Мінімум"),
                                          tr("Максимум"),  tr("Розмах"),        tr("Ст. відхилення"),
                                          tr("У допуску"), tr("Поза допуском"), tr("Придатних, %")};
-    for (int i = 0; i < TileCount; ++i) {
+    const auto addTile = [&](const QString &text, int row, int column, QList<QLabel *> &captionList,
+                             QList<QLabel *> &valueList) {
         auto *tile = new QVBoxLayout;
-        auto *caption = new QLabel(captions[i], panel);
+        auto *caption = new QLabel(text, panel);
         caption->setStyleSheet(QStringLiteral("color: #777; font-size: 12px; background: transparent;"));
         auto *value = new QLabel(QString::fromUtf8(kDash), panel);
         value->setStyleSheet(valueStyle("#222"));
         tile->addWidget(caption);
         tile->addWidget(value);
-        grid->addLayout(tile, i / 3, i % 3);
-        m_tiles.append(value);
-    }
+        grid->addLayout(tile, row, column);
+        captionList.append(caption);
+        valueList.append(value);
+    };
+    for (int i = 0; i < TileCount; ++i)
+        addTile(captions[i], i / 3, i % 3, m_captions, m_tiles);
+    // Capability: the short-term figures from the moving range, the overall ones from the standard deviation.
+    const QString capabilityCaptions[CapabilityTileCount] = {QStringLiteral("Cp"),  QStringLiteral("Cpk"),
+                                                             QStringLiteral("Cpu"), QStringLiteral("Cpl"),
+                                                             QStringLiteral("Pp"),  QStringLiteral("Ppk")};
+    for (int i = 0; i < CapabilityTileCount; ++i)
+        addTile(capabilityCaptions[i], i / 2, 3 + i % 2, m_capabilityCaptions, m_capabilityTiles);
+    for (int i = Cp; i <= Cpl; ++i)
+        m_capabilityCaptions[i]->setToolTip(tr("Придатність за короткочасним σ = MR̄ / 1,128 (ковзний розмах)"));
+    for (int i = Pp; i <= Ppk; ++i)
+        m_capabilityCaptions[i]->setToolTip(tr("Продуктивність за загальним σ (стандартне відхилення)"));
+    for (QLabel *caption : std::as_const(m_capabilityCaptions))
+        m_capabilityTiles[m_capabilityCaptions.indexOf(caption)]->setToolTip(caption->toolTip());
 
     m_info = new QLabel(this);
     m_info->setStyleSheet(QStringLiteral("color: #888; font-size: 12px;"));
@@ -82,6 +102,11 @@ StatisticsDialog::StatisticsDialog(const QList<DeviceStats> &devices, int initia
 
     m_histogram = new HistogramWidget(this);
     m_trend = new TrendWidget(this);
+    m_controlChart = new ControlChartWidget(this);
+    m_exporter = new TableExporter(this);
+    auto *exportButton = new QPushButton(tr("Експорт"), this);
+    exportButton->setObjectName(QStringLiteral("exportButton"));
+    connect(exportButton, &QPushButton::clicked, this, &StatisticsDialog::exportFigures);
     auto *close = new QPushButton(tr("Закрити"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
@@ -91,12 +116,20 @@ StatisticsDialog::StatisticsDialog(const QList<DeviceStats> &devices, int initia
     right->addLayout(chooser);
     right->addWidget(panel);
     right->addWidget(m_info);
-    right->addWidget(new QLabel(tr("Розподіл значень"), this));
-    right->addWidget(m_histogram, 1);
-    right->addWidget(new QLabel(tr("Тренд за порядком вимірювання"), this));
-    right->addWidget(m_trend, 1);
+    // Histogram and run chart on the left, the control chart beside them.
+    auto *charts = new QGridLayout;
+    charts->addWidget(new QLabel(tr("Розподіл значень"), this), 0, 0);
+    charts->addWidget(m_histogram, 1, 0);
+    charts->addWidget(new QLabel(tr("Тренд за порядком вимірювання"), this), 2, 0);
+    charts->addWidget(m_trend, 3, 0);
+    charts->addWidget(new QLabel(tr("Контрольна карта (I-MR)"), this), 0, 1);
+    charts->addWidget(m_controlChart, 1, 1, 3, 1);
+    charts->setRowStretch(1, 1);
+    charts->setRowStretch(3, 1);
+    right->addLayout(charts, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(exportButton);
     buttons->addWidget(close);
     right->addLayout(buttons);
 
@@ -169,9 +202,14 @@ void StatisticsDialog::recompute()
         for (int i = Mean; i < TileCount; ++i)
             m_tiles[i]->setText(dash);
         m_info->clear();
+        for (QLabel *tile : std::as_const(m_capabilityTiles)) {
+            tile->setText(dash);
+            tile->setStyleSheet(valueStyle("#222"));
+        }
         m_histogram->setData({}, d, m_current.unit);
         m_trend->setData({}, d, m_current.unit, m_current.measuringType, m_current.limitMin,
                          m_current.limitMax);
+        m_controlChart->setData({}, d, m_current.unit);
         return;
     }
 
@@ -207,8 +245,27 @@ void StatisticsDialog::recompute()
             info = tr("Допуск: не менше %1 %2").arg(fixed(m_current.limitMin), m_current.unit);
     }
 
-    m_histogram->setData(values, d, m_current.unit);
+    const Capability::Indices capability =
+        Capability::compute(values, type, m_current.limitMin, m_current.limitMax);
+    const double figures[CapabilityTileCount] = {capability.cp,  capability.cpk, capability.cpu,
+                                                 capability.cpl, capability.pp,  capability.ppk};
+    for (int i = 0; i < CapabilityTileCount; ++i) {
+        const Capability::Grade grade = Capability::grade(figures[i]);
+        m_capabilityTiles[i]->setText(grade == Capability::Grade::Undefined ? dash
+                                                                            : QString::number(figures[i], 'f', 2));
+        const QString colour = Capability::gradeColour(grade);
+        m_capabilityTiles[i]->setStyleSheet(
+            valueStyle(colour.isEmpty() ? "#222" : qPrintable(colour)));
+    }
+
+    m_histogram->setData(values, d, m_current.unit, type, m_current.limitMin, m_current.limitMax);
     m_trend->setData(values, d, m_current.unit, type, m_current.limitMin, m_current.limitMax);
+    m_controlChart->setData(values, d, m_current.unit);
+    if (m_controlChart->outOfControlCount() > 0) {
+        const QString control = tr("Поза статистичним контролем: %n точок", nullptr,
+                                   m_controlChart->outOfControlCount());
+        info = info.isEmpty() ? control : info + QStringLiteral("   •   ") + control;
+    }
 
     const double slope = m_trend->slope();
     if (n >= 2 && !std::isnan(slope)) {
@@ -220,4 +277,32 @@ void StatisticsDialog::recompute()
         info = info.isEmpty() ? trend : info + QStringLiteral("   •   ") + trend;
     }
     m_info->setText(info);
+}
+
+QAbstractItemModel *StatisticsDialog::figures()
+{
+    if (!m_figures)
+        m_figures = new QStandardItemModel(this);
+    m_figures->clear();
+    m_figures->setHorizontalHeaderLabels({tr("Показник"), tr("Значення")});
+    const auto add = [this](const QString &figure, const QString &value) {
+        m_figures->appendRow({new QStandardItem(figure), new QStandardItem(value)});
+    };
+    add(tr("Прилад"), m_current.name);
+    add(tr("Рахувати за:").remove(u':'), m_valueSet->currentText());
+    if (!m_current.unit.isEmpty())
+        add(tr("Одиниця"), m_current.unit);
+    for (int i = 0; i < TileCount; ++i)
+        add(m_captions.at(i)->text(), m_tiles.at(i)->text());
+    for (int i = 0; i < CapabilityTileCount; ++i)
+        add(m_capabilityCaptions.at(i)->text(), m_capabilityTiles.at(i)->text());
+    if (!m_info->text().isEmpty())
+        add(tr("Примітка"), m_info->text());
+    return m_figures;
+}
+
+void StatisticsDialog::exportFigures()
+{
+    m_exporter->setReportTitle(tr("Статистика: %1").arg(m_current.name));
+    m_exporter->askAndExport(*figures());
 }

@@ -9,7 +9,11 @@
 class QComboBox;
 class QLabel;
 class QListWidget;
+class ControlChartWidget;
 class HistogramWidget;
+class QAbstractItemModel;
+class QStandardItemModel;
+class TableExporter;
 class TrendWidget;
 
 // Summary figures, a histogram and a run chart of one device at a time, over a copy of the recorded
@@ -28,6 +32,8 @@ class StatisticsDialog : public QDialog
 public:
     // Tiles in their on-screen order.
     enum Tile { Count, Mean, Minimum, Maximum, Range, StdDev, Within, Outside, PassRate, TileCount };
+    // Capability tiles, in a column pair beside the others: Cp Cpk / Cpu Cpl / Pp Ppk.
+    enum CapabilityTile { Cp, Cpk, Cpu, Cpl, Pp, Ppk, CapabilityTileCount };
 
     StatisticsDialog(const QList<DeviceStats> &devices, int initialIndex, const QString &sourceText,
                      QWidget *parent = nullptr);
@@ -39,12 +45,20 @@ public:
     void recompute();
 
     QLabel *tileValue(Tile tile) const { return m_tiles.at(tile); }
+    QLabel *capabilityValue(CapabilityTile tile) const { return m_capabilityTiles.at(tile); }
     QString heading() const;
     QString information() const;
     QComboBox *valueSetBox() const { return m_valueSet; }
     QListWidget *deviceList() const { return m_list; }
     HistogramWidget *histogram() const { return m_histogram; }
     TrendWidget *trend() const { return m_trend; }
+    ControlChartWidget *controlChart() const { return m_controlChart; }
+
+    // Every figure shown, as two columns (figure, value), for the export.
+    QAbstractItemModel *figures();
+    // Asks for the format and the file and writes the figures of the instrument on show.
+    void exportFigures();
+    TableExporter *exporter() const { return m_exporter; }
 
 private:
     QList<DeviceStats> m_devices;
@@ -53,7 +67,13 @@ private:
     QLabel *m_heading = nullptr;
     QComboBox *m_valueSet = nullptr;
     QList<QLabel *> m_tiles;
+    QList<QLabel *> m_captions;
+    QList<QLabel *> m_capabilityTiles;
+    QList<QLabel *> m_capabilityCaptions;
     QLabel *m_info = nullptr;
     HistogramWidget *m_histogram = nullptr;
     TrendWidget *m_trend = nullptr;
+    ControlChartWidget *m_controlChart = nullptr;
+    TableExporter *m_exporter = nullptr;
+    QStandardItemModel *m_figures = nullptr;
 };

@@ -95,7 +95,7 @@ void TableExporter::exportPdf(const QAbstractItemModel &model)
                                      QCoreApplication::translate("MeasuringSystem", "PDF Files (*.pdf)"));
     if (path.isEmpty())
         return;
-    if (!writePdf(model, path, reportTitle())) {
+    if (!writePdf(model, path, m_title.isEmpty() ? reportTitle() : m_title)) {
         warnWriteFailed();
         return;
     }

@@ -43,6 +43,8 @@ public:
     // The translated report heading.
     static QString reportTitle();
 
+    // The PDF report's heading; reportTitle() when none is set.
+    void setReportTitle(const QString &title) { m_title = title; }
     // Replaces the save-file dialog (tests, scripted exports). An empty answer means cancel.
     void setFileNameProvider(FileNameProvider provider);
 
@@ -53,4 +55,5 @@ private:
 
     QPointer<QWidget> m_dialogParent;
     FileNameProvider m_fileNameProvider;
+    QString m_title;
 };

@@ -1,10 +1,10 @@
 #include "recording/trendwidget.h"
 
+#include "recording/seriespainter.h"
 #include "recording/statistics.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPolygonF>
 #include <QToolTip>
 
 #include <cmath>
@@ -108,48 +108,8 @@ void TrendWidget::paintEvent(QPaintEvent *)
             limitLine(m_limitMax, tr("верхня межа"));
     }
 
+    paintSeries(p, area, m_values, yOf, QColor(Colour::Series), SeriesStyle{});
     p.setRenderHint(QPainter::Antialiasing);
-    const QColor series(Colour::Series);
-    const int columns = int(area.width());
-    if (n <= columns) {
-        QPolygonF line;
-        line.reserve(n);
-        for (int i = 0; i < n; ++i)
-            line.append(QPointF(xOf(i), yOf(m_values.at(i))));
-        p.setPen(QPen(series, 2));
-        p.drawPolyline(line);
-        p.setPen(QPen(Qt::white, 2));
-        p.setBrush(series);
-        for (const QPointF &point : std::as_const(line))
-            p.drawEllipse(point, 4, 4);
-    } else {
-        // More points than pixel columns: each column shows the span its points cover, joined to the
-        // next column, which is what the full polyline would paint there at a fraction of the cost.
-        // One 2-pixel bar per column from the lowest to the highest point that falls into it, stretched to
-        // meet the previous column so the band stays connected like the polyline it stands for.
-        const QList<Envelope> envelope = columnEnvelope(m_values, columns + 1);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        double previousMin = kNaN;
-        double previousMax = kNaN;
-        for (int c = 0; c < envelope.size(); ++c) {
-            const Envelope &e = envelope.at(c);
-            if (std::isnan(e.min))
-                continue;
-            double top = yOf(e.max);
-            double bottom = yOf(e.min);
-            if (!std::isnan(previousMin)) {
-                top = std::min(top, yOf(previousMin));
-                bottom = std::max(bottom, yOf(previousMax));
-            }
-            previousMin = e.min;
-            previousMax = e.max;
-            const int x = int(std::lround(area.left() + c * area.width() / columns)) - 1;
-            const int y0 = int(std::floor(top - 1.0));
-            const int y1 = int(std::ceil(bottom + 1.0));
-            p.fillRect(QRect(x, y0, 2, y1 - y0), series);
-        }
-        p.setRenderHint(QPainter::Antialiasing);
-    }
 
     if (!std::isnan(m_slope)) {
         const double half = (n - 1) / 2.0;
