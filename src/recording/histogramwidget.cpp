@@ -147,7 +147,8 @@ void HistogramWidget::paintEvent(QPaintEvent *)
     // The normal curve of the values' mean and spread, scaled to counts per bin: n · bin width · density.
     if (m_sigma > 0.0) {
         const double binWidth = (m_bins.max - m_bins.min) / k;
-        const double scale = m_count * binWidth / (m_sigma * std::sqrt(2.0 * M_PI));
+        const double sqrtTwoPi = 2.5066282746310002; // √(2π)
+        const double scale = m_count * binWidth / (m_sigma * sqrtTwoPi);
         QPolygonF curve;
         const int steps = std::max(2, int(area.width() / 3));
         for (int i = 0; i <= steps; ++i) {
