@@ -233,6 +233,25 @@ private slots:
         }
     }
 
+    // A million values, one bar per pixel column: a spike at the start, one inside a column and a dip at
+    // the end all reach their bars, and on a rising line each bar meets the one before it.
+    void columnBarsKeepTheExtremes()
+    {
+        const PlotMapping m{QRectF(0, 0, 500, 100), PlotRanges{1, 1e6, 0, 100}};
+        QList<double> values = ramp(1000000, 0.0, 5e-5);
+        values[0] = 20;
+        values[500500] = 90;
+        values.last() = 10;
+        const QList<ColumnBar> bars = columnBars(values, m);
+        QCOMPARE(bars.first().top, m.toY(20));
+        QCOMPARE(bars.last().bottom, m.toY(10));
+        QCOMPARE(
+            std::min_element(bars.begin(), bars.end(), [](auto a, auto b) { return a.top < b.top; })->top,
+            m.toY(90));
+        for (int k = 1; k < bars.size(); ++k)
+            QVERIFY2(bars[k].bottom >= bars[k - 1].top, qPrintable(QString::number(k)));
+    }
+
     // A million values: the line is there, the single spike too.
     void aMillionValues()
     {

@@ -150,40 +150,44 @@ IndexSpan measurementSpan(const PlotMapping &map, int count, double fromPixel, d
     return {first, last};
 }
 
-QPolygonF columnEnvelope(const QList<double> &values, const PlotMapping &map)
+QList<ColumnBar> columnBars(const QList<double> &values, const PlotMapping &map)
 {
-    QPolygonF line;
+    QList<ColumnBar> bars;
     const IndexSpan span = measurementSpan(map, int(values.size()), map.area.left(), map.area.right());
-    const double top = map.area.top();
-    const double bottom = map.area.bottom();
-    int column = std::numeric_limits<int>::min();
-    double first = 0.0, low = 0.0, high = 0.0, last = 0.0;
-    auto flush = [&] {
-        if (column == std::numeric_limits<int>::min())
-            return;
-        const double x = column + 0.5;
-        line << QPointF(x, first);
-        // End the column on the side where its last value is, so the stroke does not double back.
-        if (std::abs(last - high) < std::abs(last - low))
-            line << QPointF(x, low) << QPointF(x, high);
-        else
-            line << QPointF(x, high) << QPointF(x, low);
-        line << QPointF(x, last);
+    if (span.size() == 0)
+        return bars;
+    // Measurement j lies at x0 + j * step. Column c takes the measurements from firstIn(c) on; the
+    // columns just outside the area take whatever lies beyond them, which the clip cuts off anyway.
+    const double step = map.area.width() / (map.ranges.xMax - map.ranges.xMin);
+    const double x0 = map.toX(1.0);
+    const auto firstIn = [&](int column) {
+        return std::clamp(clampToInt(std::ceil((column - x0) / step)), span.first, span.last + 1);
     };
-    for (int j = span.first; j <= span.last; ++j) {
-        const int c = clampToInt(std::floor(map.toX(j + 1)));
-        const double y = clampPixel(map.toY(values.at(j)), top, bottom);
-        if (c != column) {
-            flush();
-            column = c;
-            first = low = high = y;
+    const int firstColumn =
+        std::max(clampToInt(std::floor(x0 + span.first * step)), clampToInt(std::floor(map.area.left())) - 1);
+    const int lastColumn =
+        std::min(clampToInt(std::floor(x0 + span.last * step)), clampToInt(std::floor(map.area.right())) + 1);
+    bars.reserve(std::max(0, lastColumn - firstColumn + 1));
+    int begin = span.first;
+    for (int c = firstColumn; c <= lastColumn; ++c) {
+        const int end = c == lastColumn ? span.last + 1 : firstIn(c + 1);
+        if (end <= begin)
+            continue;
+        double low = values.at(begin), high = low;
+        for (int j = begin + 1; j < end; ++j) {
+            low = std::min(low, values.at(j));
+            high = std::max(high, values.at(j));
         }
-        low = std::min(low, y);
-        high = std::max(high, y);
-        last = y;
+        if (!bars.isEmpty()) {
+            low = std::min(low, values.at(begin - 1));
+            high = std::max(high, values.at(begin - 1));
+        }
+        // The Y axis points up: the highest value is the top row.
+        bars.append({c, clampPixel(map.toY(high), map.area.top(), map.area.bottom()),
+                     clampPixel(map.toY(low), map.area.top(), map.area.bottom())});
+        begin = end;
     }
-    flush();
-    return line;
+    return bars;
 }
 
 QList<QLineF> xyColumnEnvelope(const QList<double> &xs, const QList<double> &ys, const PlotMapping &map)
@@ -220,11 +224,15 @@ NearestPoint nearestOnY(const QList<ChartSeries> &series, const PlotMapping &map
         const QList<double> &values = series.at(i).values;
         const IndexSpan span = measurementSpan(map, int(values.size()), pos.x() - radius, pos.x() + radius);
         for (int j = span.first; j <= span.last; ++j) {
-            const QPointF point(map.toX(j + 1), map.toY(values.at(j)));
+            // Most of a long series' values in reach sideways are out of reach up or down.
+            const double y = map.toY(values.at(j));
+            const double dy = y - pos.y();
+            if (dy * dy >= kHitDistanceSquared)
+                continue;
+            const QPointF point(map.toX(j + 1), y);
             if (!map.area.contains(point))
                 continue;
             const double dx = point.x() - pos.x();
-            const double dy = point.y() - pos.y();
             const double d2 = dx * dx + dy * dy;
             if (d2 < kHitDistanceSquared && (best.index < 0 || d2 < best.distanceSquared))
                 best = {i, j, d2};

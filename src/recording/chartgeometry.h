@@ -3,7 +3,6 @@
 #include <QLineF>
 #include <QList>
 #include <QPointF>
-#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 
@@ -96,9 +95,17 @@ struct IndexSpan
 };
 IndexSpan measurementSpan(const PlotMapping &map, int count, double fromPixel, double toPixel);
 
-// A polyline that looks like the all-on-Y line of a series with more values than the area has pixel
-// columns: per column the first, lowest, highest and last value, so every spike stays visible.
-QPolygonF columnEnvelope(const QList<double> &values, const PlotMapping &map);
+// What the all-on-Y line of a series with more values than the area has pixel columns covers in each
+// column: from the highest to the lowest value that falls into it, stretched to the previous column's
+// last value where the line comes in from, so every spike stays visible and the bars join up. A
+// column's values are a run of consecutive measurements; only its extremes are mapped to pixels.
+struct ColumnBar
+{
+    int column = 0;   // pixel column, x from column to column + 1
+    double top = 0.0; // pixel rows, top <= bottom
+    double bottom = 0.0;
+};
+QList<ColumnBar> columnBars(const QList<double> &values, const PlotMapping &map);
 
 // The same idea for an X-Y cloud: per pixel column one vertical stroke from the lowest to the highest
 // point that falls into it.

@@ -7,8 +7,8 @@
 
 // Draws the recorded values: every series against its measurement number (all-on-Y), or one device's
 // values against another's, paired by measurement order (X-Y). A series with more values than the
-// area has pixel columns is drawn as a per-column envelope, so a shift of a million records repaints
-// as fast as a short one.
+// area has pixel columns is drawn as one bar per pixel column (all-on-Y) or one stroke per column
+// (X-Y), so a shift of a million records repaints in a few milliseconds.
 class PlotCanvas : public QWidget
 {
     Q_OBJECT
