@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QToolTip>
 
 #include <algorithm>
