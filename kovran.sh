@@ -23,7 +23,7 @@ PACKAGES=(
     qt6-serialport-dev qt6-connectivity-dev qt6-multimedia-dev
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     g++-mingw-w64-x86-64-posix libmodbus-dev
-    libxdo-dev libudev-dev xvfb poppler-utils
+    libxdo-dev libudev-dev xvfb poppler-utils unzip
     xdotool imagemagick
     dpkg-dev desktop-file-utils appstream librsvg2-bin lintian
     clang libclang-rt-14-dev

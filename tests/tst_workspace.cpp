@@ -11,6 +11,7 @@
 #include "recording/monotablemodel.h"
 #include "recording/multitablemodel.h"
 #include "recording/statisticsdialog.h"
+#include "recording/tableexporter.h"
 #include "settingssandbox.h"
 #include "sylvaccablepeer.h"
 #include "virtualports.h"
@@ -20,6 +21,7 @@
 #include "workspace/measuringsystem.h"
 #include "workspace/toolbarfitter.h"
 #include "workspace/usermanager.h"
+#include "xlsxcells.h"
 
 #include <QAction>
 #include <QApplication>
@@ -582,6 +584,21 @@ void TestWorkspace::exportAndStatisticsUseTheTableOnScreen()
     ModalAnswerer warning(QMessageBox::Ok);
     child<QAction>(window(), "actionExportCsv")->trigger();
     QCOMPARE(warning.text(), QStringLiteral("Немає даних для експорту."));
+
+    // A workbook's statistics are the columns' instruments over the shared table, not their own tables.
+    window().cards().at(0)->setSyncChecked(true);
+    window().cards().at(5)->setSyncChecked(true); // the cable has no value
+    window().onDeviceDataClicked(0);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("table.xlsx"));
+    window().findChild<TableExporter *>()->setFileNameProvider([&](auto &, auto &) { return path; });
+    ModalAnswerer done(QMessageBox::Ok);
+    child<QAction>(window(), "actionExportXlsx")->trigger();
+    QCOMPARE(done.text(), QStringLiteral("Дані успішно експортовано в XLSX."));
+    QHash<QString, XlsxCell> figures = xlsxCells(path, 2);
+    QCOMPARE(figures["A2"].value + figures["C2"].value + figures["A3"].value + figures["C3"].value +
+                 figures.value("A4").value,
+             QStringLiteral("Indicator1Cable0"));
 }
 
 void TestWorkspace::normalCloseLeavesNoJournal()

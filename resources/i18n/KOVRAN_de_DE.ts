@@ -1590,6 +1590,48 @@ Diese Daten in den Tabellen wiederherstellen?</translation>
             <source>Про програму</source>
             <translation>Über das Programm</translation>
         </message>
+        <message>
+            <source>Експорт в XLSX</source>
+            <translation>Export nach XLSX</translation>
+        </message>
+        <message>
+            <source>Книги Excel (*.xlsx)</source>
+            <translation>Excel-Arbeitsmappen (*.xlsx)</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1:
+%2</source>
+            <translation>Die Datei %1 konnte nicht geschrieben werden:
+%2</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в XLSX.</source>
+            <translation>Daten erfolgreich nach XLSX exportiert.</translation>
+        </message>
+        <message>
+            <source>XLSX</source>
+            <translation>XLSX</translation>
+        </message>
+        <message>
+            <source>Таблиця</source>
+            <translation>Tabelle</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Messgerät</translation>
+        </message>
+        <message>
+            <source>Одиниця</source>
+            <translation>Einheit</translation>
+        </message>
+        <message>
+            <source>Нижня межа</source>
+            <translation>Untere Grenze</translation>
+        </message>
+        <message>
+            <source>Верхня межа</source>
+            <translation>Obere Grenze</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>

@@ -1590,6 +1590,48 @@ Restore this data into the tables?</translation>
             <source>Про програму</source>
             <translation>About</translation>
         </message>
+        <message>
+            <source>Експорт в XLSX</source>
+            <translation>Export to XLSX</translation>
+        </message>
+        <message>
+            <source>Книги Excel (*.xlsx)</source>
+            <translation>Excel workbooks (*.xlsx)</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1:
+%2</source>
+            <translation>Could not write the file %1:
+%2</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в XLSX.</source>
+            <translation>Data exported to XLSX successfully.</translation>
+        </message>
+        <message>
+            <source>XLSX</source>
+            <translation>XLSX</translation>
+        </message>
+        <message>
+            <source>Таблиця</source>
+            <translation>Table</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Instrument</translation>
+        </message>
+        <message>
+            <source>Одиниця</source>
+            <translation>Unit</translation>
+        </message>
+        <message>
+            <source>Нижня межа</source>
+            <translation>Lower limit</translation>
+        </message>
+        <message>
+            <source>Верхня межа</source>
+            <translation>Upper limit</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>

@@ -1590,6 +1590,48 @@ Restaurer ces données dans les tableaux ?</translation>
             <source>Про програму</source>
             <translation>À propos du programme</translation>
         </message>
+        <message>
+            <source>Експорт в XLSX</source>
+            <translation>Exporter en XLSX</translation>
+        </message>
+        <message>
+            <source>Книги Excel (*.xlsx)</source>
+            <translation>Classeurs Excel (*.xlsx)</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1:
+%2</source>
+            <translation>Impossible d'écrire le fichier %1 :
+%2</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в XLSX.</source>
+            <translation>Données exportées en XLSX avec succès.</translation>
+        </message>
+        <message>
+            <source>XLSX</source>
+            <translation>XLSX</translation>
+        </message>
+        <message>
+            <source>Таблиця</source>
+            <translation>Tableau</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Instrument</translation>
+        </message>
+        <message>
+            <source>Одиниця</source>
+            <translation>Unité</translation>
+        </message>
+        <message>
+            <source>Нижня межа</source>
+            <translation>Limite inférieure</translation>
+        </message>
+        <message>
+            <source>Верхня межа</source>
+            <translation>Limite supérieure</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>

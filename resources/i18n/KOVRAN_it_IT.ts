@@ -1590,6 +1590,48 @@ Ripristinare questi dati nelle tabelle?</translation>
             <source>Про програму</source>
             <translation>Informazioni sul programma</translation>
         </message>
+        <message>
+            <source>Експорт в XLSX</source>
+            <translation>Esporta in XLSX</translation>
+        </message>
+        <message>
+            <source>Книги Excel (*.xlsx)</source>
+            <translation>Cartelle di lavoro Excel (*.xlsx)</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1:
+%2</source>
+            <translation>Impossibile scrivere il file %1:
+%2</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в XLSX.</source>
+            <translation>Dati esportati in XLSX correttamente.</translation>
+        </message>
+        <message>
+            <source>XLSX</source>
+            <translation>XLSX</translation>
+        </message>
+        <message>
+            <source>Таблиця</source>
+            <translation>Tabella</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Strumento</translation>
+        </message>
+        <message>
+            <source>Одиниця</source>
+            <translation>Unità</translation>
+        </message>
+        <message>
+            <source>Нижня межа</source>
+            <translation>Limite inferiore</translation>
+        </message>
+        <message>
+            <source>Верхня межа</source>
+            <translation>Limite superiore</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>

@@ -1591,6 +1591,48 @@ Przywrócić te dane do tabel?</translation>
             <source>Про програму</source>
             <translation>O programie</translation>
         </message>
+        <message>
+            <source>Експорт в XLSX</source>
+            <translation>Eksport do XLSX</translation>
+        </message>
+        <message>
+            <source>Книги Excel (*.xlsx)</source>
+            <translation>Skoroszyty Excel (*.xlsx)</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1:
+%2</source>
+            <translation>Nie można zapisać pliku %1:
+%2</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в XLSX.</source>
+            <translation>Dane zostały wyeksportowane do XLSX.</translation>
+        </message>
+        <message>
+            <source>XLSX</source>
+            <translation>XLSX</translation>
+        </message>
+        <message>
+            <source>Таблиця</source>
+            <translation>Tabela</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Przyrząd</translation>
+        </message>
+        <message>
+            <source>Одиниця</source>
+            <translation>Jednostka</translation>
+        </message>
+        <message>
+            <source>Нижня межа</source>
+            <translation>Dolna granica</translation>
+        </message>
+        <message>
+            <source>Верхня межа</source>
+            <translation>Górna granica</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>

@@ -1591,6 +1591,48 @@ avg: %3</translation>
             <source>Про програму</source>
             <translation>Про програму</translation>
         </message>
+        <message>
+            <source>Експорт в XLSX</source>
+            <translation>Експорт в XLSX</translation>
+        </message>
+        <message>
+            <source>Книги Excel (*.xlsx)</source>
+            <translation>Книги Excel (*.xlsx)</translation>
+        </message>
+        <message>
+            <source>Не вдалося записати файл %1:
+%2</source>
+            <translation>Не вдалося записати файл %1:
+%2</translation>
+        </message>
+        <message>
+            <source>Дані успішно експортовано в XLSX.</source>
+            <translation>Дані успішно експортовано в XLSX.</translation>
+        </message>
+        <message>
+            <source>XLSX</source>
+            <translation>XLSX</translation>
+        </message>
+        <message>
+            <source>Таблиця</source>
+            <translation>Таблиця</translation>
+        </message>
+        <message>
+            <source>Прилад</source>
+            <translation>Прилад</translation>
+        </message>
+        <message>
+            <source>Одиниця</source>
+            <translation>Одиниця</translation>
+        </message>
+        <message>
+            <source>Нижня межа</source>
+            <translation>Нижня межа</translation>
+        </message>
+        <message>
+            <source>Верхня межа</source>
+            <translation>Верхня межа</translation>
+        </message>
     </context>
     <context>
         <name>ModbusSettingsDialog</name>

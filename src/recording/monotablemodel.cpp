@@ -1,6 +1,15 @@
 #include "monotablemodel.h"
 
+#include "devices/tolerance.h"
 #include "recordingstore.h"
+#include "tableroles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHash>
+#include <QTranslator>
+
+#include <utility>
 
 MonoTableModel::MonoTableModel(const RecordingStore &store, QObject *parent)
     : QAbstractTableModel(parent)
@@ -41,10 +50,25 @@ QVariant MonoTableModel::data(const QModelIndex &index, int role) const
         return QVariant();
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole && role != TableRole::Value && role != TableRole::Verdict)
         return QVariant();
     const MonoRecords &records = m_store.records(m_device);
     const int row = index.row();
+    const QString status = row < records.statuses.size() ? records.statuses.at(row) : QString();
+    if (role == TableRole::Verdict)
+        return index.column() == 3 ? QVariant(int(verdictOf(status))) : QVariant();
+    if (role == TableRole::Value) {
+        switch (index.column()) {
+        case 0:
+            return row + 1;
+        case 1:
+            return TableRole::timeValue(row < records.times.size() ? records.times.at(row) : QString());
+        case 2:
+            return records.values.at(row);
+        default:
+            return QVariant();
+        }
+    }
     switch (index.column()) {
     case 0:
         return QString::number(row + 1);
@@ -53,7 +77,7 @@ QVariant MonoTableModel::data(const QModelIndex &index, int role) const
     case 2:
         return QString::number(records.values.at(row), 'f', m_digits);
     case 3:
-        return row < records.statuses.size() ? records.statuses.at(row) : QString();
+        return status;
     default:
         return QVariant();
     }
@@ -63,6 +87,8 @@ QVariant MonoTableModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_headers.size())
         return m_headers.at(section);
+    if (orientation == Qt::Horizontal && role == TableRole::Decimals && section == 2)
+        return m_digits;
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -79,4 +105,29 @@ void MonoTableModel::onChanged(int device)
 {
     if (device == m_device)
         showDevice(m_device, m_digits);
+}
+
+ToleranceVerdict MonoTableModel::verdictOf(const QString &status)
+{
+    // Each language's texts of the two verdicts, read once from the translations the program carries.
+    static const QHash<QString, ToleranceVerdict> verdicts = [] {
+        const std::pair<const char *, ToleranceVerdict> sources[] = {{"Go", ToleranceVerdict::Go},
+                                                                     {"No Go", ToleranceVerdict::NoGo}};
+        QHash<QString, ToleranceVerdict> texts;
+        for (const auto &[source, verdict] : sources)
+            texts.insert(QString::fromLatin1(source), verdict);
+        const QDir folder(QStringLiteral(":/i18n"));
+        for (const QString &file : folder.entryList({QStringLiteral("*.qm")})) {
+            QTranslator translator;
+            if (!translator.load(folder.filePath(file)))
+                continue;
+            for (const auto &[source, verdict] : sources) {
+                const QString text = translator.translate("MeasuringSystem", source);
+                if (!text.isEmpty())
+                    texts.insert(text, verdict);
+            }
+        }
+        return texts;
+    }();
+    return verdicts.value(status, ToleranceVerdict::NotJudged);
 }

@@ -1,6 +1,7 @@
 #include "multitablemodel.h"
 
 #include "recordingstore.h"
+#include "tableroles.h"
 
 #include <QColor>
 
@@ -52,10 +53,14 @@ QVariant MultiTableModel::data(const QModelIndex &index, int role) const
         const bool missing = value == snapshot.values.cend();
         if (role == Qt::ForegroundRole)
             return missing ? QVariant(QColor(0xbb, 0xbb, 0xbb)) : QVariant();
+        if (role == TableRole::Value)
+            return missing ? QVariant() : QVariant(value.value());
         if (role == Qt::DisplayRole)
             return missing ? QStringLiteral("—") : QString::number(value.value(), 'f', device.digits);
         return QVariant();
     }
+    if (role == TableRole::Value)
+        return column == 0 ? QVariant(index.row() + 1) : TableRole::timeValue(snapshot.time);
     if (role != Qt::DisplayRole)
         return QVariant();
     return column == 0 ? QString::number(index.row() + 1) : snapshot.time;
@@ -69,6 +74,9 @@ QVariant MultiTableModel::headerData(int section, Qt::Orientation orientation, i
         if (section >= 2 && section - 2 < m_columns.size())
             return m_columns.at(section - 2).header;
     }
+    if (orientation == Qt::Horizontal && role == TableRole::Decimals && section >= 2 &&
+        section - 2 < m_columns.size())
+        return m_columns.at(section - 2).digits;
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -7,7 +7,8 @@
 class RecordingStore;
 
 // The shared table of multi mode: one row per snapshot, one column per device whose sync box is
-// checked now. A snapshot without a value for a column shows a grey "—".
+// checked now. A snapshot without a value for a column shows a grey "—". The typed values of TableRole
+// stand beside the texts.
 class MultiTableModel : public QAbstractTableModel
 {
     Q_OBJECT

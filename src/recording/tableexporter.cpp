@@ -1,5 +1,7 @@
 #include "tableexporter.h"
 
+#include "recording/xlsxexport.h"
+
 #include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QDebug>
@@ -29,15 +31,6 @@ QString translated(const char *text)
 
 const char *const kErrorTitle = QT_TRANSLATE_NOOP("MeasuringSystem", "Помилка");
 const char *const kSuccessTitle = QT_TRANSLATE_NOOP("MeasuringSystem", "Успіх");
-
-// Whether the column has a header item. QStandardItemModel numbers columns without one, and that number is
-// not a header text; other models answer an invalid value.
-bool hasHeader(const QAbstractItemModel &model, int column)
-{
-    if (auto *standard = qobject_cast<const QStandardItemModel *>(&model))
-        return standard->horizontalHeaderItem(column) != nullptr;
-    return model.headerData(column, Qt::Horizontal, Qt::DisplayRole).isValid();
-}
 
 QString headerText(const QAbstractItemModel &model, int column)
 {
@@ -102,7 +95,27 @@ void TableExporter::exportPdf(const QAbstractItemModel &model)
     reportSuccess(QCoreApplication::translate("MeasuringSystem", "Дані успішно експортовано в PDF."));
 }
 
-void TableExporter::askAndExport(const QAbstractItemModel &model)
+void TableExporter::exportXlsx(const QAbstractItemModel &model, const QList<DeviceStats> &statistics)
+{
+    if (!checkSource(&model))
+        return;
+    const QString path = askFileName(QCoreApplication::translate("MeasuringSystem", "Експорт в XLSX"),
+                                     QCoreApplication::translate("MeasuringSystem", "Книги Excel (*.xlsx)"));
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!XlsxExport::write(model, statistics, path, &reason)) {
+        qWarning().noquote() << "XLSX export: writing" << path << "failed:" << reason;
+        QMessageBox::warning(
+            m_dialogParent, translated(kErrorTitle),
+            QCoreApplication::translate("MeasuringSystem", "Не вдалося записати файл %1:\n%2")
+                .arg(path, reason));
+        return;
+    }
+    reportSuccess(QCoreApplication::translate("MeasuringSystem", "Дані успішно експортовано в XLSX."));
+}
+
+void TableExporter::askAndExport(const QAbstractItemModel &model, const QList<DeviceStats> &statistics)
 {
     if (!checkSource(&model))
         return;
@@ -113,6 +126,8 @@ void TableExporter::askAndExport(const QAbstractItemModel &model)
         box.addButton(QCoreApplication::translate("MeasuringSystem", "PDF"), QMessageBox::ActionRole);
     QPushButton *csv =
         box.addButton(QCoreApplication::translate("MeasuringSystem", "CSV"), QMessageBox::ActionRole);
+    QPushButton *xlsx =
+        box.addButton(QCoreApplication::translate("MeasuringSystem", "XLSX"), QMessageBox::ActionRole);
     box.addButton(QCoreApplication::translate("MeasuringSystem", "Відміна"), QMessageBox::RejectRole);
     box.exec();
 
@@ -121,6 +136,15 @@ void TableExporter::askAndExport(const QAbstractItemModel &model)
         exportPdf(model);
     else if (box.clickedButton() == csv)
         exportCsv(model);
+    else if (box.clickedButton() == xlsx)
+        exportXlsx(model, statistics);
+}
+
+bool TableExporter::hasHeader(const QAbstractItemModel &model, int column)
+{
+    if (auto *standard = qobject_cast<const QStandardItemModel *>(&model))
+        return standard->horizontalHeaderItem(column) != nullptr;
+    return model.headerData(column, Qt::Horizontal, Qt::DisplayRole).isValid();
 }
 
 QByteArray TableExporter::csvContent(const QAbstractItemModel &model)

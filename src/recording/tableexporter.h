@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -9,9 +10,11 @@
 
 class QAbstractItemModel;
 class QWidget;
+struct DeviceStats;
 
 // Exports what a measurement table shows (header texts and cell display texts) to a CSV file or a PDF
-// report, with the workspace's file dialogs and message boxes. Texts belong to the MeasuringSystem
+// report, or the table with typed cells and the statistics of its instruments to an Excel workbook
+// (XlsxExport), with the workspace's file dialogs and message boxes. Texts belong to the MeasuringSystem
 // translation context, since the workspace window is where the user meets them.
 class TableExporter : public QObject
 {
@@ -29,8 +32,14 @@ public:
     // Each entry checks the source first, so an empty table never reaches a file dialog.
     void exportCsv(const QAbstractItemModel &model);
     void exportPdf(const QAbstractItemModel &model);
-    // Asks for the format (PDF, CSV or cancel) and runs the chosen export.
-    void askAndExport(const QAbstractItemModel &model);
+    // `statistics`: the instruments of the table, for the workbook's statistics sheet.
+    void exportXlsx(const QAbstractItemModel &model, const QList<DeviceStats> &statistics);
+    // Asks for the format (PDF, CSV, XLSX or cancel) and runs the chosen export.
+    void askAndExport(const QAbstractItemModel &model, const QList<DeviceStats> &statistics);
+
+    // Whether the column has a header item. QStandardItemModel numbers columns without one, and that
+    // number is not a header text; other models answer an invalid value.
+    static bool hasHeader(const QAbstractItemModel &model, int column);
 
     // Every field quoted (inner quotes doubled), "," between fields, UTF-8 without BOM, every line ended
     // with the platform's text line end.

@@ -764,6 +764,11 @@ void MeasuringSystem::on_actionExportPdf_triggered()
     m_area->exportPdf();
 }
 
+void MeasuringSystem::on_actionExportXlsx_triggered()
+{
+    m_area->exportXlsx();
+}
+
 void MeasuringSystem::on_ExportButton_clicked()
 {
     m_area->askAndExport();

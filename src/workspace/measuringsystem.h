@@ -146,6 +146,7 @@ private slots:
     void on_timer_Button_clicked();
     void on_actionExportCsv_triggered();
     void on_actionExportPdf_triggered();
+    void on_actionExportXlsx_triggered();
     void on_ExportButton_clicked();
     void on_actionKeyboardEmulation_triggered();
     void on_actionModbus_setting_triggered();

@@ -318,10 +318,36 @@ void ModeArea::exportPdf()
         m_exporter->exportPdf(*model);
 }
 
+void ModeArea::exportXlsx()
+{
+    if (const QAbstractItemModel *model = exportSource())
+        m_exporter->exportXlsx(*model, exportStatistics());
+}
+
 void ModeArea::askAndExport()
 {
     if (const QAbstractItemModel *model = exportSource())
-        m_exporter->askAndExport(*model);
+        m_exporter->askAndExport(*model, exportStatistics());
+}
+
+QList<DeviceStats> ModeArea::exportStatistics() const
+{
+    const bool multi = isMulti();
+    QList<int> devices;
+    if (multi) {
+        for (int column = 2; column < m_multiModel->columnCount(); ++column)
+            devices.append(m_multiModel->deviceOfColumn(column));
+    } else {
+        devices.append(m_monoModel->device());
+    }
+    const QList<DeviceStats> all =
+        buildDeviceStats(m_recording.store(), m_registry.devices(), multi, m_monoModel->device(), {});
+    QList<DeviceStats> exported;
+    for (int device : std::as_const(devices)) {
+        if (device >= 0 && device < all.size())
+            exported.append(all.at(device));
+    }
+    return exported;
 }
 
 void ModeArea::onMonoTableContextMenu(const QPoint &pos)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 #include <functional>
@@ -10,6 +11,7 @@ class MeasuringSystem;
 
 class ChartWidget;
 class DeviceRegistry;
+struct DeviceStats;
 class MonoTableModel;
 class MultiTableModel;
 class QAbstractItemModel;
@@ -63,6 +65,7 @@ public:
 
     void exportCsv();
     void exportPdf();
+    void exportXlsx();
     void askAndExport();
 
     void onMonoTableContextMenu(const QPoint &pos);
@@ -74,6 +77,9 @@ private:
     void scheduleChartRefresh();
     void updateMonoSummary();
     const QAbstractItemModel *exportSource();
+    // The instruments of the exported table with all their values there: the shown one in mono mode, the
+    // columns' in multi mode.
+    QList<DeviceStats> exportStatistics() const;
 
     Ui::MeasuringSystem *ui;
     RecordingController &m_recording;
