@@ -45,7 +45,7 @@ void exportChoosing(TableExporter &exporter, const QAbstractItemModel &model, co
                 button->click();
         }
     });
-    exporter.askAndExport(model, {});
+    exporter.askAndExport(model, {DeviceStats{}}); // a measurement table: XLSX is offered
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "tableexporter.h"
 
+#include "recording/statistics.h"
+
 #include "recording/xlsxexport.h"
 
 #include <QAbstractItemModel>
@@ -115,6 +117,11 @@ void TableExporter::exportXlsx(const QAbstractItemModel &model, const QList<Devi
     reportSuccess(QCoreApplication::translate("MeasuringSystem", "Дані успішно експортовано в XLSX."));
 }
 
+void TableExporter::askAndExport(const QAbstractItemModel &model)
+{
+    askAndExport(model, {});
+}
+
 void TableExporter::askAndExport(const QAbstractItemModel &model, const QList<DeviceStats> &statistics)
 {
     if (!checkSource(&model))
@@ -126,8 +133,9 @@ void TableExporter::askAndExport(const QAbstractItemModel &model, const QList<De
         box.addButton(QCoreApplication::translate("MeasuringSystem", "PDF"), QMessageBox::ActionRole);
     QPushButton *csv =
         box.addButton(QCoreApplication::translate("MeasuringSystem", "CSV"), QMessageBox::ActionRole);
-    QPushButton *xlsx =
-        box.addButton(QCoreApplication::translate("MeasuringSystem", "XLSX"), QMessageBox::ActionRole);
+    QPushButton *xlsx = statistics.isEmpty() ? nullptr
+                                             : box.addButton(QCoreApplication::translate("MeasuringSystem", "XLSX"),
+                                                             QMessageBox::ActionRole);
     box.addButton(QCoreApplication::translate("MeasuringSystem", "Відміна"), QMessageBox::RejectRole);
     box.exec();
 
@@ -136,7 +144,7 @@ void TableExporter::askAndExport(const QAbstractItemModel &model, const QList<De
         exportPdf(model);
     else if (box.clickedButton() == csv)
         exportCsv(model);
-    else if (box.clickedButton() == xlsx)
+    else if (xlsx && box.clickedButton() == xlsx)
         exportXlsx(model, statistics);
 }
 

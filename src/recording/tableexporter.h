@@ -34,8 +34,10 @@ public:
     void exportPdf(const QAbstractItemModel &model);
     // `statistics`: the instruments of the table, for the workbook's statistics sheet.
     void exportXlsx(const QAbstractItemModel &model, const QList<DeviceStats> &statistics);
-    // Asks for the format (PDF, CSV, XLSX or cancel) and runs the chosen export.
+    // Asks for the format (PDF, CSV, XLSX or cancel) and runs the chosen export. XLSX is offered for a table
+    // of measurements, which comes with its instruments' statistics; other tables get PDF and CSV.
     void askAndExport(const QAbstractItemModel &model, const QList<DeviceStats> &statistics);
+    void askAndExport(const QAbstractItemModel &model);
 
     // Whether the column has a header item. QStandardItemModel numbers columns without one, and that
     // number is not a header text; other models answer an invalid value.
