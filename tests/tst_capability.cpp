@@ -106,6 +106,8 @@ void TestCapability::westernElectricRules_data()
         << QList<double>{0.0, 2.5, 0.5, 2.1, -2.5, 2.2}
         << QList<unsigned>{0, 0, 0, TwoOfThreeBeyondTwo, 0, TwoOfThreeBeyondTwo};
     QTest::newRow("two beyond 2 sigma on opposite sides") << QList<double>{0.0, 2.5, -2.5} << QList<unsigned>{0, 0, 0};
+    QTest::newRow("two beyond 2 sigma, then one inside") << QList<double>{2.5, 2.2, 0.0} << QList<unsigned>{0, 0, 0};
+    QTest::newRow("eight on the centre line") << QList<double>(8, 0.0) << QList<unsigned>(8, 0u);
     QTest::newRow("four of five beyond 1 sigma")
         << QList<double>{1.5, 1.5, 0.2, 1.5, 1.5, -0.5}
         << QList<unsigned>{0, 0, 0, 0, FourOfFiveBeyondOne, 0};

@@ -3,6 +3,8 @@
 #include "devices/tolerance.h"
 #include "recording/statistics.h"
 
+#include <QtAlgorithms>
+
 #include <algorithm>
 
 namespace Capability {
@@ -125,34 +127,30 @@ QList<unsigned> westernElectricFlags(const QList<double> &values, const ControlL
     if (!(limits.sigma > 0.0))
         return {};
     const qsizetype n = values.size();
-    // A point's distance from the centre in sigmas.
-    const auto z = [&](qsizetype i) { return (values.at(i) - limits.centre) / limits.sigma; };
-    // How many of the `window` points ending at i lie beyond `zone` on the side `sign`.
-    const auto beyond = [&z](qsizetype i, int window, double zone, int sign) {
-        int count = 0;
-        for (qsizetype j = i - window + 1; j <= i; ++j)
-            count += sign * z(j) > zone ? 1 : 0;
-        return count;
-    };
-
+    const double perSigma = 1.0 / limits.sigma;
     QList<unsigned> flags(n, 0u);
+    unsigned *out = flags.data();
+    const double *x = values.constData();
+    // The last few points' zones as bit histories (bit 0 the newest): beyond +2σ, beyond −2σ, beyond +1σ,
+    // beyond −1σ. A window's count is the number of bits set in its last 3 or 5 bits.
+    unsigned above2 = 0, below2 = 0, above1 = 0, below1 = 0;
+    const auto count = [](unsigned bits) { return qPopulationCount(bits); };
     int run = 0;  // points in a row on one side of the centre, ending at i
     int side = 0; // +1 above, -1 below, 0 on the centre
     for (qsizetype i = 0; i < n; ++i) {
-        const double zi = z(i);
-        if (std::abs(zi) > 3.0)
-            flags[i] |= BeyondThreeSigma;
-        const int sign = zi > 0.0 ? 1 : (zi < 0.0 ? -1 : 0);
-        if (sign != 0) {
-            if (i >= 2 && sign * zi > 2.0 && beyond(i, 3, 2.0, sign) >= 2)
-                flags[i] |= TwoOfThreeBeyondTwo;
-            if (i >= 4 && sign * zi > 1.0 && beyond(i, 5, 1.0, sign) >= 4)
-                flags[i] |= FourOfFiveBeyondOne;
-        }
-        run = sign != 0 && sign == side ? run + 1 : (sign != 0 ? 1 : 0);
+        const double z = (x[i] - limits.centre) * perSigma;
+        above2 = (above2 << 1 | unsigned(z > 2.0)) & 0x7u;
+        below2 = (below2 << 1 | unsigned(z < -2.0)) & 0x7u;
+        above1 = (above1 << 1 | unsigned(z > 1.0)) & 0x1fu;
+        below1 = (below1 << 1 | unsigned(z < -1.0)) & 0x1fu;
+        // Rules 2 and 3 need the point itself in the run: its own (lowest) bit set.
+        const bool two = i >= 2 && (((above2 & 1u) && count(above2) >= 2) || ((below2 & 1u) && count(below2) >= 2));
+        const bool four = i >= 4 && (((above1 & 1u) && count(above1) >= 4) || ((below1 & 1u) && count(below1) >= 4));
+        const int sign = int(z > 0.0) - int(z < 0.0);
+        run = sign == 0 ? 0 : (sign == side ? run + 1 : 1);
         side = sign;
-        if (run >= 8)
-            flags[i] |= EightOnOneSide;
+        out[i] = (std::abs(z) > 3.0 ? BeyondThreeSigma : 0u) | (two ? TwoOfThreeBeyondTwo : 0u) |
+                 (four ? FourOfFiveBeyondOne : 0u) | (run >= 8 ? EightOnOneSide : 0u);
     }
     return flags;
 }

@@ -48,18 +48,23 @@ void ControlChartWidget::setData(const QList<double> &values, int precision, con
     m_movingRanges.clear();
     m_rangesOverLimit.clear();
     m_min = m_max = m_mrMax = 0.0;
-    if (values.size() >= 2) {
-        const auto [lo, hi] = std::minmax_element(values.cbegin(), values.cend());
-        m_min = *lo;
-        m_max = *hi;
-        m_movingRanges.reserve(values.size() - 1);
-        for (qsizetype i = 1; i < values.size(); ++i) {
-            const double range = std::abs(values.at(i) - values.at(i - 1));
-            if (range > m_limits.mrUpper)
+    const qsizetype n = values.size();
+    if (n >= 2) {
+        const double *x = values.constData();
+        m_movingRanges.resize(n - 1);
+        double *ranges = m_movingRanges.data();
+        double lo = x[0];
+        double hi = x[0];
+        for (qsizetype i = 1; i < n; ++i) {
+            lo = std::min(lo, x[i]);
+            hi = std::max(hi, x[i]);
+            ranges[i - 1] = std::abs(x[i] - x[i - 1]);
+            m_mrMax = std::max(m_mrMax, ranges[i - 1]);
+            if (ranges[i - 1] > m_limits.mrUpper)
                 m_rangesOverLimit.append(int(i - 1));
-            m_movingRanges.append(range);
-            m_mrMax = std::max(m_mrMax, range);
         }
+        m_min = lo;
+        m_max = hi;
     }
     update();
 }
