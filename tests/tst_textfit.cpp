@@ -28,6 +28,7 @@
 #include "settingssandbox.h"
 #include "workspace/deviceeditdialog.h"
 #include "workspace/devicetypedialog.h"
+#include "workspace/formulamanagerdialog.h"
 #include "workspace/globalunitsdialog.h"
 #include "workspace/measuringsystem.h"
 #include "workspace/usereditdialog.h"
@@ -175,12 +176,17 @@ void TestTextFit::everyTextFits()
                        "2\\measuringType=3\n"
                        "3\\name=Cable\n3\\portName=/dev/ttyUSB1\n3\\address=1\n3\\type=5\n"
                        "3\\measuringType=7\n3\\limitMin=-0.05\n3\\limitMax=0.05\n");
+    // A formula card too, one whose instrument was deleted.
+    settings.writeFile(QStringLiteral("formulas.ini"),
+                       "[Formulas]\nsize=1\n1\\id=1\n1\\name=Taper\n1\\expression=(A - #) / 2\n");
 
     const QList<DeviceRecord> devices = {
         instrument(QStringLiteral("DEVICE 1"), ConnectionKind::Modbus, MeasuringMode::RangeLimits),
         instrument(QStringLiteral("DEVICE 2"), ConnectionKind::HidKeyboard, MeasuringMode::RangePeek)};
     const QList<ModbusAdapter> adapters = {{QStringLiteral("/dev/ttyUSB0"), 115200}};
     QList<ModbusAdapter> editableAdapters = adapters;
+    DeviceRecord formula = instrument(QStringLiteral("Taper"), ConnectionKind::Formula, MeasuringMode::RangeLimits);
+    formula.expression = QStringLiteral("(A - B) / 2");
     const QSize screen(1366, 768);
     const QList<DeviceStats> stats = {DeviceStats{QStringLiteral("DEVICE 1"), QStringLiteral("mm"), 3,
                                                   MeasuringMode::RangeLimits, -0.05, 0.05,
@@ -205,6 +211,8 @@ void TestTextFit::everyTextFits()
         {"keyboard-instrument", [&] { return new KeyboardDeviceDialog(devices); }, {}},
         {"keyboard-output", [] { return new KeyboardEmulatorDialog; }, {}},
         {"timer", [&] { return new TimerSettingsDialog(false, 1000, devices); }, {}},
+        {"formulas", [&] { return new FormulaManagerDialog({formula}, {QStringLiteral("DEVICE 1"), QStringLiteral("DEVICE 2")}, 0); }, {}},
+        {"formulas-empty", [] { return new FormulaManagerDialog({}, {}, 0); }, {}},
         {"statistics", [&] { return new StatisticsDialog(stats, 0, StatisticsDialog::sourceText(false)); }, {}},
         {"height-gauge-settings", [] { return new Devozor_setting_wimdow; }, {}},
         {"height-gauge-scan", [] { return new devozor_scan_setting_window; }, {}},

@@ -511,6 +511,14 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
             <source>Sylvac (провід)</source>
             <translation>Sylvac (Kabel)</translation>
         </message>
+        <message>
+            <source>ƒ = %1 | вимкнено</source>
+            <translation>ƒ = %1 | deaktiviert</translation>
+        </message>
+        <message>
+            <source>ƒ (формула)</source>
+            <translation>ƒ (Formel)</translation>
+        </message>
     </context>
     <context>
         <name>DevozorWindow</name>
@@ -791,6 +799,146 @@ Bitte wählen Sie eine andere 'Neue Adresse'.</translation>
         <message>
             <source>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</source>
             <translation>Die Treiberbibliothek %1 wurde nicht gefunden: Installieren Sie sie oder legen Sie sie neben das Programm.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormulaExpression</name>
+        <message>
+            <source>Введіть вираз, наприклад (A - B) / 2.</source>
+            <translation>Geben Sie einen Ausdruck ein, zum Beispiel (A - B) / 2.</translation>
+        </message>
+        <message>
+            <source>Вираз задовгий: не більше %1 символів.</source>
+            <translation>Der Ausdruck ist zu lang: höchstens %1 Zeichen.</translation>
+        </message>
+        <message>
+            <source>Прилад, з яким рахувала формула, видалено: замініть «#» літерою приладу.</source>
+            <translation>Ein Messgerät, mit dem die Formel gerechnet hat, wurde gelöscht: Ersetzen Sie „#“ durch den Buchstaben eines Messgeräts.</translation>
+        </message>
+        <message>
+            <source>Знак «=» на позиції %1 не дозволено: формула — це лише вираз, порівнюють через «==».</source>
+            <translation>Das „=“ an Position %1 ist nicht erlaubt: Eine Formel ist nur ein Ausdruck; verglichen wird mit „==“.</translation>
+        </message>
+        <message>
+            <source>Число «%1» записане неправильно або завелике.</source>
+            <translation>Die Zahl „%1“ ist falsch geschrieben oder zu groß.</translation>
+        </message>
+        <message>
+            <source>Невідома назва «%1»: прилади позначають великими літерами (A, B, C…), функції — малими (min, max, abs, sqrt).</source>
+            <translation>Unbekannter Name „%1“: Messgeräte sind Großbuchstaben (A, B, C…), Funktionen klein geschrieben (min, max, abs, sqrt).</translation>
+        </message>
+        <message>
+            <source>Приладу %1 немає: у робочій області прилади від A до %2.</source>
+            <translation>Es gibt kein Messgerät %1: Der Arbeitsbereich hat die Messgeräte A bis %2.</translation>
+        </message>
+        <message>
+            <source>Приладу %1 немає: у робочій області ще немає приладів.</source>
+            <translation>Es gibt kein Messgerät %1: Der Arbeitsbereich hat noch keine Messgeräte.</translation>
+        </message>
+        <message>
+            <source>Вираз не використовує жодного приладу: додайте літеру приладу (A, B, C…).</source>
+            <translation>Der Ausdruck verwendet kein Messgerät: Fügen Sie den Buchstaben eines Messgeräts hinzu (A, B, C…).</translation>
+        </message>
+        <message>
+            <source>Вираз має дати одне значення: кома розділяє лише аргументи функції.</source>
+            <translation>Der Ausdruck muss einen Wert ergeben: Ein Komma trennt nur die Argumente einer Funktion.</translation>
+        </message>
+        <message>
+            <source>Вираз обривається: бракує числа, літери приладу або дужки в кінці.</source>
+            <translation>Der Ausdruck bricht ab: Am Ende fehlt eine Zahl, der Buchstabe eines Messgeräts oder eine Klammer.</translation>
+        </message>
+        <message>
+            <source>Не закрито дужку.</source>
+            <translation>Eine Klammer ist nicht geschlossen.</translation>
+        </message>
+        <message>
+            <source>Неправильна кількість аргументів функції «%1».</source>
+            <translation>Falsche Anzahl von Argumenten für die Funktion „%1“.</translation>
+        </message>
+        <message>
+            <source>Помилка у виразі на позиції %1.</source>
+            <translation>Fehler im Ausdruck an Position %1.</translation>
+        </message>
+        <message>
+            <source>Помилка у виразі на позиції %1, біля «%2».</source>
+            <translation>Fehler im Ausdruck an Position %1, bei „%2“.</translation>
+        </message>
+        <message>
+            <source>Вираз не вдалося розібрати.</source>
+            <translation>Der Ausdruck konnte nicht gelesen werden.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormulaManagerDialog</name>
+        <message>
+            <source>Формули</source>
+            <translation>Formeln</translation>
+        </message>
+        <message>
+            <source>Нова формула</source>
+            <translation>Neue Formel</translation>
+        </message>
+        <message>
+            <source>Видалити формулу</source>
+            <translation>Formel löschen</translation>
+        </message>
+        <message>
+            <source>наприклад (A - B) / 2 або max(A, B, C) - min(A, B, C)</source>
+            <translation>z. B. (A - B) / 2 oder max(A, B, C) - min(A, B, C)</translation>
+        </message>
+        <message>
+            <source>Вираз:</source>
+            <translation>Ausdruck:</translation>
+        </message>
+        <message>
+            <source>Прилади, що вимірюють ту саму величину, беруться в цих одиницях</source>
+            <translation>Messgeräte, die dieselbe Größe messen, werden in dieser Einheit genommen</translation>
+        </message>
+        <message>
+            <source>Одиниці:</source>
+            <translation>Einheit:</translation>
+        </message>
+        <message>
+            <source>Прилади (подвійний клік або Enter додає літеру у вираз):</source>
+            <translation>Messgeräte (Doppelklick oder Enter fügt den Buchstaben in den Ausdruck ein):</translation>
+        </message>
+        <message>
+            <source>%1  —  %2</source>
+            <translation>%1  —  %2</translation>
+        </message>
+        <message>
+            <source>Приладів ще немає: формула рахує з приладів робочої області.</source>
+            <translation>Noch keine Messgeräte: Eine Formel rechnet mit den Messgeräten des Arbeitsbereichs.</translation>
+        </message>
+        <message>
+            <source>Видалити формулу &lt;b&gt;%1&lt;/b&gt;? Її записані значення також буде видалено.</source>
+            <translation>Die Formel &lt;b&gt;%1&lt;/b&gt; löschen? Ihre aufgezeichneten Werte werden ebenfalls gelöscht.</translation>
+        </message>
+        <message>
+            <source>Формул ще немає: натисніть «Нова формула».</source>
+            <translation>Noch keine Formeln: Drücken Sie „Neue Formel“.</translation>
+        </message>
+        <message>
+            <source>✓ Вираз правильний; рахує з приладів %1.</source>
+            <translation>✓ Der Ausdruck ist gültig; er rechnet mit den Messgeräten %1.</translation>
+        </message>
+        <message>
+            <source>Більше формул додати не можна.</source>
+            <translation>Es können keine weiteren Formeln hinzugefügt werden.</translation>
+        </message>
+        <message>
+            <source>Формула %1</source>
+            <translation>Formel %1</translation>
+        </message>
+        <message>
+            <source>Введіть назву формули.</source>
+            <translation>Geben Sie den Namen der Formel ein.</translation>
+        </message>
+        <message>
+            <source>Формулу «%1» не можна зберегти:
+%2</source>
+            <translation>Die Formel „%1“ kann nicht gespeichert werden:
+%2</translation>
         </message>
     </context>
     <context>
@@ -1631,6 +1779,22 @@ Diese Daten in den Tabellen wiederherstellen?</translation>
         <message>
             <source>Верхня межа</source>
             <translation>Obere Grenze</translation>
+        </message>
+        <message>
+            <source>Прилад &lt;b&gt;%1&lt;/b&gt; використовують формули: %2.&lt;br&gt;Якщо його видалити, ці формули буде вимкнено, доки ви не зміните їхні вирази у «Формулах». Видалити прилад?</source>
+            <translation>Das Messgerät &lt;b&gt;%1&lt;/b&gt; wird von den Formeln %2 verwendet.&lt;br&gt;Wird es gelöscht, sind diese Formeln deaktiviert, bis Sie ihre Ausdrücke unter „Formeln“ ändern. Messgerät löschen?</translation>
+        </message>
+        <message>
+            <source>&lt;b&gt;%1&lt;/b&gt;: %2 → %3</source>
+            <translation>&lt;b&gt;%1&lt;/b&gt;: %2 → %3</translation>
+        </message>
+        <message>
+            <source>Перемістити прилад</source>
+            <translation>Messgerät verschieben</translation>
+        </message>
+        <message>
+            <source>Літери приладів у формулах зміняться разом із порядком карток:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Перемістити прилад?</source>
+            <translation>Die Buchstaben der Messgeräte in den Formeln ändern sich mit der Reihenfolge der Karten:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Messgerät verschieben?</translation>
         </message>
     </context>
     <context>

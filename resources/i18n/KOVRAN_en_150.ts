@@ -511,6 +511,14 @@ Please choose a different 'New address'.</translation>
             <source>Sylvac (провід)</source>
             <translation>Sylvac (cable)</translation>
         </message>
+        <message>
+            <source>ƒ = %1 | вимкнено</source>
+            <translation>ƒ = %1 | disabled</translation>
+        </message>
+        <message>
+            <source>ƒ (формула)</source>
+            <translation>ƒ (formula)</translation>
+        </message>
     </context>
     <context>
         <name>DevozorWindow</name>
@@ -791,6 +799,146 @@ Please choose a different 'New address'.</translation>
         <message>
             <source>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</source>
             <translation>The driver library %1 was not found: install it or put it next to the program.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormulaExpression</name>
+        <message>
+            <source>Введіть вираз, наприклад (A - B) / 2.</source>
+            <translation>Enter an expression, for example (A - B) / 2.</translation>
+        </message>
+        <message>
+            <source>Вираз задовгий: не більше %1 символів.</source>
+            <translation>The expression is too long: %1 characters at most.</translation>
+        </message>
+        <message>
+            <source>Прилад, з яким рахувала формула, видалено: замініть «#» літерою приладу.</source>
+            <translation>An instrument this formula used has been deleted: replace “#” with an instrument's letter.</translation>
+        </message>
+        <message>
+            <source>Знак «=» на позиції %1 не дозволено: формула — це лише вираз, порівнюють через «==».</source>
+            <translation>The “=” at position %1 is not allowed: a formula is an expression only; compare with “==”.</translation>
+        </message>
+        <message>
+            <source>Число «%1» записане неправильно або завелике.</source>
+            <translation>The number “%1” is malformed or too large.</translation>
+        </message>
+        <message>
+            <source>Невідома назва «%1»: прилади позначають великими літерами (A, B, C…), функції — малими (min, max, abs, sqrt).</source>
+            <translation>Unknown name “%1”: instruments are capital letters (A, B, C…), functions are lower case (min, max, abs, sqrt).</translation>
+        </message>
+        <message>
+            <source>Приладу %1 немає: у робочій області прилади від A до %2.</source>
+            <translation>There is no instrument %1: the workspace has instruments A to %2.</translation>
+        </message>
+        <message>
+            <source>Приладу %1 немає: у робочій області ще немає приладів.</source>
+            <translation>There is no instrument %1: the workspace has no instruments yet.</translation>
+        </message>
+        <message>
+            <source>Вираз не використовує жодного приладу: додайте літеру приладу (A, B, C…).</source>
+            <translation>The expression uses no instrument: add an instrument's letter (A, B, C…).</translation>
+        </message>
+        <message>
+            <source>Вираз має дати одне значення: кома розділяє лише аргументи функції.</source>
+            <translation>The expression must give one value: a comma only separates a function's arguments.</translation>
+        </message>
+        <message>
+            <source>Вираз обривається: бракує числа, літери приладу або дужки в кінці.</source>
+            <translation>The expression breaks off: a number, an instrument's letter or a parenthesis is missing at the end.</translation>
+        </message>
+        <message>
+            <source>Не закрито дужку.</source>
+            <translation>A parenthesis is not closed.</translation>
+        </message>
+        <message>
+            <source>Неправильна кількість аргументів функції «%1».</source>
+            <translation>Wrong number of arguments for the function “%1”.</translation>
+        </message>
+        <message>
+            <source>Помилка у виразі на позиції %1.</source>
+            <translation>Error in the expression at position %1.</translation>
+        </message>
+        <message>
+            <source>Помилка у виразі на позиції %1, біля «%2».</source>
+            <translation>Error in the expression at position %1, near “%2”.</translation>
+        </message>
+        <message>
+            <source>Вираз не вдалося розібрати.</source>
+            <translation>The expression could not be read.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormulaManagerDialog</name>
+        <message>
+            <source>Формули</source>
+            <translation>Formulas</translation>
+        </message>
+        <message>
+            <source>Нова формула</source>
+            <translation>New formula</translation>
+        </message>
+        <message>
+            <source>Видалити формулу</source>
+            <translation>Delete formula</translation>
+        </message>
+        <message>
+            <source>наприклад (A - B) / 2 або max(A, B, C) - min(A, B, C)</source>
+            <translation>e.g. (A - B) / 2 or max(A, B, C) - min(A, B, C)</translation>
+        </message>
+        <message>
+            <source>Вираз:</source>
+            <translation>Expression:</translation>
+        </message>
+        <message>
+            <source>Прилади, що вимірюють ту саму величину, беруться в цих одиницях</source>
+            <translation>Instruments that measure the same quantity are taken in this unit</translation>
+        </message>
+        <message>
+            <source>Одиниці:</source>
+            <translation>Unit:</translation>
+        </message>
+        <message>
+            <source>Прилади (подвійний клік або Enter додає літеру у вираз):</source>
+            <translation>Instruments (a double-click or Enter puts the letter into the expression):</translation>
+        </message>
+        <message>
+            <source>%1  —  %2</source>
+            <translation>%1  —  %2</translation>
+        </message>
+        <message>
+            <source>Приладів ще немає: формула рахує з приладів робочої області.</source>
+            <translation>No instruments yet: a formula computes from the workspace's instruments.</translation>
+        </message>
+        <message>
+            <source>Видалити формулу &lt;b&gt;%1&lt;/b&gt;? Її записані значення також буде видалено.</source>
+            <translation>Delete the formula &lt;b&gt;%1&lt;/b&gt;? Its recorded values will be deleted too.</translation>
+        </message>
+        <message>
+            <source>Формул ще немає: натисніть «Нова формула».</source>
+            <translation>No formulas yet: press “New formula”.</translation>
+        </message>
+        <message>
+            <source>✓ Вираз правильний; рахує з приладів %1.</source>
+            <translation>✓ The expression is valid; it computes from instruments %1.</translation>
+        </message>
+        <message>
+            <source>Більше формул додати не можна.</source>
+            <translation>No more formulas can be added.</translation>
+        </message>
+        <message>
+            <source>Формула %1</source>
+            <translation>Formula %1</translation>
+        </message>
+        <message>
+            <source>Введіть назву формули.</source>
+            <translation>Enter the formula's name.</translation>
+        </message>
+        <message>
+            <source>Формулу «%1» не можна зберегти:
+%2</source>
+            <translation>The formula “%1” cannot be saved:
+%2</translation>
         </message>
     </context>
     <context>
@@ -1631,6 +1779,22 @@ Restore this data into the tables?</translation>
         <message>
             <source>Верхня межа</source>
             <translation>Upper limit</translation>
+        </message>
+        <message>
+            <source>Прилад &lt;b&gt;%1&lt;/b&gt; використовують формули: %2.&lt;br&gt;Якщо його видалити, ці формули буде вимкнено, доки ви не зміните їхні вирази у «Формулах». Видалити прилад?</source>
+            <translation>The instrument &lt;b&gt;%1&lt;/b&gt; is used by the formulas %2.&lt;br&gt;If it is deleted, these formulas are disabled until you change their expressions under “Formulas”. Delete the instrument?</translation>
+        </message>
+        <message>
+            <source>&lt;b&gt;%1&lt;/b&gt;: %2 → %3</source>
+            <translation>&lt;b&gt;%1&lt;/b&gt;: %2 → %3</translation>
+        </message>
+        <message>
+            <source>Перемістити прилад</source>
+            <translation>Move instrument</translation>
+        </message>
+        <message>
+            <source>Літери приладів у формулах зміняться разом із порядком карток:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Перемістити прилад?</source>
+            <translation>The instrument letters in the formulas change with the order of the cards:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Move the instrument?</translation>
         </message>
     </context>
     <context>

@@ -511,6 +511,14 @@ Veuillez choisir une autre « Nouvelle adresse ».</translation>
             <source>Sylvac (провід)</source>
             <translation>Sylvac (câble)</translation>
         </message>
+        <message>
+            <source>ƒ = %1 | вимкнено</source>
+            <translation>ƒ = %1 | désactivée</translation>
+        </message>
+        <message>
+            <source>ƒ (формула)</source>
+            <translation>ƒ (formule)</translation>
+        </message>
     </context>
     <context>
         <name>DevozorWindow</name>
@@ -791,6 +799,146 @@ Veuillez choisir une autre « Nouvelle adresse ».</translation>
         <message>
             <source>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</source>
             <translation>La bibliothèque de pilote %1 est introuvable : installez-la ou placez-la à côté du programme.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormulaExpression</name>
+        <message>
+            <source>Введіть вираз, наприклад (A - B) / 2.</source>
+            <translation>Saisissez une expression, par exemple (A - B) / 2.</translation>
+        </message>
+        <message>
+            <source>Вираз задовгий: не більше %1 символів.</source>
+            <translation>L'expression est trop longue : %1 caractères au plus.</translation>
+        </message>
+        <message>
+            <source>Прилад, з яким рахувала формула, видалено: замініть «#» літерою приладу.</source>
+            <translation>Un instrument utilisé par la formule a été supprimé : remplacez « # » par la lettre d'un instrument.</translation>
+        </message>
+        <message>
+            <source>Знак «=» на позиції %1 не дозволено: формула — це лише вираз, порівнюють через «==».</source>
+            <translation>Le signe « = » en position %1 n'est pas permis : une formule n'est qu'une expression ; on compare avec « == ».</translation>
+        </message>
+        <message>
+            <source>Число «%1» записане неправильно або завелике.</source>
+            <translation>Le nombre « %1 » est mal écrit ou trop grand.</translation>
+        </message>
+        <message>
+            <source>Невідома назва «%1»: прилади позначають великими літерами (A, B, C…), функції — малими (min, max, abs, sqrt).</source>
+            <translation>Nom inconnu « %1 » : les instruments sont des majuscules (A, B, C…), les fonctions des minuscules (min, max, abs, sqrt).</translation>
+        </message>
+        <message>
+            <source>Приладу %1 немає: у робочій області прилади від A до %2.</source>
+            <translation>Il n'y a pas d'instrument %1 : l'espace de travail a les instruments A à %2.</translation>
+        </message>
+        <message>
+            <source>Приладу %1 немає: у робочій області ще немає приладів.</source>
+            <translation>Il n'y a pas d'instrument %1 : l'espace de travail n'a encore aucun instrument.</translation>
+        </message>
+        <message>
+            <source>Вираз не використовує жодного приладу: додайте літеру приладу (A, B, C…).</source>
+            <translation>L'expression n'utilise aucun instrument : ajoutez la lettre d'un instrument (A, B, C…).</translation>
+        </message>
+        <message>
+            <source>Вираз має дати одне значення: кома розділяє лише аргументи функції.</source>
+            <translation>L'expression doit donner une seule valeur : la virgule ne sépare que les arguments d'une fonction.</translation>
+        </message>
+        <message>
+            <source>Вираз обривається: бракує числа, літери приладу або дужки в кінці.</source>
+            <translation>L'expression s'interrompt : il manque à la fin un nombre, la lettre d'un instrument ou une parenthèse.</translation>
+        </message>
+        <message>
+            <source>Не закрито дужку.</source>
+            <translation>Une parenthèse n'est pas fermée.</translation>
+        </message>
+        <message>
+            <source>Неправильна кількість аргументів функції «%1».</source>
+            <translation>Nombre d'arguments incorrect pour la fonction « %1 ».</translation>
+        </message>
+        <message>
+            <source>Помилка у виразі на позиції %1.</source>
+            <translation>Erreur dans l'expression en position %1.</translation>
+        </message>
+        <message>
+            <source>Помилка у виразі на позиції %1, біля «%2».</source>
+            <translation>Erreur dans l'expression en position %1, près de « %2 ».</translation>
+        </message>
+        <message>
+            <source>Вираз не вдалося розібрати.</source>
+            <translation>L'expression n'a pas pu être lue.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormulaManagerDialog</name>
+        <message>
+            <source>Формули</source>
+            <translation>Formules</translation>
+        </message>
+        <message>
+            <source>Нова формула</source>
+            <translation>Nouvelle formule</translation>
+        </message>
+        <message>
+            <source>Видалити формулу</source>
+            <translation>Supprimer la formule</translation>
+        </message>
+        <message>
+            <source>наприклад (A - B) / 2 або max(A, B, C) - min(A, B, C)</source>
+            <translation>p. ex. (A - B) / 2 ou max(A, B, C) - min(A, B, C)</translation>
+        </message>
+        <message>
+            <source>Вираз:</source>
+            <translation>Expression :</translation>
+        </message>
+        <message>
+            <source>Прилади, що вимірюють ту саму величину, беруться в цих одиницях</source>
+            <translation>Les instruments qui mesurent la même grandeur sont pris dans cette unité</translation>
+        </message>
+        <message>
+            <source>Одиниці:</source>
+            <translation>Unité :</translation>
+        </message>
+        <message>
+            <source>Прилади (подвійний клік або Enter додає літеру у вираз):</source>
+            <translation>Instruments (un double-clic ou Entrée insère la lettre dans l'expression) :</translation>
+        </message>
+        <message>
+            <source>%1  —  %2</source>
+            <translation>%1  —  %2</translation>
+        </message>
+        <message>
+            <source>Приладів ще немає: формула рахує з приладів робочої області.</source>
+            <translation>Pas encore d'instrument : une formule calcule à partir des instruments de l'espace de travail.</translation>
+        </message>
+        <message>
+            <source>Видалити формулу &lt;b&gt;%1&lt;/b&gt;? Її записані значення також буде видалено.</source>
+            <translation>Supprimer la formule &lt;b&gt;%1&lt;/b&gt; ? Ses valeurs enregistrées seront aussi supprimées.</translation>
+        </message>
+        <message>
+            <source>Формул ще немає: натисніть «Нова формула».</source>
+            <translation>Pas encore de formule : appuyez sur « Nouvelle formule ».</translation>
+        </message>
+        <message>
+            <source>✓ Вираз правильний; рахує з приладів %1.</source>
+            <translation>✓ L'expression est valide ; elle calcule à partir des instruments %1.</translation>
+        </message>
+        <message>
+            <source>Більше формул додати не можна.</source>
+            <translation>Impossible d'ajouter d'autres formules.</translation>
+        </message>
+        <message>
+            <source>Формула %1</source>
+            <translation>Formule %1</translation>
+        </message>
+        <message>
+            <source>Введіть назву формули.</source>
+            <translation>Saisissez le nom de la formule.</translation>
+        </message>
+        <message>
+            <source>Формулу «%1» не можна зберегти:
+%2</source>
+            <translation>La formule « %1 » ne peut pas être enregistrée :
+%2</translation>
         </message>
     </context>
     <context>
@@ -1631,6 +1779,22 @@ Restaurer ces données dans les tableaux ?</translation>
         <message>
             <source>Верхня межа</source>
             <translation>Limite supérieure</translation>
+        </message>
+        <message>
+            <source>Прилад &lt;b&gt;%1&lt;/b&gt; використовують формули: %2.&lt;br&gt;Якщо його видалити, ці формули буде вимкнено, доки ви не зміните їхні вирази у «Формулах». Видалити прилад?</source>
+            <translation>L'instrument &lt;b&gt;%1&lt;/b&gt; est utilisé par les formules %2.&lt;br&gt;S'il est supprimé, ces formules sont désactivées jusqu'à ce que vous modifiiez leurs expressions dans « Formules ». Supprimer l'instrument ?</translation>
+        </message>
+        <message>
+            <source>&lt;b&gt;%1&lt;/b&gt;: %2 → %3</source>
+            <translation>&lt;b&gt;%1&lt;/b&gt; : %2 → %3</translation>
+        </message>
+        <message>
+            <source>Перемістити прилад</source>
+            <translation>Déplacer l'instrument</translation>
+        </message>
+        <message>
+            <source>Літери приладів у формулах зміняться разом із порядком карток:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Перемістити прилад?</source>
+            <translation>Les lettres des instruments dans les formules changent avec l'ordre des cartes :&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Déplacer l'instrument ?</translation>
         </message>
     </context>
     <context>

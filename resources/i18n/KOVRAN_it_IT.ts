@@ -511,6 +511,14 @@ Scegliere un altro «Nuovo indirizzo».</translation>
             <source>Sylvac (провід)</source>
             <translation>Sylvac (cavo)</translation>
         </message>
+        <message>
+            <source>ƒ = %1 | вимкнено</source>
+            <translation>ƒ = %1 | disattivata</translation>
+        </message>
+        <message>
+            <source>ƒ (формула)</source>
+            <translation>ƒ (formula)</translation>
+        </message>
     </context>
     <context>
         <name>DevozorWindow</name>
@@ -791,6 +799,146 @@ Scegliere un altro «Nuovo indirizzo».</translation>
         <message>
             <source>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</source>
             <translation>Libreria del driver %1 non trovata: installarla o metterla accanto al programma.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormulaExpression</name>
+        <message>
+            <source>Введіть вираз, наприклад (A - B) / 2.</source>
+            <translation>Inserire un'espressione, ad esempio (A - B) / 2.</translation>
+        </message>
+        <message>
+            <source>Вираз задовгий: не більше %1 символів.</source>
+            <translation>L'espressione è troppo lunga: al massimo %1 caratteri.</translation>
+        </message>
+        <message>
+            <source>Прилад, з яким рахувала формула, видалено: замініть «#» літерою приладу.</source>
+            <translation>Uno strumento usato dalla formula è stato eliminato: sostituire «#» con la lettera di uno strumento.</translation>
+        </message>
+        <message>
+            <source>Знак «=» на позиції %1 не дозволено: формула — це лише вираз, порівнюють через «==».</source>
+            <translation>Il segno «=» alla posizione %1 non è ammesso: una formula è solo un'espressione; per confrontare si usa «==».</translation>
+        </message>
+        <message>
+            <source>Число «%1» записане неправильно або завелике.</source>
+            <translation>Il numero «%1» è scritto male o è troppo grande.</translation>
+        </message>
+        <message>
+            <source>Невідома назва «%1»: прилади позначають великими літерами (A, B, C…), функції — малими (min, max, abs, sqrt).</source>
+            <translation>Nome sconosciuto «%1»: gli strumenti sono lettere maiuscole (A, B, C…), le funzioni minuscole (min, max, abs, sqrt).</translation>
+        </message>
+        <message>
+            <source>Приладу %1 немає: у робочій області прилади від A до %2.</source>
+            <translation>Lo strumento %1 non esiste: l'area di lavoro ha gli strumenti da A a %2.</translation>
+        </message>
+        <message>
+            <source>Приладу %1 немає: у робочій області ще немає приладів.</source>
+            <translation>Lo strumento %1 non esiste: l'area di lavoro non ha ancora strumenti.</translation>
+        </message>
+        <message>
+            <source>Вираз не використовує жодного приладу: додайте літеру приладу (A, B, C…).</source>
+            <translation>L'espressione non usa alcuno strumento: aggiungere la lettera di uno strumento (A, B, C…).</translation>
+        </message>
+        <message>
+            <source>Вираз має дати одне значення: кома розділяє лише аргументи функції.</source>
+            <translation>L'espressione deve dare un solo valore: la virgola separa solo gli argomenti di una funzione.</translation>
+        </message>
+        <message>
+            <source>Вираз обривається: бракує числа, літери приладу або дужки в кінці.</source>
+            <translation>L'espressione si interrompe: alla fine manca un numero, la lettera di uno strumento o una parentesi.</translation>
+        </message>
+        <message>
+            <source>Не закрито дужку.</source>
+            <translation>Una parentesi non è chiusa.</translation>
+        </message>
+        <message>
+            <source>Неправильна кількість аргументів функції «%1».</source>
+            <translation>Numero di argomenti errato per la funzione «%1».</translation>
+        </message>
+        <message>
+            <source>Помилка у виразі на позиції %1.</source>
+            <translation>Errore nell'espressione alla posizione %1.</translation>
+        </message>
+        <message>
+            <source>Помилка у виразі на позиції %1, біля «%2».</source>
+            <translation>Errore nell'espressione alla posizione %1, vicino a «%2».</translation>
+        </message>
+        <message>
+            <source>Вираз не вдалося розібрати.</source>
+            <translation>Non è stato possibile leggere l'espressione.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormulaManagerDialog</name>
+        <message>
+            <source>Формули</source>
+            <translation>Formule</translation>
+        </message>
+        <message>
+            <source>Нова формула</source>
+            <translation>Nuova formula</translation>
+        </message>
+        <message>
+            <source>Видалити формулу</source>
+            <translation>Elimina formula</translation>
+        </message>
+        <message>
+            <source>наприклад (A - B) / 2 або max(A, B, C) - min(A, B, C)</source>
+            <translation>es. (A - B) / 2 o max(A, B, C) - min(A, B, C)</translation>
+        </message>
+        <message>
+            <source>Вираз:</source>
+            <translation>Espressione:</translation>
+        </message>
+        <message>
+            <source>Прилади, що вимірюють ту саму величину, беруться в цих одиницях</source>
+            <translation>Gli strumenti che misurano la stessa grandezza sono presi in questa unità</translation>
+        </message>
+        <message>
+            <source>Одиниці:</source>
+            <translation>Unità:</translation>
+        </message>
+        <message>
+            <source>Прилади (подвійний клік або Enter додає літеру у вираз):</source>
+            <translation>Strumenti (doppio clic o Invio inserisce la lettera nell'espressione):</translation>
+        </message>
+        <message>
+            <source>%1  —  %2</source>
+            <translation>%1  —  %2</translation>
+        </message>
+        <message>
+            <source>Приладів ще немає: формула рахує з приладів робочої області.</source>
+            <translation>Ancora nessuno strumento: una formula calcola dagli strumenti dell'area di lavoro.</translation>
+        </message>
+        <message>
+            <source>Видалити формулу &lt;b&gt;%1&lt;/b&gt;? Її записані значення також буде видалено.</source>
+            <translation>Eliminare la formula &lt;b&gt;%1&lt;/b&gt;? Anche i suoi valori registrati saranno eliminati.</translation>
+        </message>
+        <message>
+            <source>Формул ще немає: натисніть «Нова формула».</source>
+            <translation>Ancora nessuna formula: premere «Nuova formula».</translation>
+        </message>
+        <message>
+            <source>✓ Вираз правильний; рахує з приладів %1.</source>
+            <translation>✓ L'espressione è valida; calcola dagli strumenti %1.</translation>
+        </message>
+        <message>
+            <source>Більше формул додати не можна.</source>
+            <translation>Non si possono aggiungere altre formule.</translation>
+        </message>
+        <message>
+            <source>Формула %1</source>
+            <translation>Formula %1</translation>
+        </message>
+        <message>
+            <source>Введіть назву формули.</source>
+            <translation>Inserire il nome della formula.</translation>
+        </message>
+        <message>
+            <source>Формулу «%1» не можна зберегти:
+%2</source>
+            <translation>La formula «%1» non può essere salvata:
+%2</translation>
         </message>
     </context>
     <context>
@@ -1631,6 +1779,22 @@ Ripristinare questi dati nelle tabelle?</translation>
         <message>
             <source>Верхня межа</source>
             <translation>Limite superiore</translation>
+        </message>
+        <message>
+            <source>Прилад &lt;b&gt;%1&lt;/b&gt; використовують формули: %2.&lt;br&gt;Якщо його видалити, ці формули буде вимкнено, доки ви не зміните їхні вирази у «Формулах». Видалити прилад?</source>
+            <translation>Lo strumento &lt;b&gt;%1&lt;/b&gt; è usato dalle formule %2.&lt;br&gt;Se viene eliminato, queste formule restano disattivate finché non se ne modificano le espressioni in «Formule». Eliminare lo strumento?</translation>
+        </message>
+        <message>
+            <source>&lt;b&gt;%1&lt;/b&gt;: %2 → %3</source>
+            <translation>&lt;b&gt;%1&lt;/b&gt;: %2 → %3</translation>
+        </message>
+        <message>
+            <source>Перемістити прилад</source>
+            <translation>Sposta strumento</translation>
+        </message>
+        <message>
+            <source>Літери приладів у формулах зміняться разом із порядком карток:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Перемістити прилад?</source>
+            <translation>Le lettere degli strumenti nelle formule cambiano con l'ordine delle schede:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Spostare lo strumento?</translation>
         </message>
     </context>
     <context>

@@ -512,6 +512,14 @@ Wybierz inny 'Nowy adres'.</translation>
             <source>Sylvac (провід)</source>
             <translation>Sylvac (przewód)</translation>
         </message>
+        <message>
+            <source>ƒ = %1 | вимкнено</source>
+            <translation>ƒ = %1 | wyłączony</translation>
+        </message>
+        <message>
+            <source>ƒ (формула)</source>
+            <translation>ƒ (wzór)</translation>
+        </message>
     </context>
     <context>
         <name>DevozorWindow</name>
@@ -792,6 +800,146 @@ Wybierz inny 'Nowy adres'.</translation>
         <message>
             <source>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</source>
             <translation>Nie znaleziono biblioteki sterownika %1: zainstaluj ją lub umieść obok programu.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormulaExpression</name>
+        <message>
+            <source>Введіть вираз, наприклад (A - B) / 2.</source>
+            <translation>Wpisz wyrażenie, na przykład (A - B) / 2.</translation>
+        </message>
+        <message>
+            <source>Вираз задовгий: не більше %1 символів.</source>
+            <translation>Wyrażenie jest za długie: najwyżej %1 znaków.</translation>
+        </message>
+        <message>
+            <source>Прилад, з яким рахувала формула, видалено: замініть «#» літерою приладу.</source>
+            <translation>Przyrząd, z którego liczył wzór, został usunięty: zastąp „#” literą przyrządu.</translation>
+        </message>
+        <message>
+            <source>Знак «=» на позиції %1 не дозволено: формула — це лише вираз, порівнюють через «==».</source>
+            <translation>Znak „=” na pozycji %1 jest niedozwolony: wzór to tylko wyrażenie, porównuje się przez „==”.</translation>
+        </message>
+        <message>
+            <source>Число «%1» записане неправильно або завелике.</source>
+            <translation>Liczba „%1” jest zapisana błędnie lub jest za duża.</translation>
+        </message>
+        <message>
+            <source>Невідома назва «%1»: прилади позначають великими літерами (A, B, C…), функції — малими (min, max, abs, sqrt).</source>
+            <translation>Nieznana nazwa „%1”: przyrządy oznacza się wielkimi literami (A, B, C…), funkcje małymi (min, max, abs, sqrt).</translation>
+        </message>
+        <message>
+            <source>Приладу %1 немає: у робочій області прилади від A до %2.</source>
+            <translation>Nie ma przyrządu %1: w obszarze roboczym są przyrządy od A do %2.</translation>
+        </message>
+        <message>
+            <source>Приладу %1 немає: у робочій області ще немає приладів.</source>
+            <translation>Nie ma przyrządu %1: w obszarze roboczym nie ma jeszcze przyrządów.</translation>
+        </message>
+        <message>
+            <source>Вираз не використовує жодного приладу: додайте літеру приладу (A, B, C…).</source>
+            <translation>Wyrażenie nie używa żadnego przyrządu: dodaj literę przyrządu (A, B, C…).</translation>
+        </message>
+        <message>
+            <source>Вираз має дати одне значення: кома розділяє лише аргументи функції.</source>
+            <translation>Wyrażenie ma dać jedną wartość: przecinek oddziela tylko argumenty funkcji.</translation>
+        </message>
+        <message>
+            <source>Вираз обривається: бракує числа, літери приладу або дужки в кінці.</source>
+            <translation>Wyrażenie się urywa: na końcu brakuje liczby, litery przyrządu lub nawiasu.</translation>
+        </message>
+        <message>
+            <source>Не закрито дужку.</source>
+            <translation>Nawias nie jest zamknięty.</translation>
+        </message>
+        <message>
+            <source>Неправильна кількість аргументів функції «%1».</source>
+            <translation>Nieprawidłowa liczba argumentów funkcji „%1”.</translation>
+        </message>
+        <message>
+            <source>Помилка у виразі на позиції %1.</source>
+            <translation>Błąd w wyrażeniu na pozycji %1.</translation>
+        </message>
+        <message>
+            <source>Помилка у виразі на позиції %1, біля «%2».</source>
+            <translation>Błąd w wyrażeniu na pozycji %1, przy „%2”.</translation>
+        </message>
+        <message>
+            <source>Вираз не вдалося розібрати.</source>
+            <translation>Nie udało się odczytać wyrażenia.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormulaManagerDialog</name>
+        <message>
+            <source>Формули</source>
+            <translation>Wzory</translation>
+        </message>
+        <message>
+            <source>Нова формула</source>
+            <translation>Nowy wzór</translation>
+        </message>
+        <message>
+            <source>Видалити формулу</source>
+            <translation>Usuń wzór</translation>
+        </message>
+        <message>
+            <source>наприклад (A - B) / 2 або max(A, B, C) - min(A, B, C)</source>
+            <translation>np. (A - B) / 2 lub max(A, B, C) - min(A, B, C)</translation>
+        </message>
+        <message>
+            <source>Вираз:</source>
+            <translation>Wyrażenie:</translation>
+        </message>
+        <message>
+            <source>Прилади, що вимірюють ту саму величину, беруться в цих одиницях</source>
+            <translation>Przyrządy mierzące tę samą wielkość są brane w tej jednostce</translation>
+        </message>
+        <message>
+            <source>Одиниці:</source>
+            <translation>Jednostka:</translation>
+        </message>
+        <message>
+            <source>Прилади (подвійний клік або Enter додає літеру у вираз):</source>
+            <translation>Przyrządy (dwuklik lub Enter wstawia literę do wyrażenia):</translation>
+        </message>
+        <message>
+            <source>%1  —  %2</source>
+            <translation>%1  —  %2</translation>
+        </message>
+        <message>
+            <source>Приладів ще немає: формула рахує з приладів робочої області.</source>
+            <translation>Nie ma jeszcze przyrządów: wzór liczy z przyrządów obszaru roboczego.</translation>
+        </message>
+        <message>
+            <source>Видалити формулу &lt;b&gt;%1&lt;/b&gt;? Її записані значення також буде видалено.</source>
+            <translation>Usunąć wzór &lt;b&gt;%1&lt;/b&gt;? Jego zapisane wartości również zostaną usunięte.</translation>
+        </message>
+        <message>
+            <source>Формул ще немає: натисніть «Нова формула».</source>
+            <translation>Nie ma jeszcze wzorów: naciśnij „Nowy wzór”.</translation>
+        </message>
+        <message>
+            <source>✓ Вираз правильний; рахує з приладів %1.</source>
+            <translation>✓ Wyrażenie jest poprawne; liczy z przyrządów %1.</translation>
+        </message>
+        <message>
+            <source>Більше формул додати не можна.</source>
+            <translation>Nie można dodać więcej wzorów.</translation>
+        </message>
+        <message>
+            <source>Формула %1</source>
+            <translation>Wzór %1</translation>
+        </message>
+        <message>
+            <source>Введіть назву формули.</source>
+            <translation>Wpisz nazwę wzoru.</translation>
+        </message>
+        <message>
+            <source>Формулу «%1» не можна зберегти:
+%2</source>
+            <translation>Wzoru „%1” nie można zapisać:
+%2</translation>
         </message>
     </context>
     <context>
@@ -1632,6 +1780,22 @@ Przywrócić te dane do tabel?</translation>
         <message>
             <source>Верхня межа</source>
             <translation>Górna granica</translation>
+        </message>
+        <message>
+            <source>Прилад &lt;b&gt;%1&lt;/b&gt; використовують формули: %2.&lt;br&gt;Якщо його видалити, ці формули буде вимкнено, доки ви не зміните їхні вирази у «Формулах». Видалити прилад?</source>
+            <translation>Przyrządu &lt;b&gt;%1&lt;/b&gt; używają wzory %2.&lt;br&gt;Jeśli zostanie usunięty, te wzory będą wyłączone, dopóki nie zmienisz ich wyrażeń w „Wzorach”. Usunąć przyrząd?</translation>
+        </message>
+        <message>
+            <source>&lt;b&gt;%1&lt;/b&gt;: %2 → %3</source>
+            <translation>&lt;b&gt;%1&lt;/b&gt;: %2 → %3</translation>
+        </message>
+        <message>
+            <source>Перемістити прилад</source>
+            <translation>Przenieś przyrząd</translation>
+        </message>
+        <message>
+            <source>Літери приладів у формулах зміняться разом із порядком карток:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Перемістити прилад?</source>
+            <translation>Litery przyrządów we wzorach zmienią się wraz z kolejnością kart:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Przenieść przyrząd?</translation>
         </message>
     </context>
     <context>

@@ -512,6 +512,14 @@
             <source>Sylvac (провід)</source>
             <translation>Sylvac (провід)</translation>
         </message>
+        <message>
+            <source>ƒ = %1 | вимкнено</source>
+            <translation>ƒ = %1 | вимкнено</translation>
+        </message>
+        <message>
+            <source>ƒ (формула)</source>
+            <translation>ƒ (формула)</translation>
+        </message>
     </context>
     <context>
         <name>DevozorWindow</name>
@@ -792,6 +800,146 @@
         <message>
             <source>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</source>
             <translation>Не знайдено бібліотеку драйвера %1: встановіть її або покладіть поруч із програмою.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormulaExpression</name>
+        <message>
+            <source>Введіть вираз, наприклад (A - B) / 2.</source>
+            <translation>Введіть вираз, наприклад (A - B) / 2.</translation>
+        </message>
+        <message>
+            <source>Вираз задовгий: не більше %1 символів.</source>
+            <translation>Вираз задовгий: не більше %1 символів.</translation>
+        </message>
+        <message>
+            <source>Прилад, з яким рахувала формула, видалено: замініть «#» літерою приладу.</source>
+            <translation>Прилад, з яким рахувала формула, видалено: замініть «#» літерою приладу.</translation>
+        </message>
+        <message>
+            <source>Знак «=» на позиції %1 не дозволено: формула — це лише вираз, порівнюють через «==».</source>
+            <translation>Знак «=» на позиції %1 не дозволено: формула — це лише вираз, порівнюють через «==».</translation>
+        </message>
+        <message>
+            <source>Число «%1» записане неправильно або завелике.</source>
+            <translation>Число «%1» записане неправильно або завелике.</translation>
+        </message>
+        <message>
+            <source>Невідома назва «%1»: прилади позначають великими літерами (A, B, C…), функції — малими (min, max, abs, sqrt).</source>
+            <translation>Невідома назва «%1»: прилади позначають великими літерами (A, B, C…), функції — малими (min, max, abs, sqrt).</translation>
+        </message>
+        <message>
+            <source>Приладу %1 немає: у робочій області прилади від A до %2.</source>
+            <translation>Приладу %1 немає: у робочій області прилади від A до %2.</translation>
+        </message>
+        <message>
+            <source>Приладу %1 немає: у робочій області ще немає приладів.</source>
+            <translation>Приладу %1 немає: у робочій області ще немає приладів.</translation>
+        </message>
+        <message>
+            <source>Вираз не використовує жодного приладу: додайте літеру приладу (A, B, C…).</source>
+            <translation>Вираз не використовує жодного приладу: додайте літеру приладу (A, B, C…).</translation>
+        </message>
+        <message>
+            <source>Вираз має дати одне значення: кома розділяє лише аргументи функції.</source>
+            <translation>Вираз має дати одне значення: кома розділяє лише аргументи функції.</translation>
+        </message>
+        <message>
+            <source>Вираз обривається: бракує числа, літери приладу або дужки в кінці.</source>
+            <translation>Вираз обривається: бракує числа, літери приладу або дужки в кінці.</translation>
+        </message>
+        <message>
+            <source>Не закрито дужку.</source>
+            <translation>Не закрито дужку.</translation>
+        </message>
+        <message>
+            <source>Неправильна кількість аргументів функції «%1».</source>
+            <translation>Неправильна кількість аргументів функції «%1».</translation>
+        </message>
+        <message>
+            <source>Помилка у виразі на позиції %1.</source>
+            <translation>Помилка у виразі на позиції %1.</translation>
+        </message>
+        <message>
+            <source>Помилка у виразі на позиції %1, біля «%2».</source>
+            <translation>Помилка у виразі на позиції %1, біля «%2».</translation>
+        </message>
+        <message>
+            <source>Вираз не вдалося розібрати.</source>
+            <translation>Вираз не вдалося розібрати.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormulaManagerDialog</name>
+        <message>
+            <source>Формули</source>
+            <translation>Формули</translation>
+        </message>
+        <message>
+            <source>Нова формула</source>
+            <translation>Нова формула</translation>
+        </message>
+        <message>
+            <source>Видалити формулу</source>
+            <translation>Видалити формулу</translation>
+        </message>
+        <message>
+            <source>наприклад (A - B) / 2 або max(A, B, C) - min(A, B, C)</source>
+            <translation>наприклад (A - B) / 2 або max(A, B, C) - min(A, B, C)</translation>
+        </message>
+        <message>
+            <source>Вираз:</source>
+            <translation>Вираз:</translation>
+        </message>
+        <message>
+            <source>Прилади, що вимірюють ту саму величину, беруться в цих одиницях</source>
+            <translation>Прилади, що вимірюють ту саму величину, беруться в цих одиницях</translation>
+        </message>
+        <message>
+            <source>Одиниці:</source>
+            <translation>Одиниці:</translation>
+        </message>
+        <message>
+            <source>Прилади (подвійний клік або Enter додає літеру у вираз):</source>
+            <translation>Прилади (подвійний клік або Enter додає літеру у вираз):</translation>
+        </message>
+        <message>
+            <source>%1  —  %2</source>
+            <translation>%1  —  %2</translation>
+        </message>
+        <message>
+            <source>Приладів ще немає: формула рахує з приладів робочої області.</source>
+            <translation>Приладів ще немає: формула рахує з приладів робочої області.</translation>
+        </message>
+        <message>
+            <source>Видалити формулу &lt;b&gt;%1&lt;/b&gt;? Її записані значення також буде видалено.</source>
+            <translation>Видалити формулу &lt;b&gt;%1&lt;/b&gt;? Її записані значення також буде видалено.</translation>
+        </message>
+        <message>
+            <source>Формул ще немає: натисніть «Нова формула».</source>
+            <translation>Формул ще немає: натисніть «Нова формула».</translation>
+        </message>
+        <message>
+            <source>✓ Вираз правильний; рахує з приладів %1.</source>
+            <translation>✓ Вираз правильний; рахує з приладів %1.</translation>
+        </message>
+        <message>
+            <source>Більше формул додати не можна.</source>
+            <translation>Більше формул додати не можна.</translation>
+        </message>
+        <message>
+            <source>Формула %1</source>
+            <translation>Формула %1</translation>
+        </message>
+        <message>
+            <source>Введіть назву формули.</source>
+            <translation>Введіть назву формули.</translation>
+        </message>
+        <message>
+            <source>Формулу «%1» не можна зберегти:
+%2</source>
+            <translation>Формулу «%1» не можна зберегти:
+%2</translation>
         </message>
     </context>
     <context>
@@ -1632,6 +1780,22 @@ avg: %3</translation>
         <message>
             <source>Верхня межа</source>
             <translation>Верхня межа</translation>
+        </message>
+        <message>
+            <source>Прилад &lt;b&gt;%1&lt;/b&gt; використовують формули: %2.&lt;br&gt;Якщо його видалити, ці формули буде вимкнено, доки ви не зміните їхні вирази у «Формулах». Видалити прилад?</source>
+            <translation>Прилад &lt;b&gt;%1&lt;/b&gt; використовують формули: %2.&lt;br&gt;Якщо його видалити, ці формули буде вимкнено, доки ви не зміните їхні вирази у «Формулах». Видалити прилад?</translation>
+        </message>
+        <message>
+            <source>&lt;b&gt;%1&lt;/b&gt;: %2 → %3</source>
+            <translation>&lt;b&gt;%1&lt;/b&gt;: %2 → %3</translation>
+        </message>
+        <message>
+            <source>Перемістити прилад</source>
+            <translation>Перемістити прилад</translation>
+        </message>
+        <message>
+            <source>Літери приладів у формулах зміняться разом із порядком карток:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Перемістити прилад?</source>
+            <translation>Літери приладів у формулах зміняться разом із порядком карток:&lt;br&gt;%1&lt;br&gt;&lt;br&gt;Перемістити прилад?</translation>
         </message>
     </context>
     <context>

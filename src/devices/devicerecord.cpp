@@ -1,5 +1,8 @@
 #include "devicerecord.h"
 
+#include <algorithm>
+#include <cmath>
+
 bool isBleKind(int type)
 {
     return type == ConnectionKind::Bluetooth || type == ConnectionKind::NrfDongle ||
@@ -21,10 +24,60 @@ bool hasReading(const DeviceRecord &record)
         return record.hidHasValue;
     if (record.type == ConnectionKind::SylvacCable)
         return record.sylvacHasValue;
+    if (record.type == ConnectionKind::Formula)
+        return record.formulaHasValue;
     return record.modbusHasValue;
 }
 
 int precisionDigits(int precision)
 {
     return precision >= 0 && precision <= 6 ? precision : 2;
+}
+
+QString deviceKey(const DeviceRecord &record)
+{
+    return record.portName + u':' + QString::number(record.address);
+}
+
+QString formulaPortName()
+{
+    return QStringLiteral("formula");
+}
+
+void applyHeldValue(DeviceRecord &record, double value)
+{
+    record.value = value;
+    const int mode = record.measuringType;
+    if (mode == MeasuringMode::Disable) {
+        record.heldValid = false;
+        record.heldValue = value;
+        return;
+    }
+    if (!record.heldValid) {
+        record.peakMin = record.peakMax = record.heldValue = value;
+        // The range of a single reading is nothing, not the reading itself.
+        if (mode == MeasuringMode::RangePeek)
+            record.heldValue = 0.0;
+        record.heldValid = true;
+        return;
+    }
+    switch (mode) {
+    case MeasuringMode::MinPeek:
+        record.heldValue = std::min(record.heldValue, value);
+        break;
+    case MeasuringMode::MaxPeek:
+        record.heldValue = std::max(record.heldValue, value);
+        break;
+    case MeasuringMode::ModulePeek:
+        if (std::abs(value) > std::abs(record.heldValue))
+            record.heldValue = value;
+        break;
+    case MeasuringMode::RangePeek:
+        record.peakMin = std::min(record.peakMin, value);
+        record.peakMax = std::max(record.peakMax, value);
+        record.heldValue = record.peakMax - record.peakMin;
+        break;
+    default:
+        break; // the limit modes judge the live value and hold nothing
+    }
 }

@@ -15,6 +15,8 @@ enum : int {
     NrfDongle = 3,
     Bled112Dongle = 4,
     SylvacCable = 5,
+    // Computed from other instruments; kept in formulas.ini, never in devices_config.ini.
+    Formula = 6,
 };
 } // namespace ConnectionKind
 
@@ -67,6 +69,11 @@ struct DeviceRecord
     int batteryPercent = -1; // negative: unknown
     int rssiDbm = 0;         // zero or positive: unknown
     QString donglePort;
+    // Formula instruments: the expression over the instruments' letters; why it cannot be computed (empty
+    // when it can); whether the last evaluation gave a finite value.
+    QString expression;
+    QString formulaProblem;
+    bool formulaHasValue = false;
 };
 
 // Direct Bluetooth and both dongle kinds share one reading path.
@@ -77,6 +84,16 @@ double displayValue(const DeviceRecord &record);
 
 // Whether the instrument's link has delivered a value yet.
 bool hasReading(const DeviceRecord &record);
+
+// What tells stored devices apart (and names them in the crash journal): "port:address".
+QString deviceKey(const DeviceRecord &record);
+
+// Every formula has the same port name; its number (`address`, 1-255) tells it apart.
+QString formulaPortName();
+
+// A new value with the peak hold of the record's measuring mode: modes 1-4 keep their held peak, a record
+// whose peak was used starts afresh.
+void applyHeldValue(DeviceRecord &record, double value);
 
 // Decimals shown for a precision code: 0-6 as given, anything else 2.
 int precisionDigits(int precision);

@@ -1,8 +1,11 @@
 #include "deviceregistry.h"
 
 #include "app/settingsfolder.h"
+#include "formulafile.h"
+#include "settingsfile.h"
 
 #include <QDebug>
+#include <QFile>
 #include <QSet>
 #include <QSettings>
 
@@ -20,30 +23,9 @@ QString adaptersFile()
     return settingsFilePath(QStringLiteral("com_adapters.ini"));
 }
 
-// Number of entries worth reading from an array that beginReadArray() has just opened. The size key is
-// only trusted as far as numbered entries exist, so a damaged size cannot make the load run away.
-int readableArraySize(QSettings &settings, int declaredSize)
+QString formulasFile()
 {
-    int highest = 0;
-    const QStringList groups = settings.childGroups();
-    for (const QString &group : groups) {
-        bool ok = false;
-        const int number = group.toInt(&ok);
-        if (ok && number > highest)
-            highest = number;
-    }
-    return std::clamp(declaredSize, 0, highest);
-}
-
-bool finishWrite(QSettings &settings, const char *what)
-{
-    settings.sync();
-    // A FormatError is left over from reading a damaged file; QSettings writes the file out whole regardless,
-    // and only an AccessError means the write itself failed.
-    if (settings.status() != QSettings::AccessError)
-        return true;
-    qWarning().noquote() << "[налаштування] не вдалося записати" << what << settings.fileName();
-    return false;
+    return settingsFilePath(QStringLiteral("formulas.ini"));
 }
 
 } // namespace
@@ -70,6 +52,11 @@ int DeviceRegistry::loadDevices()
 
         record.name = settings.value(QStringLiteral("name")).toString();
         record.type = settings.value(QStringLiteral("type"), 0).toInt();
+        if (record.type == ConnectionKind::Formula) {
+            // Never written here; formulas live in formulas.ini.
+            qWarning().noquote() << "[налаштування] запис формули у файлі приладів пропущено:" << record.name;
+            continue;
+        }
         record.precision = settings.value(QStringLiteral("precision"), 2).toInt();
         record.measuringType = settings.value(QStringLiteral("measuringType"), 0).toInt();
         record.limitMin = settings.value(QStringLiteral("limitMin"), 0.0).toDouble();
@@ -111,10 +98,12 @@ bool DeviceRegistry::saveDevices() const
 {
     QSettings settings(devicesFile(), QSettings::IniFormat);
     settings.remove(QStringLiteral("Devices"));
-    settings.beginWriteArray(QStringLiteral("Devices"), int(m_devices.size()));
-    for (int i = 0; i < m_devices.size(); ++i) {
-        const DeviceRecord &record = m_devices.at(i);
-        settings.setArrayIndex(i);
+    settings.beginWriteArray(QStringLiteral("Devices"), instrumentCount());
+    int entry = 0;
+    for (const DeviceRecord &record : m_devices) {
+        if (record.type == ConnectionKind::Formula)
+            continue;
+        settings.setArrayIndex(entry++);
         settings.setValue(QStringLiteral("name"), record.name);
         settings.setValue(QStringLiteral("portName"), record.portName);
         settings.setValue(QStringLiteral("address"), int(record.address));
@@ -134,7 +123,43 @@ bool DeviceRegistry::saveDevices() const
         settings.setValue(QStringLiteral("userId"), record.userId);
     }
     settings.endArray();
-    return finishWrite(settings, "devices");
+    return finishSettingsWrite(settings, "devices");
+}
+
+int DeviceRegistry::instrumentCount() const
+{
+    return int(std::count_if(m_devices.cbegin(), m_devices.cend(), [](const DeviceRecord &record) {
+        return record.type != ConnectionKind::Formula;
+    }));
+}
+
+QStringList DeviceRegistry::instrumentKeys() const
+{
+    QStringList keys;
+    for (const DeviceRecord &record : m_devices) {
+        if (record.type != ConnectionKind::Formula)
+            keys.append(deviceKey(record));
+    }
+    return keys;
+}
+
+void DeviceRegistry::loadFormulas()
+{
+    m_devices.erase(std::remove_if(m_devices.begin(), m_devices.end(),
+                                   [](const DeviceRecord &record) { return record.type == ConnectionKind::Formula; }),
+                    m_devices.end());
+    m_devices.append(FormulaFile::load(formulasFile(), instrumentKeys()));
+}
+
+bool DeviceRegistry::saveFormulas() const
+{
+    QList<DeviceRecord> formulas;
+    std::copy_if(m_devices.cbegin(), m_devices.cend(), std::back_inserter(formulas),
+                 [](const DeviceRecord &record) { return record.type == ConnectionKind::Formula; });
+    // A bench that never had a formula gets no file for them.
+    if (formulas.isEmpty() && !QFile::exists(formulasFile()))
+        return true;
+    return FormulaFile::save(formulasFile(), formulas, instrumentKeys());
 }
 
 void DeviceRegistry::loadAdapters()
@@ -163,7 +188,7 @@ bool DeviceRegistry::saveAdapters() const
         settings.setValue(QStringLiteral("baudRate"), m_adapters.at(i).baudRate);
     }
     settings.endArray();
-    return finishWrite(settings, "adapters");
+    return finishSettingsWrite(settings, "adapters");
 }
 
 int DeviceRegistry::nextFreeAddress(int kind) const

@@ -17,9 +17,10 @@ struct ModbusAdapter
     }
 };
 
-// The configured instruments and Modbus adapters, and the two files that keep them
-// (devices_config.ini and com_adapters.ini in the settings folder). The workspace window owns one and
-// builds its cards and links from it; nothing here touches a widget.
+// The configured instruments and Modbus adapters, and the files that keep them (devices_config.ini and
+// com_adapters.ini in the settings folder); formula instruments follow the instruments in the same list and
+// are kept in formulas.ini. The workspace window owns one and builds its cards and links from it; nothing
+// here touches a widget.
 class DeviceRegistry
 {
 public:
@@ -31,8 +32,17 @@ public:
     // Replaces the list with the stored devices. Entries repeating an earlier portName:address pair are
     // dropped, and the file is rewritten without them. Returns how many were dropped.
     int loadDevices();
-    // Rewrites the whole device array in list order. False when the file could not be written.
+    // Rewrites the whole device array in list order, formulas left out. False when the file could not be
+    // written.
     bool saveDevices() const;
+
+    // Formulas come after every instrument; the letters A, B, C, ... name the instruments before them.
+    int instrumentCount() const;
+    // deviceKey() of each instrument, in list order.
+    QStringList instrumentKeys() const;
+    // Appends the formulas of formulas.ini after the instruments (replacing any formulas in the list).
+    void loadFormulas();
+    bool saveFormulas() const;
 
     void loadAdapters();
     bool saveAdapters() const;

@@ -2,6 +2,7 @@
 
 #include "device_visual.h"
 #include "devices/deviceregistry.h"
+#include "devices/formula.h"
 #include "usermanager.h"
 
 #include <QVBoxLayout>
@@ -32,7 +33,7 @@ void CardColumn::append(const DeviceRecord &record)
 {
     auto *card = new Device_visual(record.name, record.type, m_container);
     card->setStatusText(Device_visual::statusTextFor(record));
-    card->setZeroEnabled(record.type != ConnectionKind::HidKeyboard);
+    card->setZeroEnabled(record.type != ConnectionKind::HidKeyboard && record.type != ConnectionKind::Formula);
     card->setConnected(false);
     card->setPrecision(record.precision);
     card->setTolerance(0.0, record.measuringType, record.limitMin, record.limitMax);
@@ -57,6 +58,7 @@ void CardColumn::append(const DeviceRecord &record)
 
     m_cards.append(card);
     m_layout->addWidget(card);
+    refreshLetters();
 }
 
 void CardColumn::remove(int index)
@@ -67,6 +69,7 @@ void CardColumn::remove(int index)
     m_layout->removeWidget(card);
     card->hide();
     card->deleteLater();
+    refreshLetters();
 }
 
 void CardColumn::move(int from, int to)
@@ -75,6 +78,15 @@ void CardColumn::move(int from, int to)
     m_cards.move(from, to);
     m_layout->removeWidget(card);
     m_layout->insertWidget(to, card);
+    refreshLetters();
+}
+
+void CardColumn::refreshLetters()
+{
+    for (int i = 0; i < m_cards.size(); ++i) {
+        Device_visual *card = m_cards.at(i);
+        card->setLetter(card->kind() == ConnectionKind::Formula ? QString() : FormulaLetters::letterFor(i));
+    }
 }
 
 void CardColumn::setSelected(int index)
@@ -105,6 +117,9 @@ void CardColumn::refreshLive()
         if (record.connected && hasReading(record)) {
             m_cards.at(i)->setValue(displayValue(record));
             m_cards.at(i)->setTolerance(record.value, record.measuringType, record.limitMin, record.limitMax);
+        } else if (record.connected && record.type == ConnectionKind::Formula) {
+            // Every input is there, but the result is no number (a division by zero, say).
+            m_cards.at(i)->setValue(Device_visual::kNoValue);
         }
     }
 }

@@ -52,6 +52,8 @@ signals:
 
 private:
     bool hasCard(int index) const;
+    // Instrument cards show the letters formulas name them by: their place in the column.
+    void refreshLetters();
 
     DeviceRegistry &m_registry;
     QWidget *m_container;

@@ -36,6 +36,7 @@ constexpr int kDotSize = 8;
 
 constexpr int kNameFontPx = 18;
 constexpr int kOwnerFontPx = 12;
+constexpr int kLetterFontPx = 13;
 constexpr int kStatusFontPx = 11;
 constexpr int kValueFontPx = 30;
 constexpr int kStatisticsFontPx = 18;
@@ -67,6 +68,15 @@ const char *const kInfoStyle = "QPushButton {"
                                "QPushButton:hover { background-color: #bbbbbb; }"
                                "QPushButton:pressed { background-color: #aaaaaa; }";
 
+// A formula's card is tinted, so it never passes for a physical instrument.
+const char *const kFormulaInfoStyle = "QPushButton {"
+                                      "   background-color: #d9e2f3;"
+                                      "   border: 2px solid #4a6fa5;"
+                                      "   border-radius: 6px;"
+                                      "}"
+                                      "QPushButton:hover { background-color: #c9d5ec; }"
+                                      "QPushButton:pressed { background-color: #b9c8e4; }";
+
 // The card the mono page shows: framed in the highlight yellow of the active mode button.
 const char *const kInfoSelectedStyle = "QPushButton {"
                                        "   background-color: #fff6b0;"
@@ -90,6 +100,15 @@ const char *const kOwnerStyle = "QLabel {"
                                 "   background: transparent;"
                                 "}";
 
+const char *const kLetterStyle = "QLabel {"
+                                 "   color: #ffffff;"
+                                 "   background-color: #4a6fa5;"
+                                 "   border-radius: 3px;"
+                                 "   padding: 0px 4px;"
+                                 "   font-size: %1px;"
+                                 "   font-weight: bold;"
+                                 "}";
+
 const char *const kStatusStyle = "QLabel {"
                                  "   color: #555555;"
                                  "   font-size: %1px;"
@@ -105,7 +124,8 @@ const char *const kSideButtonStyle = "QPushButton {"
                                      "   font-weight: bold;"
                                      "}"
                                      "QPushButton:hover { background-color: #bbbbbb; }"
-                                     "QPushButton:pressed { background-color: #aaaaaa; }";
+                                     "QPushButton:pressed { background-color: #aaaaaa; }"
+                                     "QPushButton:disabled { color: #9a9a9a; }";
 
 const char *const kValueStyle = "QPushButton {"
                                 "   background-color: %1;"
@@ -188,12 +208,15 @@ Device_visual::Device_visual(const QString &name, int kind, QWidget *parent)
     m_infoButton->setObjectName(QStringLiteral("infoButton"));
     m_infoButton->setCursor(Qt::PointingHandCursor);
     m_infoButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    m_infoButton->setStyleSheet(QString::fromLatin1(kInfoStyle));
+    m_infoButton->setStyleSheet(QString::fromLatin1(infoStyle()));
     m_infoButton->setContextMenuPolicy(Qt::CustomContextMenu);
     m_infoButton->installEventFilter(this);
     connect(m_infoButton, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_menu->popup(m_infoButton->mapToGlobal(pos)); });
 
+    m_letterLabel = new QLabel(m_infoButton);
+    m_letterLabel->setObjectName(QStringLiteral("letterLabel"));
+    m_letterLabel->setVisible(false);
     m_nameLabel = new QLabel(name, m_infoButton);
     m_nameLabel->setObjectName(QStringLiteral("nameLabel"));
     m_ownerLabel = new QLabel(m_infoButton);
@@ -202,11 +225,13 @@ Device_visual::Device_visual(const QString &name, int kind, QWidget *parent)
     m_statusLabel = new QLabel(m_infoButton);
     m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
     // The labels only decorate the button: presses, drags and the context menu belong to it.
-    for (QLabel *label : {m_nameLabel, m_ownerLabel, m_statusLabel})
+    for (QLabel *label : {m_letterLabel, m_nameLabel, m_ownerLabel, m_statusLabel})
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     auto *topRow = new QHBoxLayout;
     topRow->setContentsMargins(0, 0, 0, 0);
+    topRow->setSpacing(6);
+    topRow->addWidget(m_letterLabel);
     topRow->addWidget(m_nameLabel);
     topRow->addStretch();
     topRow->addWidget(m_ownerLabel);
@@ -234,8 +259,8 @@ Device_visual::Device_visual(const QString &name, int kind, QWidget *parent)
     m_zeroButton->setCursor(Qt::PointingHandCursor);
     m_zeroButton->setFixedWidth(kSideButtonWidth);
     m_zeroButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    // Keyboard instruments cannot be zeroed from here.
-    m_zeroButton->setEnabled(kind != ConnectionKind::HidKeyboard);
+    // Keyboard instruments cannot be zeroed from here, formulas have nothing to zero.
+    m_zeroButton->setEnabled(kind != ConnectionKind::HidKeyboard && kind != ConnectionKind::Formula);
     connect(m_zeroButton, &QPushButton::clicked, this, &Device_visual::zeroClicked);
 
     auto *row = new QHBoxLayout(this);
@@ -332,6 +357,10 @@ QString Device_visual::statusTextFor(const DeviceRecord &record)
     case ConnectionKind::SylvacCable:
         return tr("Sylvac | %1 | %2")
             .arg(record.portName, record.serialUnit != UnitCode::Inch ? tr("мм") : tr("дюйми"));
+    case ConnectionKind::Formula:
+        if (!record.formulaProblem.isEmpty())
+            return tr("ƒ = %1 | вимкнено").arg(record.expression);
+        return QStringLiteral("ƒ = %1").arg(record.expression);
     default:
         return QString();
     }
@@ -374,6 +403,17 @@ QString Device_visual::owner() const
     return m_ownerLabel->text();
 }
 
+void Device_visual::setLetter(const QString &letter)
+{
+    m_letterLabel->setText(letter);
+    m_letterLabel->setVisible(!letter.isEmpty());
+}
+
+QString Device_visual::letter() const
+{
+    return m_letterLabel->text();
+}
+
 void Device_visual::setPrecision(int digits)
 {
     m_precision = digits;
@@ -410,7 +450,7 @@ void Device_visual::setSelected(bool selected)
     if (selected == m_selected)
         return;
     m_selected = selected;
-    m_infoButton->setStyleSheet(QString::fromLatin1(selected ? kInfoSelectedStyle : kInfoStyle));
+    m_infoButton->setStyleSheet(QString::fromLatin1(selected ? kInfoSelectedStyle : infoStyle()));
 }
 
 bool Device_visual::isSelected() const
@@ -615,6 +655,9 @@ Device_visual *Device_visual::acceptableSource(const QMimeData *mime) const
     Device_visual *source = liveCards().value(address, nullptr);
     if (!source || source == this || source->window() != window())
         return nullptr;
+    // Formulas stay after the instruments: each kind is reordered among its own.
+    if ((source->kind() == ConnectionKind::Formula) != (m_kind == ConnectionKind::Formula))
+        return nullptr;
     return source;
 }
 
@@ -636,10 +679,16 @@ void Device_visual::buildMenu()
     connect(m_deleteAction, &QAction::triggered, this, [this] { emit deleteRequested(this); });
 }
 
+const char *Device_visual::infoStyle() const
+{
+    return m_kind == ConnectionKind::Formula ? kFormulaInfoStyle : kInfoStyle;
+}
+
 void Device_visual::applyStyles()
 {
     m_nameLabel->setStyleSheet(QString::fromLatin1(kNameStyle).arg(scaledFontPx(kNameFontPx)));
     m_ownerLabel->setStyleSheet(QString::fromLatin1(kOwnerStyle).arg(scaledFontPx(kOwnerFontPx)));
+    m_letterLabel->setStyleSheet(QString::fromLatin1(kLetterStyle).arg(scaledFontPx(kLetterFontPx)));
     m_statusLabel->setStyleSheet(QString::fromLatin1(kStatusStyle).arg(scaledFontPx(kStatusFontPx)));
     m_statisticsButton->setStyleSheet(
         QString::fromLatin1(kSideButtonStyle).arg(scaledFontPx(kStatisticsFontPx)));
@@ -679,6 +728,8 @@ QString Device_visual::placeholderStatus() const
         return tr("HID-клавіатура");
     case ConnectionKind::SylvacCable:
         return tr("Sylvac (провід)");
+    case ConnectionKind::Formula:
+        return tr("ƒ (формула)");
     default:
         return QString();
     }

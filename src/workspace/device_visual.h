@@ -48,6 +48,9 @@ public:
     QString statusText() const;
     void setOwner(const QString &text);
     QString owner() const;
+    // The letter formulas name the instrument by; empty hides it.
+    void setLetter(const QString &letter);
+    QString letter() const;
     void setPrecision(int digits);
     int precision() const;
     void setSyncChecked(bool checked);
@@ -97,6 +100,7 @@ protected:
 
 private:
     void buildMenu();
+    const char *infoStyle() const;
     void applyStyles();
     void applyValueStyle();
     void applyDotStyle();
@@ -119,6 +123,7 @@ private:
     QCheckBox *m_syncCheck = nullptr;
     QLabel *m_statusDot = nullptr;
     QPushButton *m_infoButton = nullptr;
+    QLabel *m_letterLabel = nullptr;
     QLabel *m_nameLabel = nullptr;
     QLabel *m_ownerLabel = nullptr;
     QLabel *m_statusLabel = nullptr;

@@ -10,8 +10,11 @@
 #include "common/indexrekey.h"
 #include "device_visual.h"
 #include "deviceeditdialog.h"
+#include "devices/formula.h"
 #include "devicetypedialog.h"
 #include "donglelinkadapter.h"
+#include "formulalinkadapter.h"
+#include "formulamanagerdialog.h"
 #include "globalunitsdialog.h"
 #include "links/ble/bleprotocol.h"
 #include "links/ble/blevelkormanager.h"
@@ -36,8 +39,10 @@
 #include <QBluetoothDeviceInfo>
 #include <QCloseEvent>
 #include <QDebug>
+#include <QHash>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSet>
 #include <QSettings>
 #include <QTimer>
 
@@ -89,6 +94,7 @@ MeasuringSystem::MeasuringSystem(QWidget *parent)
 
     m_poller = new ModbusPoller(m_registry, this);
     setUpLinks();
+    m_recording->setBeforeCapture([this] { m_formulaLink->refresh(); });
     loadAdapters();
     m_poller->openAdapterPorts();
 
@@ -181,6 +187,8 @@ void MeasuringSystem::setUpLinks()
     m_dispatch->addAdapter(new SylvacLinkAdapter(SylvacSerialManager::instance(), m_dispatch));
     m_hidLink = new HidLinkAdapter(HidKeyboardManager::instance(), m_dispatch);
     m_dispatch->addAdapter(m_hidLink);
+    m_formulaLink = new FormulaLinkAdapter(m_dispatch);
+    m_dispatch->addAdapter(m_formulaLink);
     connect(HidKeyboardManager::instance(), &HidKeyboardManager::keyboardsChanged, this,
             &MeasuringSystem::refreshHidDevices);
     connect(m_dispatch, &ReadingDispatcher::addRequested, this, &MeasuringSystem::addDevice);
@@ -240,6 +248,7 @@ MultiTableModel *MeasuringSystem::multiModel() const
 void MeasuringSystem::loadDevices()
 {
     m_registry.loadDevices();
+    m_registry.loadFormulas();
     for (const DeviceRecord &record : m_registry.devices())
         m_cards->append(record);
     m_dispatch->startDevices();
@@ -248,6 +257,11 @@ void MeasuringSystem::loadDevices()
 void MeasuringSystem::saveDevices()
 {
     m_registry.saveDevices();
+}
+
+void MeasuringSystem::saveFormulas()
+{
+    m_registry.saveFormulas();
 }
 
 void MeasuringSystem::loadAdapters()
@@ -263,15 +277,104 @@ void MeasuringSystem::saveAdapters()
 int MeasuringSystem::addDevice(const DeviceRecord &record)
 {
     devices().append(record);
-    const int index = int(devices().size()) - 1;
+    int index = int(devices().size()) - 1;
     m_cards->append(record);
     m_cards->cards().last()->setConnected(record.connected);
     m_dispatch->startDevice(index);
+    const bool formula = record.type == ConnectionKind::Formula;
+    // An instrument goes in before the formulas: it takes the next letter, and no formula's letters change.
+    if (const int place = m_registry.instrumentCount() - 1; !formula && place != index) {
+        relocateDevice(index, place);
+        index = place;
+    }
     m_dispatch->devicesChanged();
-    saveDevices();
+    formula ? saveFormulas() : saveDevices();
     if (selectedDevice() < 0)
         selectDevice(index);
     return index;
+}
+
+void MeasuringSystem::removeDeviceAt(int index)
+{
+    const DeviceRecord removed = devices().takeAt(index);
+    m_cards->remove(index);
+    m_dispatch->forgetDevice(removed);
+    if (removed.type != ConnectionKind::Formula) {
+        // The letters after it move up; its own becomes the mark of a deleted input, which disables the formula.
+        for (DeviceRecord &record : devices()) {
+            if (record.type == ConnectionKind::Formula)
+                record.expression = FormulaLetters::rename(record.expression, [index](int letter) {
+                    const int now = IndexRekey::afterRemove(letter, index);
+                    return now >= 0 ? FormulaLetters::letterFor(now) : QString(FormulaLetters::kDeletedInput);
+                });
+        }
+    }
+    m_dispatch->devicesChanged();
+    m_recording->removeDevice(index);
+    m_area->deviceRemoved(index);
+}
+
+void MeasuringSystem::relocateDevice(int from, int to)
+{
+    devices().move(from, to);
+    m_cards->move(from, to);
+    m_recording->moveDevice(from, to);
+    m_area->deviceMoved(from, to);
+}
+
+void MeasuringSystem::editFormulas(int formulaRow)
+{
+    QList<DeviceRecord> formulas;
+    QStringList instruments;
+    for (const DeviceRecord &record : devices()) {
+        if (record.type == ConnectionKind::Formula)
+            formulas.append(record);
+        else
+            instruments.append(record.name);
+    }
+    FormulaManagerDialog dialog(formulas, instruments, DeviceRegistry::globalUnitFor(SensorKind::Linear), this);
+    dialog.select(formulaRow);
+    if (dialog.exec() == QDialog::Accepted)
+        applyFormulas(dialog.formulas());
+}
+
+void MeasuringSystem::applyFormulas(const QList<DeviceRecord> &edited)
+{
+    QSet<int> kept;
+    for (const DeviceRecord &formula : edited)
+        kept.insert(formula.address);
+    // From the end, so the indexes still to visit stay right.
+    for (int i = int(devices().size()) - 1; i >= 0; --i) {
+        if (devices().at(i).type == ConnectionKind::Formula && !kept.contains(devices().at(i).address))
+            removeDeviceAt(i);
+    }
+    for (const DeviceRecord &formula : edited) {
+        const auto found = std::find_if(devices().begin(), devices().end(), [&formula](const DeviceRecord &record) {
+            return record.type == ConnectionKind::Formula && record.address == formula.address;
+        });
+        if (found == devices().end()) {
+            addDevice(formula);
+            continue;
+        }
+        if (found->measuringType != formula.measuringType || found->expression != formula.expression)
+            found->heldValid = false; // a new peak for a new mode or a new quantity
+        found->name = formula.name;
+        found->expression = formula.expression;
+        found->unit = formula.unit;
+        found->precision = formula.precision;
+        found->measuringType = formula.measuringType;
+        found->limitMin = formula.limitMin;
+        found->limitMax = formula.limitMax;
+        const int index = int(found - devices().begin());
+        Device_visual *card = m_cards->cards().at(index);
+        card->setName(found->name);
+        card->setPrecision(found->precision);
+        card->setTolerance(found->value, found->measuringType, found->limitMin, found->limitMax);
+    }
+    m_dispatch->devicesChanged();
+    m_cards->refreshLive();
+    m_area->devicesEdited();
+    saveFormulas();
 }
 
 void MeasuringSystem::addModbusDevice(const QString &portName, int baudRate, int address)
@@ -323,6 +426,10 @@ void MeasuringSystem::onEditDevice(Device_visual *visual)
     const int index = m_cards->indexOf(visual);
     if (index < 0 || index >= devices().size())
         return;
+    if (devices().at(index).type == ConnectionKind::Formula) {
+        editFormulas(index - m_registry.instrumentCount());
+        return;
+    }
     DeviceEditDialog dialog(devices().at(index), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -357,21 +464,34 @@ void MeasuringSystem::onDeleteDevice(Device_visual *visual)
     const int index = m_cards->indexOf(visual);
     if (index < 0 || index >= devices().size())
         return;
-    // The name is the user's own text: shown literally, never as markup.
-    const QString question = tr("Ви впевнені що хочете видалити пристрій <b>%1</b>?")
-                                 .arg(devices().at(index).name.toHtmlEscaped());
+    const DeviceRecord &doomed = devices().at(index);
+    const bool formula = doomed.type == ConnectionKind::Formula;
+    // Names are the user's own text: shown literally, never as markup.
+    QStringList readers; // the formulas that read this instrument
+    for (const DeviceRecord &record : devices()) {
+        if (!formula && record.type == ConnectionKind::Formula &&
+            FormulaLetters::used(record.expression).contains(index))
+            readers.append(QStringLiteral("<b>%1</b>").arg(record.name.toHtmlEscaped()));
+    }
+    QString question;
+    if (formula)
+        question = FormulaManagerDialog::removalQuestion(doomed.name);
+    else if (!readers.isEmpty())
+        question = tr("Прилад <b>%1</b> використовують формули: %2.<br>Якщо його видалити, ці формули буде "
+                      "вимкнено, доки ви не зміните їхні вирази у «Формулах». Видалити прилад?")
+                       .arg(doomed.name.toHtmlEscaped(), readers.join(QStringLiteral(", ")));
+    else
+        question = tr("Ви впевнені що хочете видалити пристрій <b>%1</b>?").arg(doomed.name.toHtmlEscaped());
     if (QMessageBox::question(this, tr("Видалити"), question, QMessageBox::Yes | QMessageBox::No) !=
         QMessageBox::Yes)
         return;
 
-    const DeviceRecord removed = devices().takeAt(index);
-    m_cards->remove(index);
-    m_dispatch->forgetDevice(removed);
-
-    m_dispatch->devicesChanged();
-    m_recording->removeDevice(index);
-    m_area->deviceRemoved(index);
-    saveDevices();
+    const bool anyFormula = devices().size() > m_registry.instrumentCount();
+    removeDeviceAt(index);
+    if (!formula)
+        saveDevices();
+    if (anyFormula)
+        saveFormulas();
 }
 
 void MeasuringSystem::onDeviceReorder(Device_visual *source, Device_visual *target)
@@ -380,13 +500,42 @@ void MeasuringSystem::onDeviceReorder(Device_visual *source, Device_visual *targ
     const int to = m_cards->indexOf(target);
     if (from < 0 || to < 0 || from == to || from >= devices().size() || to >= devices().size())
         return;
+    const bool formula = devices().at(from).type == ConnectionKind::Formula;
+    // Formulas stay after the instruments.
+    if (formula != (devices().at(to).type == ConnectionKind::Formula))
+        return;
 
-    devices().move(from, to);
-    m_cards->move(from, to);
+    // The letters in the expressions follow their instruments to their new places.
+    QHash<int, QString> renamed;
+    QStringList changes;
+    for (int i = m_registry.instrumentCount(); !formula && i < devices().size(); ++i) {
+        const QString &expression = devices().at(i).expression;
+        const QString moved = FormulaLetters::rename(expression, [from, to](int letter) {
+            return FormulaLetters::letterFor(IndexRekey::afterMove(letter, from, to));
+        });
+        if (moved == expression)
+            continue;
+        renamed.insert(i, moved);
+        changes.append(tr("<b>%1</b>: %2 → %3")
+                           .arg(devices().at(i).name.toHtmlEscaped(), expression.toHtmlEscaped(),
+                                moved.toHtmlEscaped()));
+    }
+    if (!changes.isEmpty() &&
+        QMessageBox::question(this, tr("Перемістити прилад"),
+                              tr("Літери приладів у формулах зміняться разом із порядком карток:<br>%1<br><br>"
+                                 "Перемістити прилад?")
+                                  .arg(changes.join(QStringLiteral("<br>"))),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    for (auto it = renamed.cbegin(); it != renamed.cend(); ++it)
+        devices()[it.key()].expression = it.value();
+
+    relocateDevice(from, to);
     m_dispatch->devicesChanged();
-    m_recording->moveDevice(from, to);
-    m_area->deviceMoved(from, to);
-    saveDevices();
+    if (!formula)
+        saveDevices();
+    if (formula || !renamed.isEmpty())
+        saveFormulas();
 }
 
 void MeasuringSystem::onDeviceSyncToggled(bool checked)
@@ -403,6 +552,7 @@ void MeasuringSystem::refreshDeviceOwners()
 
 void MeasuringSystem::onUiRefreshTimerTimeout()
 {
+    m_formulaLink->refresh();
     m_cards->refreshLive();
     m_area->refreshLiveValue();
 }
@@ -557,6 +707,7 @@ void MeasuringSystem::on_actionUsers_triggered()
             devices()[entry.deviceIndex].userId = entry.userId;
     }
     saveDevices();
+    saveFormulas();
     refreshDeviceOwners();
 }
 
@@ -590,7 +741,10 @@ void MeasuringSystem::on__2D_3D_Button_clicked() {}
 
 void MeasuringSystem::on_Study_Button_clicked() {}
 
-void MeasuringSystem::on_FormulsButton_clicked() {}
+void MeasuringSystem::on_FormulsButton_clicked()
+{
+    editFormulas();
+}
 
 // ---------------------------------------------------------------------------------------------------------
 // Modes, pages and tables

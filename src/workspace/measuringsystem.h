@@ -14,6 +14,7 @@ class MeasuringSystem;
 
 class BleLinkAdapter;
 class CardColumn;
+class FormulaLinkAdapter;
 class Device_visual;
 class ModeArea;
 class HidLinkAdapter;
@@ -61,9 +62,16 @@ public:
     void saveDevices();
     void loadAdapters();
     void saveAdapters();
+    void saveFormulas();
 
-    // Appends a new instrument with its card, starts its link and stores the list. Returns its index.
+    // Adds a new instrument (after the other instruments, before the formulas) or formula (at the end) with
+    // its card, starts its link and stores the list. Returns its index.
     int addDevice(const DeviceRecord &record);
+    // The formula manager, showing the formula at `formulaRow` (0: the first formula).
+    void editFormulas(int formulaRow = 0);
+    // The formulas as the manager left them: removed ones go with their records, changed ones are parsed
+    // again, new ones get their cards.
+    void applyFormulas(const QList<DeviceRecord> &edited);
     // A Modbus instrument that the connect dialog has just set up; also remembers the adapter's speed.
     void addModbusDevice(const QString &portName, int baudRate, int address);
     // Instruments picked in the Bluetooth scan: one record and card each, connected at once.
@@ -171,6 +179,11 @@ private:
     void setUpLinks();
     void setUpModeArea();
 
+    // Takes the device at `index` out of the list, its card, link, records and timers with it; saves nothing.
+    void removeDeviceAt(int index);
+    // Moves the device from `from` to `to` with its card, records, timers and the mono page's choice.
+    void relocateDevice(int from, int to);
+
     void updateModeButtons();
     void updateTimerButton();
     void retranslateTexts();
@@ -190,6 +203,7 @@ private:
     ModbusLinkAdapter *m_modbusLink = nullptr;
     BleLinkAdapter *m_bleLink = nullptr;
     HidLinkAdapter *m_hidLink = nullptr;
+    FormulaLinkAdapter *m_formulaLink = nullptr;
     RecordingController *m_recording = nullptr;
     ModeArea *m_area = nullptr;
 };

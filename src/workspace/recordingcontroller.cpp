@@ -79,6 +79,8 @@ void RecordingController::appendSnapshot(const MultiSnapshot &snap)
 
 void RecordingController::record(int index)
 {
+    if (m_beforeCapture)
+        m_beforeCapture();
     if (index < 0 || index >= m_registry.devices().size() || !isRecordable(m_registry.devices().at(index)))
         return;
     const QString time = currentTimeText();
@@ -101,6 +103,8 @@ void RecordingController::record(int index)
 
 MultiSnapshot RecordingController::captureAllDevices(const QString &time, bool *hasSyncData)
 {
+    if (m_beforeCapture)
+        m_beforeCapture();
     MultiSnapshot snap;
     snap.time = time;
     if (hasSyncData)

@@ -25,6 +25,9 @@ public:
 
     RecordingController(DeviceRegistry &registry, SyncChecked syncChecked, QObject *parent = nullptr);
 
+    // Runs before every recording: values computed from other devices (formulas) are brought up to date.
+    void setBeforeCapture(std::function<void()> hook) { m_beforeCapture = std::move(hook); }
+
     RecordingStore &store() { return *m_store; }
     MeasurementJournal &journal() { return m_journal; }
 
@@ -78,6 +81,7 @@ private:
 
     DeviceRegistry &m_registry;
     SyncChecked m_syncChecked;
+    std::function<void()> m_beforeCapture;
     RecordingStore *m_store;
     MeasurementJournal m_journal;
     bool m_multi = false;

@@ -79,40 +79,7 @@ ReadResult applyReadResponse(DeviceRecord &record, quint16 startReg, const QList
 
 void applyValue(DeviceRecord &record, double value)
 {
-    record.value = value;
-    const int mode = record.measuringType;
-    if (mode == MeasuringMode::Disable) {
-        record.heldValid = false;
-        record.heldValue = value;
-        return;
-    }
-    if (!record.heldValid) {
-        record.peakMin = record.peakMax = record.heldValue = value;
-        // The range of a single reading is nothing, not the reading itself.
-        if (mode == MeasuringMode::RangePeek)
-            record.heldValue = 0.0;
-        record.heldValid = true;
-        return;
-    }
-    switch (mode) {
-    case MeasuringMode::MinPeek:
-        record.heldValue = std::min(record.heldValue, value);
-        break;
-    case MeasuringMode::MaxPeek:
-        record.heldValue = std::max(record.heldValue, value);
-        break;
-    case MeasuringMode::ModulePeek:
-        if (std::abs(value) > std::abs(record.heldValue))
-            record.heldValue = value;
-        break;
-    case MeasuringMode::RangePeek:
-        record.peakMin = std::min(record.peakMin, value);
-        record.peakMax = std::max(record.peakMax, value);
-        record.heldValue = record.peakMax - record.peakMin;
-        break;
-    default:
-        break; // the limit modes judge the live value and hold nothing
-    }
+    applyHeldValue(record, value);
 }
 
 UnitAction unitSync(DeviceRecord &record, int wantedUnit)
