@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTextDocument>
 #include <QWidget>
@@ -259,7 +260,16 @@ QString TableExporter::askFileName(const QString &caption, const QString &filter
 {
     if (m_fileNameProvider)
         return m_fileNameProvider(caption, filter);
-    return QFileDialog::getSaveFileName(m_dialogParent, caption, QString(), filter);
+    QFileDialog dialog(m_dialogParent, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the format's ("shift" becomes "shift.xlsx"), so the file opens
+    // in the program it is meant for; the overwrite question then asks about that name.
+    const QRegularExpressionMatch suffix = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+    if (suffix.hasMatch())
+        dialog.setDefaultSuffix(suffix.captured(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 void TableExporter::warnWriteFailed()
