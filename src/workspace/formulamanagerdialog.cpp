@@ -278,7 +278,9 @@ void FormulaManagerDialog::addFormula()
     m_formulas.append(formula);
     m_list->addItem(formula.name);
     m_list->setCurrentRow(int(m_formulas.size()) - 1);
-    m_expressionEdit->setFocus();
+    // The name comes first: typing replaces the proposed one, Tab goes on to the expression.
+    m_nameEdit->setFocus();
+    m_nameEdit->selectAll();
 }
 
 void FormulaManagerDialog::removeFormula()
