@@ -29,27 +29,6 @@ QLabel *valueLabel(const QString &text, const QString &objectName, QWidget *pare
     return label;
 }
 
-QDoubleSpinBox *limitSpin(double value, const QString &objectName, QWidget *parent)
-{
-    auto *spin = new QDoubleSpinBox(parent);
-    spin->setObjectName(objectName);
-    // Limits are typed and shown with a point whatever the system locale.
-    spin->setLocale(QLocale::c());
-    spin->setDecimals(kLimitDecimals);
-    spin->setRange(-kLimitRange, kLimitRange);
-    spin->setValue(value);
-    return spin;
-}
-
-// Presets a combo box to the entry carrying `code`, or to `fallback` when no entry carries it.
-void selectData(QComboBox *combo, int code, int fallback)
-{
-    int index = combo->findData(code);
-    if (index < 0)
-        index = combo->findData(fallback);
-    combo->setCurrentIndex(index);
-}
-
 } // namespace
 
 DeviceEditDialog::DeviceEditDialog(const DeviceRecord &record, QWidget *parent)
@@ -104,32 +83,20 @@ DeviceEditDialog::DeviceEditDialog(const DeviceRecord &record, QWidget *parent)
         form->addRow(tr("Знаків після коми в приладі:"), m_hidDecimalsSpin);
     }
 
-    m_precisionCombo = new QComboBox(this);
-    m_precisionCombo->setObjectName(QStringLiteral("precisionCombo"));
-    const QString precisionTexts[] = {
-        tr("0 (x)"),           tr("0.0 (x.x)"),         tr("0.00 (x.xx)"),         tr("0.000 (x.xxx)"),
-        tr("0.0000 (x.xxxx)"), tr("0.00000 (x.xxxxx)"), tr("0.000000 (x.xxxxxx)"),
-    };
-    for (int digits = 0; digits <= kMaxDecimals; ++digits)
-        m_precisionCombo->addItem(precisionTexts[digits], digits);
+    m_precisionCombo = precisionCombo(this);
     // A precision outside 0-6 is shown with 2 decimals on the card, so offer that entry.
     selectData(m_precisionCombo, record.precision, precisionDigits(record.precision));
     form->addRow(tr("Точність:"), m_precisionCombo);
 
-    m_modeCombo = new QComboBox(this);
-    m_modeCombo->setObjectName(QStringLiteral("measuringTypeCombo"));
-    const QString modeTexts[] = {
-        tr("Disable"),     tr("Min Peek"),   tr("Max Peek"),   tr("Range Peek"),
-        tr("Module Peek"), tr("Min Limits"), tr("Max Limits"), tr("Range Limits"),
-    };
-    for (int mode = MeasuringMode::Disable; mode <= MeasuringMode::RangeLimits; ++mode)
-        m_modeCombo->addItem(modeTexts[mode], mode);
+    m_modeCombo = modeCombo(this);
     selectData(m_modeCombo, record.measuringType, MeasuringMode::Disable);
     form->addRow(tr("Режим вимірювання:"), m_modeCombo);
 
-    m_limitMinSpin = limitSpin(record.limitMin, QStringLiteral("limitMinSpin"), this);
+    m_limitMinSpin = limitSpin(QStringLiteral("limitMinSpin"), this);
+    m_limitMinSpin->setValue(record.limitMin);
     form->addRow(tr("Мін. ліміт:"), m_limitMinSpin);
-    m_limitMaxSpin = limitSpin(record.limitMax, QStringLiteral("limitMaxSpin"), this);
+    m_limitMaxSpin = limitSpin(QStringLiteral("limitMaxSpin"), this);
+    m_limitMaxSpin->setValue(record.limitMax);
     form->addRow(tr("Макс. ліміт:"), m_limitMaxSpin);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -189,6 +156,51 @@ int DeviceEditDialog::hidUnit() const
 int DeviceEditDialog::hidDecimals() const
 {
     return m_hidDecimalsSpin ? m_hidDecimalsSpin->value() : m_storedHidDecimals;
+}
+
+QComboBox *DeviceEditDialog::precisionCombo(QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QStringLiteral("precisionCombo"));
+    const QString texts[] = {
+        tr("0 (x)"),           tr("0.0 (x.x)"),         tr("0.00 (x.xx)"),         tr("0.000 (x.xxx)"),
+        tr("0.0000 (x.xxxx)"), tr("0.00000 (x.xxxxx)"), tr("0.000000 (x.xxxxxx)"),
+    };
+    for (int digits = 0; digits <= kMaxDecimals; ++digits)
+        combo->addItem(texts[digits], digits);
+    return combo;
+}
+
+QComboBox *DeviceEditDialog::modeCombo(QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QStringLiteral("measuringTypeCombo"));
+    const QString texts[] = {
+        tr("Disable"),     tr("Min Peek"),   tr("Max Peek"),   tr("Range Peek"),
+        tr("Module Peek"), tr("Min Limits"), tr("Max Limits"), tr("Range Limits"),
+    };
+    for (int mode = MeasuringMode::Disable; mode <= MeasuringMode::RangeLimits; ++mode)
+        combo->addItem(texts[mode], mode);
+    return combo;
+}
+
+QDoubleSpinBox *DeviceEditDialog::limitSpin(const QString &objectName, QWidget *parent)
+{
+    auto *spin = new QDoubleSpinBox(parent);
+    spin->setObjectName(objectName);
+    // Limits are typed and shown with a point whatever the system locale.
+    spin->setLocale(QLocale::c());
+    spin->setDecimals(kLimitDecimals);
+    spin->setRange(-kLimitRange, kLimitRange);
+    return spin;
+}
+
+void DeviceEditDialog::selectData(QComboBox *combo, int code, int fallback)
+{
+    int index = combo->findData(code);
+    if (index < 0)
+        index = combo->findData(fallback);
+    combo->setCurrentIndex(index);
 }
 
 QString DeviceEditDialog::unitText(int code)

@@ -35,6 +35,14 @@ public:
     // "dd.mm.yyyy", or "—" when the instrument has not reported a date.
     static QString calibrationDateText(const DeviceRecord &record);
 
+    // The fields an instrument shares with a formula, with this dialog's texts: the precision (0-6 decimals),
+    // the measuring mode (0-7) and a tolerance limit.
+    static QComboBox *precisionCombo(QWidget *parent);
+    static QComboBox *modeCombo(QWidget *parent);
+    static QDoubleSpinBox *limitSpin(const QString &objectName, QWidget *parent);
+    // Presets a combo box to the entry carrying `code`, or to `fallback` when no entry carries it.
+    static void selectData(QComboBox *combo, int code, int fallback);
+
 private:
     void onOkClicked();
 

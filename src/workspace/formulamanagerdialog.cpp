@@ -20,33 +20,11 @@
 namespace {
 
 constexpr int kMaxNumber = 255;
-constexpr int kMaxDecimals = 6;
-constexpr double kLimitRange = 100000.0;
-constexpr int kLimitDecimals = 4;
 
 // The instrument fields share their texts (and translations) with the instrument edit dialog.
 QString editText(const char *text)
 {
     return QCoreApplication::translate("DeviceEditDialog", text);
-}
-
-QDoubleSpinBox *limitSpin(const QString &objectName, QWidget *parent)
-{
-    auto *spin = new QDoubleSpinBox(parent);
-    spin->setObjectName(objectName);
-    // Limits are typed and shown with a point whatever the system locale.
-    spin->setLocale(QLocale::c());
-    spin->setDecimals(kLimitDecimals);
-    spin->setRange(-kLimitRange, kLimitRange);
-    return spin;
-}
-
-void selectData(QComboBox *combo, int code, int fallback)
-{
-    int index = combo->findData(code);
-    if (index < 0)
-        index = combo->findData(fallback);
-    combo->setCurrentIndex(index);
 }
 
 } // namespace
@@ -98,25 +76,13 @@ FormulaManagerDialog::FormulaManagerDialog(const QList<DeviceRecord> &formulas, 
     m_unitCombo->setToolTip(tr("Прилади, що вимірюють ту саму величину, беруться в цих одиницях"));
     form->addRow(tr("Одиниці:"), m_unitCombo);
 
-    m_precisionCombo = new QComboBox(m_form);
-    m_precisionCombo->setObjectName(QStringLiteral("precisionCombo"));
-    const char *const precisionTexts[] = {"0 (x)",           "0.0 (x.x)",         "0.00 (x.xx)",
-                                          "0.000 (x.xxx)",   "0.0000 (x.xxxx)",   "0.00000 (x.xxxxx)",
-                                          "0.000000 (x.xxxxxx)"};
-    for (int digits = 0; digits <= kMaxDecimals; ++digits)
-        m_precisionCombo->addItem(editText(precisionTexts[digits]), digits);
+    m_precisionCombo = DeviceEditDialog::precisionCombo(m_form);
     form->addRow(editText("Точність:"), m_precisionCombo);
-
-    m_modeCombo = new QComboBox(m_form);
-    m_modeCombo->setObjectName(QStringLiteral("measuringTypeCombo"));
-    const char *const modeTexts[] = {"Disable",     "Min Peek",   "Max Peek",   "Range Peek",
-                                     "Module Peek", "Min Limits", "Max Limits", "Range Limits"};
-    for (int mode = MeasuringMode::Disable; mode <= MeasuringMode::RangeLimits; ++mode)
-        m_modeCombo->addItem(editText(modeTexts[mode]), mode);
+    m_modeCombo = DeviceEditDialog::modeCombo(m_form);
     form->addRow(editText("Режим вимірювання:"), m_modeCombo);
-    m_limitMinSpin = limitSpin(QStringLiteral("limitMinSpin"), m_form);
+    m_limitMinSpin = DeviceEditDialog::limitSpin(QStringLiteral("limitMinSpin"), m_form);
     form->addRow(editText("Мін. ліміт:"), m_limitMinSpin);
-    m_limitMaxSpin = limitSpin(QStringLiteral("limitMaxSpin"), m_form);
+    m_limitMaxSpin = DeviceEditDialog::limitSpin(QStringLiteral("limitMaxSpin"), m_form);
     form->addRow(editText("Макс. ліміт:"), m_limitMaxSpin);
 
     auto *columns = new QHBoxLayout;
@@ -205,9 +171,9 @@ void FormulaManagerDialog::showFormula(int row)
     m_showing = true;
     m_nameEdit->setText(shown.name);
     m_expressionEdit->setText(shown.expression);
-    selectData(m_unitCombo, shown.unit, UnitCode::Millimetre);
-    selectData(m_precisionCombo, shown.precision, precisionDigits(shown.precision));
-    selectData(m_modeCombo, shown.measuringType, MeasuringMode::Disable);
+    DeviceEditDialog::selectData(m_unitCombo, shown.unit, UnitCode::Millimetre);
+    DeviceEditDialog::selectData(m_precisionCombo, shown.precision, precisionDigits(shown.precision));
+    DeviceEditDialog::selectData(m_modeCombo, shown.measuringType, MeasuringMode::Disable);
     m_limitMinSpin->setValue(shown.limitMin);
     m_limitMaxSpin->setValue(shown.limitMax);
     m_showing = false;

@@ -1,6 +1,7 @@
 #include "usermanager.h"
 
 #include "app/settingsfolder.h"
+#include "devices/settingsfile.h"
 
 #include <QDebug>
 #include <QSet>
@@ -33,21 +34,6 @@ int idNumber(const QString &id)
     bool ok = false;
     const int number = id.mid(1).toInt(&ok);
     return ok && number > 0 ? number : 0;
-}
-
-// Entries worth reading from the array beginReadArray() has just opened: the size key is trusted only as far
-// as numbered entries exist.
-int readableArraySize(QSettings &settings, int declaredSize)
-{
-    int highest = 0;
-    const QStringList groups = settings.childGroups();
-    for (const QString &group : groups) {
-        bool ok = false;
-        const int number = group.toInt(&ok);
-        if (ok && number > highest)
-            highest = number;
-    }
-    return std::clamp(declaredSize, 0, highest);
 }
 
 } // namespace
