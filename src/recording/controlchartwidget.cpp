@@ -15,15 +15,6 @@ namespace {
 
 constexpr int kListedPoints = 12; // out-of-control points named in the tooltip
 
-QFont smallerFont(QFont font)
-{
-    if (font.pointSizeF() > 1.0)
-        font.setPointSizeF(font.pointSizeF() - 1.0);
-    else if (font.pixelSize() > 1)
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
-}
-
 } // namespace
 
 ControlChartWidget::ControlChartWidget(QWidget *parent)
@@ -175,11 +166,7 @@ void ControlChartWidget::paintEvent(QPaintEvent *)
 
 void ControlChartWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    const QString text = toolTipAt(event->position());
-    if (text.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(event->globalPosition().toPoint(), text, this);
+    showChartToolTip(this, event->globalPosition(), toolTipAt(event->position()));
 }
 
 void ControlChartWidget::leaveEvent(QEvent *)

@@ -1,6 +1,7 @@
 #include "recording/histogramwidget.h"
 
 #include "devices/tolerance.h"
+#include "recording/seriespainter.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,15 +13,6 @@
 #include <cmath>
 
 namespace {
-
-QFont smallerFont(QFont font)
-{
-    if (font.pointSizeF() > 1.0)
-        font.setPointSizeF(font.pointSizeF() - 1.0);
-    else if (font.pixelSize() > 1)
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
-}
 
 // A bar with its two top corners rounded.
 QPainterPath barPath(const QRectF &bar, double radius)
@@ -186,11 +178,7 @@ void HistogramWidget::paintEvent(QPaintEvent *)
 
 void HistogramWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    const QString text = toolTipAt(event->position());
-    if (text.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(event->globalPosition().toPoint(), text, this);
+    showChartToolTip(this, event->globalPosition(), toolTipAt(event->position()));
 }
 
 void HistogramWidget::leaveEvent(QEvent *)

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QPainter>
 #include <QPolygonF>
+#include <QToolTip>
+#include <QWidget>
 
 #include <cmath>
 #include <utility>
@@ -72,4 +74,21 @@ void paintSeries(QPainter &p, const QRectF &area, const QList<double> &values,
             p.fillRect(QRect(x - 1, int(std::floor(yOf(e.max))) - 2, 4, 4), markColour);
     }
     p.restore();
+}
+
+QFont smallerFont(QFont font)
+{
+    if (font.pointSizeF() > 1.0)
+        font.setPointSizeF(font.pointSizeF() - 1.0);
+    else if (font.pixelSize() > 1)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+void showChartToolTip(QWidget *chart, const QPointF &globalPosition, const QString &text)
+{
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(globalPosition.toPoint(), text, chart);
 }

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QList>
 #include <QRectF>
 
 #include <functional>
 
 class QPainter;
+class QPointF;
+class QString;
+class QWidget;
 
 // Draws a series in measurement order across `area`, point i at x = left + i · width / (n - 1): a line
 // with dots while there are no more points than pixel columns, else one bar per pixel column from the
@@ -22,3 +26,9 @@ struct SeriesStyle
 void paintSeries(QPainter &painter, const QRectF &area, const QList<double> &values,
                  const std::function<double(double)> &yOf, const QColor &colour, const SeriesStyle &style,
                  const QList<int> &marked = {}, const QColor &markColour = {});
+
+// The statistics charts' small print: one step below the widget's font.
+QFont smallerFont(QFont font);
+
+// Shows `text` as the tooltip at the pointer's `globalPosition` over `chart`, or hides it when empty.
+void showChartToolTip(QWidget *chart, const QPointF &globalPosition, const QString &text);

@@ -10,19 +10,6 @@
 #include <cmath>
 #include <utility>
 
-namespace {
-
-QFont smallerFont(QFont font)
-{
-    if (font.pointSizeF() > 1.0)
-        font.setPointSizeF(font.pointSizeF() - 1.0);
-    else if (font.pixelSize() > 1)
-        font.setPixelSize(font.pixelSize() - 1);
-    return font;
-}
-
-} // namespace
-
 TrendWidget::TrendWidget(QWidget *parent)
     : QWidget(parent)
 {
@@ -127,11 +114,7 @@ void TrendWidget::paintEvent(QPaintEvent *)
 
 void TrendWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    const QString text = toolTipAt(event->position());
-    if (text.isEmpty())
-        QToolTip::hideText();
-    else
-        QToolTip::showText(event->globalPosition().toPoint(), text, this);
+    showChartToolTip(this, event->globalPosition(), toolTipAt(event->position()));
 }
 
 void TrendWidget::leaveEvent(QEvent *)
