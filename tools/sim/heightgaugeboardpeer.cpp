@@ -1,23 +1,15 @@
 #include "heightgaugeboardpeer.h"
 
-#include "simterminal.h"
+#include "boardline.h"
 
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <QtEndian>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/ioctl.h>
-#include <termios.h>
-#include <unistd.h>
 
 namespace {
 
@@ -25,11 +17,8 @@ constexpr int LogLimit = 10000;
 constexpr double MmPerInch = 25.4;
 constexpr double ContactJump = 1.0; // the laser reading the moment the tip meets a face
 constexpr int StandardSpeedCode = 4;
-constexpr quint8 Ping = 0x55;
 constexpr quint8 Yes = 0x55; // the argument of the commands that take none
 constexpr quint8 LaserOn = 0xFF;
-constexpr int CommandLength = 3;
-constexpr int ValueCommandLength = 6; // 'v', a float, the check byte
 constexpr int StatusPayload = 29;
 constexpr int StatusStateOffset = 21;
 
@@ -57,31 +46,15 @@ void putDouble(QByteArray &frame, int offset, double value)
     qToLittleEndian(bits, frame.data() + offset);
 }
 
-bool isCommandLetter(quint8 byte)
-{
-    return byte == 'i' || byte == 'j' || byte == 'k' || byte == 'l' || byte == 'm' || byte == 'n' ||
-           byte == 'o' || byte == 'p' || byte == 'r' || byte == 's' || byte == 't' || byte == 'u' ||
-           byte == 'v' || byte == 'w' || byte == 'x';
-}
-
 } // namespace
 
 struct HeightGaugeBoardPeer::Private
 {
     HeightGaugeBoardPeer *q = nullptr;
-    int master = -1;
-    int slave =
-        -1; // kept open while plugged in, so the master never sees a hang-up while the program reopens
-    QString slavePath;
-    QString linkPath;
-    QSocketNotifier *notifier = nullptr;
+    BoardLine *line = nullptr;
     QTimer statusTimer;
     QElapsedTimer clock;
     qint64 movedUntilNs = 0;
-    QElapsedTimer unreadSince;  // the oldest frame the program may not have read yet went out then
-    QElapsedTimer partialSince; // the first byte of the unfinished frame came then
-    bool plugged = true;
-    QByteArray received;
     QList<QByteArray> log;
 
     double position = DefaultPosition;
@@ -124,12 +97,9 @@ struct HeightGaugeBoardPeer::Private
     void halt(MotorState stoppedState, const QString &what);
     void move(MotorState direction);
 
-    void writeMaster(const QByteArray &bytes);
-    void send(QByteArray frame);
+    void send(const QByteArray &frame);
     void sendStatus();
     void sendHeight(quint8 header);
-    void readMaster();
-    void feed(quint8 byte, int *skipped);
     void handle(const QByteArray &frame);
     void zeroHeight();
 };
@@ -260,40 +230,13 @@ void HeightGaugeBoardPeer::Private::move(MotorState direction)
                         .arg(speed() * timeScale));
 }
 
-void HeightGaugeBoardPeer::Private::writeMaster(const QByteArray &bytes)
+void HeightGaugeBoardPeer::Private::send(const QByteArray &frame)
 {
-    const char *data = bytes.constData();
-    qsizetype size = bytes.size();
-    while (size > 0) {
-        const ssize_t n = ::write(master, data, size_t(size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return; // a full pty nobody reads loses bytes, like a cable nobody listens to
-        data += n;
-        size -= n;
-    }
-}
-
-void HeightGaugeBoardPeer::Private::send(QByteArray frame)
-{
-    if (!plugged)
+    if (!line->isPlugged())
         return;
-    frame += char(checkByte(frame));
     ++framesSent;
-    if (corruptEvery > 0 && framesSent % quint64(corruptEvery) == 0)
-        frame.back() = char(~quint8(frame.back()));
-    int unread = 0;
-    if (::ioctl(slave, FIONREAD, &unread) != 0)
-        unread = 0;
-    if (unread > 0 && unreadSince.isValid() && unreadSince.elapsed() > StaleMs) {
-        ::tcflush(slave, TCIFLUSH);
-        unread = 0;
-    }
-    if (unread == 0)
-        unreadSince.start();
-    writeMaster(frame);
-    emit q->frameSent(frame);
+    const bool spoil = corruptEvery > 0 && framesSent % quint64(corruptEvery) == 0;
+    emit q->frameSent(line->send(frame, spoil));
 }
 
 void HeightGaugeBoardPeer::Private::sendStatus()
@@ -315,50 +258,6 @@ void HeightGaugeBoardPeer::Private::sendHeight(quint8 header)
     if (header == ParametersHeader)
         frame += char(inch ? 1 : 0);
     send(frame);
-}
-
-void HeightGaugeBoardPeer::Private::readMaster()
-{
-    char buffer[256];
-    ssize_t n;
-    int skipped = 0;
-    while ((n = ::read(master, buffer, sizeof buffer)) > 0) {
-        if (!plugged)
-            continue;
-        for (ssize_t i = 0; i < n; ++i)
-            feed(quint8(buffer[i]), &skipped);
-    }
-    if (skipped > 0)
-        emit q->changed(QStringLiteral("%1 stray byte(s) skipped").arg(skipped));
-}
-
-void HeightGaugeBoardPeer::Private::feed(quint8 byte, int *skipped)
-{
-    if (!received.isEmpty() && partialSince.elapsed() > FrameTimeoutMs) {
-        emit q->changed(QStringLiteral("unfinished frame %1 dropped").arg(hex(received)));
-        received.clear();
-    }
-    if (received.isEmpty()) {
-        if (byte == Ping) {
-            handle(QByteArray(1, char(byte)));
-            return;
-        }
-        if (!isCommandLetter(byte)) {
-            ++*skipped;
-            return;
-        }
-        partialSince.start();
-    }
-    received += char(byte);
-    if (received.size() < (received.at(0) == 'v' ? ValueCommandLength : CommandLength))
-        return;
-    const QByteArray frame = received;
-    received.clear();
-    if (checkByte(frame.chopped(1)) != quint8(frame.back())) {
-        emit q->changed(QStringLiteral("frame %1 with a wrong check byte ignored").arg(hex(frame)));
-        return;
-    }
-    handle(frame);
 }
 
 void HeightGaugeBoardPeer::Private::zeroHeight()
@@ -473,7 +372,10 @@ HeightGaugeBoardPeer::HeightGaugeBoardPeer(QObject *parent)
     d->q = this;
     d->clock.start();
     d->placeTip();
-    openTerminal();
+    d->line = new BoardLine("HeightGaugeBoardPeer", this);
+    connect(d->line, &BoardLine::commandReceived, this, [this](const QByteArray &frame) { d->handle(frame); });
+    connect(d->line, &BoardLine::changed, this, &HeightGaugeBoardPeer::changed);
+    d->line->open();
     d->statusTimer.setTimerType(Qt::PreciseTimer);
     d->statusTimer.setInterval(StatusIntervalMs);
     connect(&d->statusTimer, &QTimer::timeout, this, [this] {
@@ -483,88 +385,36 @@ HeightGaugeBoardPeer::HeightGaugeBoardPeer(QObject *parent)
     d->statusTimer.start();
 }
 
-HeightGaugeBoardPeer::~HeightGaugeBoardPeer()
-{
-    unlink();
-    closeTerminal();
-}
-
-bool HeightGaugeBoardPeer::openTerminal()
-{
-    const SimTerminal::Pair terminal = SimTerminal::open("HeightGaugeBoardPeer");
-    if (terminal.master < 0)
-        return false;
-    d->master = terminal.master;
-    d->slave = terminal.slave;
-    d->slavePath = terminal.slavePath;
-    d->notifier = new QSocketNotifier(d->master, QSocketNotifier::Read, this);
-    connect(d->notifier, &QSocketNotifier::activated, this, [this] { d->readMaster(); });
-    return true;
-}
-
-// Pulling the USB cable: the program's open port fails at once, as with a real adapter.
-void HeightGaugeBoardPeer::closeTerminal()
-{
-    delete d->notifier;
-    d->notifier = nullptr;
-    for (int fd : {d->master, d->slave}) {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    d->master = d->slave = -1;
-    d->slavePath.clear();
-}
+HeightGaugeBoardPeer::~HeightGaugeBoardPeer() = default;
 
 quint8 HeightGaugeBoardPeer::checkByte(const QByteArray &bytes)
 {
-    quint8 crc = 0;
-    for (char c : bytes) {
-        quint8 byte = quint8(c);
-        for (int bit = 0; bit < 8; ++bit) {
-            const bool mix = (crc ^ byte) & 1;
-            crc >>= 1;
-            if (mix)
-                crc ^= 0x8C;
-            byte >>= 1;
-        }
-    }
-    return crc;
+    return BoardLine::checkByte(bytes);
 }
 
 bool HeightGaugeBoardPeer::isOpen() const
 {
-    return d->master >= 0;
+    return d->line->isOpen();
 }
 
 QString HeightGaugeBoardPeer::slavePath() const
 {
-    return d->slavePath;
+    return d->line->slavePath();
 }
 
 QString HeightGaugeBoardPeer::link(const QString &linkPath)
 {
-    unlink();
-    if ((d->master < 0 && !openTerminal()) || !SimTerminal::link(d->slavePath, linkPath))
-        return QString();
-    d->linkPath = linkPath;
-    d->plugged = true;
-    return linkPath;
+    return d->line->link(linkPath);
 }
 
 void HeightGaugeBoardPeer::unlink()
 {
-    if (d->linkPath.isEmpty())
-        return;
-    SimTerminal::unlink(d->linkPath, d->slavePath);
-    d->linkPath.clear();
-    d->plugged = false;
-    d->received.clear();
-    closeTerminal();
+    d->line->unlink();
 }
 
 QString HeightGaugeBoardPeer::linkPath() const
 {
-    return d->linkPath;
+    return d->line->linkPath();
 }
 
 double HeightGaugeBoardPeer::position() const

@@ -24,7 +24,7 @@
 // - 'v', a float32 and the check: the base value added to the height;
 // - 0x55 alone, between frames: a ping, answered with a 0xCA frame.
 // Bytes that cannot start a frame are skipped; a frame with a wrong check byte, or left unfinished for
-// FrameTimeoutMs, is dropped (and reported through changed()).
+// BoardLine::FrameTimeoutMs, is dropped (and reported through changed()).
 //
 // What it sends, header first, check byte last (over header and payload):
 // - 0xCA: the height as a double in the board unit;
@@ -52,9 +52,6 @@ public:
     enum MotorState : quint8 { Idle = 0, MovingUp = 1, MovingDown = 2, PinStop = 3 };
 
     static constexpr int StatusIntervalMs = 20;
-    static constexpr int FrameTimeoutMs = 100;
-    // Status bytes nobody has read for this long are dropped before the next frame goes out.
-    static constexpr int StaleMs = 1000;
     static constexpr double Travel = 300.0;
     static constexpr double DefaultPosition = 30.0;
     static constexpr double NoLaser = 100000.0;
@@ -122,9 +119,6 @@ signals:
     void changed(const QString &what);
 
 private:
-    bool openTerminal();
-    void closeTerminal();
-
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -1,34 +1,22 @@
 #include "standboardpeer.h"
 
+#include "boardline.h"
 #include "heightgaugeboardpeer.h"
 
-#include "simterminal.h"
-
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <QtEndian>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/ioctl.h>
-#include <termios.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr int LogLimit = 10000;
 constexpr double MmPerInch = 25.4;
-constexpr quint8 Ping = 0x55;
 constexpr quint8 Yes = 0x55; // the argument of the commands that take none
-constexpr int CommandLength = 3;
-constexpr int ValueCommandLength = 6; // 'v', a float, the check byte
 
 double roundTo(double value, int decimals)
 {
@@ -47,29 +35,15 @@ QString hex(const QByteArray &bytes)
     return QString::fromLatin1(bytes.toHex(' '));
 }
 
-bool isCommandLetter(quint8 byte)
-{
-    return byte >= 'i' && byte <= 'x' && byte != 'q';
-}
-
 } // namespace
 
 struct StandBoardPeer::Private
 {
     StandBoardPeer *q = nullptr;
-    int master = -1;
-    int slave =
-        -1; // kept open while plugged in, so the master never sees a hang-up while the program reopens
-    QString slavePath;
-    QString linkPath;
-    QSocketNotifier *notifier = nullptr;
+    BoardLine *line = nullptr;
     QTimer valueTimer;
     QElapsedTimer clock;
     qint64 sweptUntilNs = 0;
-    QElapsedTimer unreadSince;  // the oldest frame the program may not have read yet went out then
-    QElapsedTimer partialSince; // the first byte of the unfinished frame came then
-    bool plugged = true;
-    QByteArray received;
     QList<QByteArray> log;
 
     double position = DefaultPosition;
@@ -87,10 +61,8 @@ struct StandBoardPeer::Private
     }
 
     void sweep();
-    void send(QByteArray frame);
+    void send(const QByteArray &frame);
     void sendValue(quint8 header);
-    void readMaster();
-    void feed(quint8 byte, int *skipped);
     void handle(const QByteArray &frame);
 };
 
@@ -115,32 +87,10 @@ void StandBoardPeer::Private::sweep()
     }
 }
 
-void StandBoardPeer::Private::send(QByteArray frame)
+void StandBoardPeer::Private::send(const QByteArray &frame)
 {
-    if (!plugged)
-        return;
-    frame += char(HeightGaugeBoardPeer::checkByte(frame));
-    int unread = 0;
-    if (::ioctl(slave, FIONREAD, &unread) != 0)
-        unread = 0;
-    if (unread > 0 && unreadSince.isValid() && unreadSince.elapsed() > StaleMs) {
-        ::tcflush(slave, TCIFLUSH);
-        unread = 0;
-    }
-    if (unread == 0)
-        unreadSince.start();
-    const char *data = frame.constData();
-    qsizetype size = frame.size();
-    while (size > 0) {
-        const ssize_t n = ::write(master, data, size_t(size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break; // a full pty nobody reads loses bytes, like a cable nobody listens to
-        data += n;
-        size -= n;
-    }
-    emit q->frameSent(frame);
+    if (line->isPlugged())
+        emit q->frameSent(line->send(frame));
 }
 
 void StandBoardPeer::Private::sendValue(quint8 header)
@@ -154,50 +104,6 @@ void StandBoardPeer::Private::sendValue(quint8 header)
     if (header == HeightGaugeBoardPeer::ParametersHeader)
         frame += char(inch ? 1 : 0);
     send(frame);
-}
-
-void StandBoardPeer::Private::readMaster()
-{
-    char buffer[256];
-    ssize_t n;
-    int skipped = 0;
-    while ((n = ::read(master, buffer, sizeof buffer)) > 0) {
-        if (!plugged)
-            continue;
-        for (ssize_t i = 0; i < n; ++i)
-            feed(quint8(buffer[i]), &skipped);
-    }
-    if (skipped > 0)
-        emit q->changed(QStringLiteral("%1 stray byte(s) skipped").arg(skipped));
-}
-
-void StandBoardPeer::Private::feed(quint8 byte, int *skipped)
-{
-    if (!received.isEmpty() && partialSince.elapsed() > FrameTimeoutMs) {
-        emit q->changed(QStringLiteral("unfinished frame %1 dropped").arg(hex(received)));
-        received.clear();
-    }
-    if (received.isEmpty()) {
-        if (byte == Ping) {
-            handle(QByteArray(1, char(byte)));
-            return;
-        }
-        if (!isCommandLetter(byte)) {
-            ++*skipped;
-            return;
-        }
-        partialSince.start();
-    }
-    received += char(byte);
-    if (received.size() < (received.at(0) == 'v' ? ValueCommandLength : CommandLength))
-        return;
-    const QByteArray frame = received;
-    received.clear();
-    if (HeightGaugeBoardPeer::checkByte(frame.chopped(1)) != quint8(frame.back())) {
-        emit q->changed(QStringLiteral("frame %1 with a wrong check byte ignored").arg(hex(frame)));
-        return;
-    }
-    handle(frame);
 }
 
 void StandBoardPeer::Private::handle(const QByteArray &frame)
@@ -260,7 +166,10 @@ StandBoardPeer::StandBoardPeer(QObject *parent)
 {
     d->q = this;
     d->clock.start();
-    openTerminal();
+    d->line = new BoardLine("StandBoardPeer", this);
+    connect(d->line, &BoardLine::commandReceived, this, [this](const QByteArray &frame) { d->handle(frame); });
+    connect(d->line, &BoardLine::changed, this, &StandBoardPeer::changed);
+    d->line->open();
     d->valueTimer.setTimerType(Qt::PreciseTimer);
     d->valueTimer.setInterval(ValueIntervalMs);
     connect(&d->valueTimer, &QTimer::timeout, this, [this] {
@@ -270,72 +179,31 @@ StandBoardPeer::StandBoardPeer(QObject *parent)
     d->valueTimer.start();
 }
 
-StandBoardPeer::~StandBoardPeer()
-{
-    unlink();
-    closeTerminal();
-}
-
-bool StandBoardPeer::openTerminal()
-{
-    const SimTerminal::Pair terminal = SimTerminal::open("StandBoardPeer");
-    if (terminal.master < 0)
-        return false;
-    d->master = terminal.master;
-    d->slave = terminal.slave;
-    d->slavePath = terminal.slavePath;
-    d->notifier = new QSocketNotifier(d->master, QSocketNotifier::Read, this);
-    connect(d->notifier, &QSocketNotifier::activated, this, [this] { d->readMaster(); });
-    return true;
-}
-
-// Pulling the USB cable: the program's open port fails at once, as with a real adapter.
-void StandBoardPeer::closeTerminal()
-{
-    delete d->notifier;
-    d->notifier = nullptr;
-    for (int fd : {d->master, d->slave}) {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    d->master = d->slave = -1;
-    d->slavePath.clear();
-}
+StandBoardPeer::~StandBoardPeer() = default;
 
 bool StandBoardPeer::isOpen() const
 {
-    return d->master >= 0;
+    return d->line->isOpen();
 }
 
 QString StandBoardPeer::slavePath() const
 {
-    return d->slavePath;
+    return d->line->slavePath();
 }
 
 QString StandBoardPeer::link(const QString &linkPath)
 {
-    unlink();
-    if ((d->master < 0 && !openTerminal()) || !SimTerminal::link(d->slavePath, linkPath))
-        return QString();
-    d->linkPath = linkPath;
-    d->plugged = true;
-    return linkPath;
+    return d->line->link(linkPath);
 }
 
 void StandBoardPeer::unlink()
 {
-    if (d->linkPath.isEmpty())
-        return;
-    SimTerminal::unlink(d->linkPath, d->slavePath);
-    d->linkPath.clear();
-    d->plugged = false;
-    d->received.clear();
-    closeTerminal();
+    d->line->unlink();
 }
 
 QString StandBoardPeer::linkPath() const
 {
-    return d->linkPath;
+    return d->line->linkPath();
 }
 
 void StandBoardPeer::setValue(double mm)

@@ -33,9 +33,6 @@ class StandBoardPeer : public QObject
 
 public:
     static constexpr int ValueIntervalMs = 50;
-    static constexpr int FrameTimeoutMs = 100;
-    // Frames nobody has read for this long are dropped before the next one goes out.
-    static constexpr int StaleMs = 1000;
     static constexpr double Range = 150.0;
     static constexpr double DefaultPosition = 25.0;
     static constexpr double SweepSpeed = 2.0; // mm/s
@@ -74,8 +71,6 @@ signals:
     void changed(const QString &what);
 
 private:
-    bool openTerminal();
-    void closeTerminal();
 
     struct Private;
     std::unique_ptr<Private> d;
